@@ -1,0 +1,114 @@
+#pragma once
+
+#include "library/GenerationForm.h"
+
+#include <QMainWindow>
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+namespace Ui {
+class Frm_Main;
+}
+class QAction;
+class QLabel;
+class QMenu;
+class QProgressBar;
+class QToolButton;
+class QTreeWidgetItem;
+class TwError;
+
+// The main window: caster details, excluded schools, the spell list and its editing, and the
+// requests that generate and print a book.
+class Frm_Main : public QMainWindow, public GenerationForm {
+    Q_OBJECT
+
+public:
+    // The toolbar keys (each button's key, tool tip and tag are the same text).
+    static inline const QString kPrintKey = QStringLiteral("Print Spellbook");
+    static inline const QString kPreviewKey = QStringLiteral("Preview Spellbook");
+    static inline const QString kGenerateKey = QStringLiteral("Generate Spellbook");
+
+    explicit Frm_Main(QString databasePath, QWidget* parent = nullptr);
+    ~Frm_Main() override;
+
+    // The load step: opens the library and fills the lists. On failure it shows one message
+    // box and returns false; the caller then ends the program without showing the window.
+    bool Form_Load();
+
+    // GenerationForm
+    void setProgressMaximum(int maximum) override;
+    void setProgressValue(int value) override;
+    int progressValue() const override;
+    void setStatusText(int panel, const QString& text) override;
+    void appendSpellRow(const SpellRow& row) override;
+
+    QString statusText(int panel) const;
+    QToolButton* toolbarButton(const QString& key) const;
+
+    // School exclusion.
+    void cboClass_Click();
+    void CheckSchool(const QString& school);
+    void UncheckSchool(const QString& school);
+    void SelectAllSchools();
+    void ClearAllSchools();
+    void LoadCoreSchools();
+    const QStringList& coreSchools() const { return m_coreSchools; }
+
+    // Toolbar: a button, by its key and tag.
+    void Toolbar1_ButtonClick(const QString& key, const QString& tag);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildToolbar();
+    void buildStatusBar();
+    void buildPopUpMenus();
+    void connectHandlers();
+    void Form_Unload();
+
+    // Selection lists, in the order the load step fills them.
+    void FillLevelList();
+    void FillClassList();
+    void FillVolumeList();
+    void FillFrequencyList();
+    void FillSchoolList();
+    void FillSpellList();
+
+    void Tools_Core_Click();
+    void File_Exit_Click();
+
+    // Generation request.
+    void DefineParamterValues();
+    void CreateCoreSchoolsString();
+    void ResetParameters();
+    void EnableFindControls();
+    void DisableFindControls();
+    void setFindControlsEnabled(bool enabled);
+
+    std::unique_ptr<Ui::Frm_Main> ui;
+    QString m_databasePath;
+    QProgressBar* pbarSpells = nullptr;
+    QLabel* m_panel2 = nullptr;
+    QLabel* m_panel3 = nullptr;
+    QToolButton* m_printButton = nullptr;
+    QToolButton* m_generateButton = nullptr;
+
+    QMenu* Menu_PopUp = nullptr;
+    QAction* PopUp_Remove = nullptr;
+    QAction* PopUp_Replace = nullptr;
+    QMenu* Menu_Pop2 = nullptr;
+
+    QStringList m_coreSchools;
+    QStringList m_excludedSchools;
+
+    // The seven generation parameters; empty and 0 between requests.
+    QString pIncludeCoreSchools;
+    QString pExcludeSchools;
+    QString pCasterName;
+    qint32 pCasterLevel = 0;
+    QString pCasterClass;
+    qint32 pSpellbookVolume = 0;
+    qint32 pSpellbookFrequency = 0;
+};

@@ -1,0 +1,55 @@
+-- The spell database. Catalogue tables first, then the view the spell details read, then the
+-- three staging tables the report template reads.
+
+CREATE TABLE Frequency (
+    Frequency   TEXT    NOT NULL UNIQUE,
+    FrequencyID INTEGER NOT NULL
+);
+
+-- The school catalogue, in the order its rows were stored.
+CREATE TABLE [Sphere Names] (
+    Sphere_Name TEXT NOT NULL
+);
+
+CREATE TABLE Spells (
+    Name      TEXT NOT NULL PRIMARY KEY,
+    Lvl       TEXT NOT NULL,
+    Frequency TEXT NOT NULL,
+    Book      TEXT NOT NULL DEFAULT '',
+    Page      TEXT NOT NULL DEFAULT '',
+    -- What the spell does, in one to three sentences; empty when the catalogue has none.
+    Description TEXT
+);
+
+-- One row per spell and school; a spell's schools keep the order they were stored in.
+CREATE TABLE SpellandSphere (
+    Name   TEXT NOT NULL,
+    Sphere TEXT NOT NULL
+);
+
+-- Each level's query reads only that level's spells, and each spell's schools by name.
+CREATE INDEX SpellsByLevel ON Spells (Lvl, Name);
+CREATE INDEX SpheresByName ON SpellandSphere (Name, Sphere);
+
+CREATE VIEW AddSpheres AS
+    SELECT Spells.Name, Spells.Lvl, Spells.Frequency, SpellandSphere.Sphere, Spells.Book,
+           Spells.Page
+    FROM Spells INNER JOIN SpellandSphere ON SpellandSphere.Name = Spells.Name
+    ORDER BY Spells.Name, SpellandSphere.rowid;
+
+CREATE TABLE SpellbookFiltered (
+    Caster     TEXT,
+    SpellName  TEXT,
+    SpellLevel TEXT
+);
+
+CREATE TABLE CasterHold (
+    Caster       TEXT,
+    CasterFilter TEXT
+);
+
+CREATE TABLE SpellCasters (
+    Spellbook TEXT,
+    Lvl, Race, Class,
+    First, Second, Third, Fourth, Fifth, Sixth, Seventh, Eighth, Ninth
+);

@@ -1,0 +1,41 @@
+#include "library/TW_Library.h"
+
+#include "ui/TwError.h"
+
+TW_Library::TW_Library(const QString& databasePath, const SharedSettings& settings)
+    : m_database(databasePath, kConnectText), m_settings(settings) {}
+
+namespace {
+// Runs a catalogue query, raising its failure again under the operation's name.
+RecordSet fetch(Database& database, QString& sqlText, const char* source, const QString& sql,
+                const QVariantList& parameters = {}) {
+    sqlText = sql;
+    try {
+        return database.snapshot(sql, parameters);
+    } catch (const TwError& error) {
+        throw error.raisedBy(QString::fromLatin1(source), false);
+    }
+}
+} // namespace
+
+RecordSet TW_Library::FetchFrequencyList() {
+    return fetch(m_database, m_sqlText, "FetchFrequencyList",
+                 QStringLiteral("Select Frequency, FrequencyID from Frequency Order by "
+                                "FrequencyID"));
+}
+
+RecordSet TW_Library::FetchAllSpells() {
+    return fetch(m_database, m_sqlText, "FetchAllSpells",
+                 QStringLiteral("Select Name from Spells Order by Name"));
+}
+
+RecordSet TW_Library::FetchSchoolList() {
+    return fetch(m_database, m_sqlText, "FetchSchoolList",
+                 QStringLiteral("Select Sphere_Name from [Sphere Names]"));
+}
+
+RecordSet TW_Library::FetchSpellDetails(const QString& MySpell) {
+    // The name is bound, never pasted into the text: any quote in it is just a character.
+    return fetch(m_database, m_sqlText, "FetchSpellDetails",
+                 QStringLiteral("Select * from AddSpheres where Name = ?"), {MySpell});
+}

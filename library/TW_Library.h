@@ -1,0 +1,78 @@
+#pragma once
+
+#include "library/RandomSource.h"
+#include "library/SharedSettings.h"
+#include "library/SpellRow.h"
+#include "ui/Database.h"
+#include "ui/RecordSet.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+class GenerationForm;
+
+// The spell library: the one way into the spell database. Creating it opens the database;
+// destroying it closes it. Every operation that fails raises TwError with its own name as
+// source.
+class TW_Library {
+public:
+    // The connect text of the shipped database.
+    static inline const QString kConnectText = QStringLiteral(";pwd=kobold3");
+
+    // Opens the database file at databasePath. The settings are read by every draw and must
+    // outlive the library.
+    TW_Library(const QString& databasePath, const SharedSettings& settings);
+
+    // Catalogue queries; the caller owns the returned set.
+    RecordSet FetchFrequencyList();
+    RecordSet FetchAllSpells();
+    RecordSet FetchSchoolList();
+    // The spell's rows of AddSpheres, one per school; the name is matched exactly.
+    RecordSet FetchSpellDetails(const QString& MySpell);
+
+    // Draws a whole spellbook level by level into MyForm (see GenerationForm). The school lists
+    // are list texts (SchoolListText).
+    void GenerateSpellbook(GenerationForm& MyForm, const QString& pIncludeCoreSchools,
+                           const QString& pExcludeSchools, const QString& pCasterName,
+                           qint32 pCasterLevel, const QString& pCasterClass,
+                           qint32 pSpellbookVolume, qint32 pSpellbookFrequency);
+
+    // The highest spell level a caster of this level can use (0 for none).
+    static int highestSpellLevel(qint32 casterLevel);
+
+    // Report staging.
+    void InitializeSpellbook(const QList<SpellRow>& MyList, const QString& CasterName);
+    void SetCasterHold(const QString& MySpellBook, const QString& FilterName = QString());
+    bool AddNewCaster(const QString& MyCaster);
+    bool DeleteNewCaster(const QString& MyCaster);
+
+    RandomSource& random() { return m_random; }
+    Database& database() { return m_database; }
+    const QString& lastSql() const { return m_sqlText; }
+
+private:
+    void LoadListView(GenerationForm& MyForm, qint32 CurrentLevel, const RecordSet& Myset,
+                      qint32 spVolume, bool IsSpecialist, const QString& pCasterClass);
+    qint32 DrawVolumeCount(qint32 code);
+    static QStringList CollectSpellNames(RecordSet set);
+    static RecordSet FilterBySchools(const RecordSet& set, const QStringList& schools);
+    static RecordSet FilterByField(const RecordSet& set, const QString& column,
+                                   const QString& value);
+    void DrawSpells(QStringList& pool, qint32 count, GenerationForm& MyForm, bool specialty,
+                    const RecordSet& Myset);
+    void RemoveFromGeneralPool(const QString& name);
+    void noteLimitedLevel(qint32 level);
+
+    Database m_database;
+    const SharedSettings& m_settings;
+    RandomSource m_random;
+    QString m_sqlText;
+    std::optional<RecordSet> m_myset;
+    QString m_limitedLevels;
+    qint32 m_levelMinimum = 0;
+    qint32 m_levelMaximum = 0;
+    QStringList m_generalPool;
+    QStringList m_specialtyPool;
+};

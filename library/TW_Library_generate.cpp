@@ -1,0 +1,251 @@
+// Spellbook generation: one query per spell level, then the random draw of that level.
+#include "library/CasterClasses.h"
+#include "library/GenerationForm.h"
+#include "library/SchoolListText.h"
+#include "library/TW_Library.h"
+#include "ui/TwError.h"
+
+#include <cmath>
+
+namespace {
+
+const QString kNoteStart = QStringLiteral("Following Levels Volume was limited by criteria: ");
+
+// "(?,?,?)" for n bound names.
+QString placeholders(qsizetype n) {
+    QStringList marks;
+    for (qsizetype i = 0; i < n; ++i)
+        marks << QStringLiteral("?");
+    return QLatin1Char('(') + marks.join(QLatin1Char(',')) + QLatin1Char(')');
+}
+
+QStringList parsedSchools(const QString& listText, const char* what) {
+    QStringList names;
+    if (!SchoolListText::parse(listText, &names))
+        throw TwError(-1, QStringLiteral("GenerateSpellbook"),
+                      QStringLiteral("The %1 school list is not a list of quoted school names.")
+                          .arg(QLatin1String(what)));
+    return names;
+}
+
+} // namespace
+
+int TW_Library::highestSpellLevel(qint32 casterLevel) {
+    if (casterLevel <= 0)
+        return 0;
+    if (casterLevel <= 2)
+        return 1;
+    if (casterLevel <= 4)
+        return 2;
+    if (casterLevel <= 6)
+        return 3;
+    if (casterLevel <= 8)
+        return 4;
+    if (casterLevel <= 11)
+        return 5;
+    if (casterLevel <= 13)
+        return 6;
+    if (casterLevel <= 15)
+        return 7;
+    if (casterLevel <= 17)
+        return 8;
+    return 9;
+}
+
+void TW_Library::GenerateSpellbook(GenerationForm& MyForm, const QString& pIncludeCoreSchools,
+                                   const QString& pExcludeSchools, const QString& /*pCasterName*/,
+                                   qint32 pCasterLevel, const QString& pCasterClass,
+                                   qint32 pSpellbookVolume, qint32 pSpellbookFrequency) {
+    try {
+        const int highest = highestSpellLevel(pCasterLevel);
+        MyForm.setProgressMaximum(highest + 2);
+        MyForm.setProgressValue(2);
+
+        const bool specialist = pCasterClass.trimmed() != CasterClasses::kGeneralist;
+        const QStringList excluded = parsedSchools(pExcludeSchools, "excluded");
+        const QStringList included =
+            specialist ? parsedSchools(pIncludeCoreSchools, "core") : QStringList();
+        const bool exclusions = !excluded.isEmpty();
+
+        // The school and frequency conditions stand in the inner selection only, so the outer
+        // query returns every school row of each qualifying spell.
+        QString condition;
+        QVariantList schoolValues;
+        if (specialist && exclusions) {
+            condition = QStringLiteral("Where SpellandSphere.Sphere Not In %1 And "
+                                       "SpellandSphere.Sphere In %2 And Spells.Lvl = ")
+                            .arg(placeholders(excluded.size()), placeholders(included.size()));
+            for (const QString& s : excluded)
+                schoolValues << s;
+            for (const QString& s : included)
+                schoolValues << s;
+        } else if (specialist) {
+            condition = QStringLiteral("Where SpellandSphere.Sphere In %1 And Spells.Lvl = ")
+                            .arg(placeholders(included.size()));
+            for (const QString& s : included)
+                schoolValues << s;
+        } else if (exclusions) {
+            condition = QStringLiteral("Where SpellandSphere.Sphere Not In %1 And Spells.Lvl = ")
+                            .arg(placeholders(excluded.size()));
+            for (const QString& s : excluded)
+                schoolValues << s;
+        } else {
+            condition = QStringLiteral("Where Spells.Lvl = ");
+        }
+        if (specialist && included.isEmpty())
+            throw TwError(-1, QStringLiteral("GenerateSpellbook"),
+                          QStringLiteral("A specialist needs at least one core school."));
+
+        const QString sql =
+            QStringLiteral("SELECT Spells.Name, Spells.Lvl, Spells.Frequency, Spells.Book, "
+                           "Spells.Page, SpellandSphere.Sphere ") +
+            QStringLiteral("FROM Spells INNER JOIN SpellandSphere ON SpellandSphere.Name = "
+                           "Spells.Name ") +
+            QStringLiteral("WHERE Spells.Name In (Select Spells.Name FROM Frequency INNER JOIN "
+                           "(Spells INNER JOIN SpellandSphere ON Spells.Name = "
+                           "SpellandSphere.Name) ON Frequency.Frequency = Spells.Frequency ") +
+            condition + QStringLiteral("? And Frequency.FrequencyID <= ?) ") +
+            // The school rows of one spell keep the order they were stored in.
+            QStringLiteral("ORDER BY Spells.Lvl, Spells.Name, SpellandSphere.rowid");
+
+        for (int level = 1; level <= highest; ++level) {
+            MyForm.setStatusText(2,
+                                 QStringLiteral("Building List of Level %1 Spells...").arg(level));
+            m_sqlText = sql;
+            QVariantList parameters = schoolValues;
+            parameters << QString::number(level) << pSpellbookFrequency;
+            m_myset = m_database.snapshot(sql, parameters);
+            LoadListView(MyForm, level, *m_myset, pSpellbookVolume, specialist,
+                         specialist ? pCasterClass : QString());
+            MyForm.setProgressValue(MyForm.progressValue() + 1);
+        }
+        if (!m_limitedLevels.isEmpty())
+            MyForm.setStatusText(3, kNoteStart + m_limitedLevels);
+        m_limitedLevels.clear();
+    } catch (const TwError& error) {
+        m_limitedLevels.clear();
+        m_myset.reset();
+        throw error.raisedBy(QStringLiteral("GenerateSpellbook"), false);
+    } catch (const std::exception& error) {
+        m_limitedLevels.clear();
+        m_myset.reset();
+        throw TwError(-1, QStringLiteral("GenerateSpellbook"),
+                      QString::fromUtf8(error.what()).trimmed());
+    }
+}
+
+qint32 TW_Library::DrawVolumeCount(qint32 code) {
+    static const qint32 ranges[6][2] = {{1, 3}, {2, 5}, {3, 10}, {5, 15}, {10, 30}, {0, 0}};
+    if (code >= 1 && code <= 6) {
+        m_levelMinimum = ranges[code - 1][0];
+        m_levelMaximum = ranges[code - 1][1];
+    }
+    const double r = m_random.uniform();
+    return qint32(
+        std::floor(r * double(m_levelMaximum - m_levelMinimum + 1) + double(m_levelMinimum)));
+}
+
+QStringList TW_Library::CollectSpellNames(RecordSet set) {
+    QStringList pool;
+    for (set.moveFirst(); !set.eof(); set.moveNext()) {
+        const QString name = set.text(QStringLiteral("Name")).trimmed();
+        if (!pool.contains(name))
+            pool.append(name);
+    }
+    return pool;
+}
+
+RecordSet TW_Library::FilterBySchools(const RecordSet& set, const QStringList& schools) {
+    return set.whereIn(QStringLiteral("Sphere"), schools);
+}
+
+RecordSet TW_Library::FilterByField(const RecordSet& set, const QString& column,
+                                    const QString& value) {
+    return set.whereEquals(column, value);
+}
+
+void TW_Library::RemoveFromGeneralPool(const QString& name) {
+    m_generalPool.removeOne(name);
+}
+
+void TW_Library::noteLimitedLevel(qint32 level) {
+    if (!m_limitedLevels.isEmpty())
+        m_limitedLevels += QStringLiteral(", ");
+    m_limitedLevels += QString::number(level);
+}
+
+void TW_Library::LoadListView(GenerationForm& MyForm, qint32 CurrentLevel, const RecordSet& Myset,
+                              qint32 spVolume, bool IsSpecialist, const QString& pCasterClass) {
+    const bool custom = spVolume == 6;
+    qint32 wanted = 0;
+    if (custom) {
+        const qint32 preset = m_settings.defaultFor(CurrentLevel);
+        if (CurrentLevel >= 1 && CurrentLevel <= 9)
+            wanted = preset >= 1 ? preset : DrawVolumeCount(6);
+    } else {
+        wanted = DrawVolumeCount(spVolume);
+    }
+
+    m_generalPool = CollectSpellNames(Myset);
+    m_specialtyPool.clear();
+    if (IsSpecialist) {
+        const QStringList specialty = CasterClasses::specialtySchools(pCasterClass);
+        if (specialty.isEmpty())
+            throw TwError(-1, QStringLiteral("LoadListView"),
+                          QStringLiteral("No specialty schools are known for the class \"%1\".")
+                              .arg(pCasterClass.trimmed()));
+        m_specialtyPool = CollectSpellNames(FilterBySchools(Myset, specialty));
+    }
+
+    const auto available = qint32(m_generalPool.size());
+    const qint32 threshold = custom ? wanted : m_levelMinimum;
+    if (available < threshold) {
+        wanted = available;
+        noteLimitedLevel(CurrentLevel);
+    }
+    if (available < wanted)
+        wanted = available;
+
+    const qint32 percentIndex = m_settings.SpecialistPercentIndex;
+    if (IsSpecialist && percentIndex != 0) {
+        // Halves go to the even neighbour (the default rounding mode).
+        auto share = qint32(std::nearbyint(double(percentIndex) / 10.0 * double(wanted)));
+        if (share < 1 && wanted > 0)
+            share = 1;
+        if (share > m_specialtyPool.size())
+            share = qint32(m_specialtyPool.size());
+        DrawSpells(m_specialtyPool, share, MyForm, true, Myset);
+        wanted -= share;
+    }
+    DrawSpells(m_generalPool, wanted, MyForm, false, Myset);
+
+    m_generalPool.clear();
+    m_specialtyPool.clear();
+}
+
+void TW_Library::DrawSpells(QStringList& pool, qint32 count, GenerationForm& MyForm, bool specialty,
+                            const RecordSet& Myset) {
+    for (qint32 k = 0; k < count && !pool.isEmpty(); ++k) {
+        const auto n = qsizetype(pool.size());
+        auto index = qsizetype(m_random.uniform() * double(n));
+        if (index >= n)
+            index = n - 1;
+        const QString name = pool.takeAt(index).trimmed();
+        if (specialty)
+            RemoveFromGeneralPool(name);
+
+        RecordSet rows = FilterByField(Myset, QStringLiteral("Name"), name);
+        if (rows.eof())
+            continue;
+        SpellRow row;
+        row.name = rows.text(QStringLiteral("Name"));
+        row.level = rows.text(QStringLiteral("Lvl"));
+        row.frequency = rows.text(QStringLiteral("Frequency"));
+        row.schools = rows.text(QStringLiteral("Sphere"));
+        row.book = rows.text(QStringLiteral("Book"));
+        row.page = rows.text(QStringLiteral("Page"));
+        for (rows.moveNext(); !rows.eof(); rows.moveNext())
+            row.schools += QStringLiteral(", ") + rows.text(QStringLiteral("Sphere"));
+        MyForm.appendSpellRow(row);
+    }
+}

@@ -1,0 +1,27 @@
+// tomewright-cli: the spell catalogue and spellbooks from the command line.
+#include "tools/cli/CatalogueCommand.h"
+
+#include <QCoreApplication>
+#include <cstdio>
+
+namespace {
+const char* kUsage = "Usage: tomewright-cli catalogue build --from DIR --out FILE\n"
+                     "Run a command with --help for its options.\n";
+}
+
+int main(int argc, char* argv[]) {
+    QCoreApplication application(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("tomewright-cli"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TOMEWRIGHT_VERSION));
+
+    const QStringList arguments = QCoreApplication::arguments().mid(1);
+    const QString command = arguments.value(0);
+    if (command == QLatin1String("catalogue"))
+        return runCatalogueCommand(arguments.mid(1));
+    if (command == QLatin1String("--version")) {
+        std::printf("tomewright-cli %s\n", TOMEWRIGHT_VERSION);
+        return 0;
+    }
+    std::fputs(kUsage, command == QLatin1String("--help") ? stdout : stderr);
+    return command == QLatin1String("--help") ? 0 : 2;
+}

@@ -1,0 +1,11 @@
+#include "ui/ComboBox.h"
+
+#include <QComboBox>
+
+bool pickComboRowByText(QComboBox* combo, const QString& text) {
+    const int row = combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (row < 0)
+        return false;
+    combo->setCurrentIndex(row);
+    return true;
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QString>
+
+class QComboBox;
+
+// Picks the row whose text equals text exactly, as setting a list-only drop-down's text does;
+// returns false and leaves the pick unchanged when no row has that text.
+bool pickComboRowByText(QComboBox* combo, const QString& text);

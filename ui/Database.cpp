@@ -1,0 +1,249 @@
+#include "ui/Database.h"
+
+#include "ui/TwError.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <sqlcipher/sqlite3.h>
+
+namespace {
+
+const char* kSource = "Database";
+
+QString nativePath(const QString& path) {
+    return QFileInfo(path).absoluteFilePath();
+}
+
+// Releases a prepared statement however the caller leaves.
+class PreparedStatement {
+public:
+    PreparedStatement(sqlite3* db, const QString& sql) {
+        const QByteArray utf8 = sql.toUtf8();
+        m_rc = sqlite3_prepare_v2(db, utf8.constData(), int(utf8.size()), &m_stmt, nullptr);
+    }
+    ~PreparedStatement() { sqlite3_finalize(m_stmt); }
+    PreparedStatement(const PreparedStatement&) = delete;
+    PreparedStatement& operator=(const PreparedStatement&) = delete;
+
+    int prepareResult() const { return m_rc; }
+    sqlite3_stmt* get() const { return m_stmt; }
+
+private:
+    sqlite3_stmt* m_stmt = nullptr;
+    int m_rc = SQLITE_OK;
+};
+
+int bindValue(sqlite3_stmt* stmt, int index, const QVariant& value) {
+    if (value.isNull())
+        return sqlite3_bind_null(stmt, index);
+    switch (value.typeId()) {
+    case QMetaType::Int:
+    case QMetaType::LongLong:
+    case QMetaType::UInt:
+    case QMetaType::Bool:
+        return sqlite3_bind_int64(stmt, index, value.toLongLong());
+    case QMetaType::Double:
+        return sqlite3_bind_double(stmt, index, value.toDouble());
+    default: {
+        const QByteArray utf8 = value.toString().toUtf8();
+        return sqlite3_bind_text(stmt, index, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
+    }
+    }
+}
+
+QVariant columnValue(sqlite3_stmt* stmt, int column) {
+    switch (sqlite3_column_type(stmt, column)) {
+    case SQLITE_INTEGER:
+        return QVariant(qlonglong(sqlite3_column_int64(stmt, column)));
+    case SQLITE_FLOAT:
+        return QVariant(sqlite3_column_double(stmt, column));
+    case SQLITE_NULL:
+        return QVariant();
+    default: {
+        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, column));
+        return QVariant(QString::fromUtf8(text, sqlite3_column_bytes(stmt, column)));
+    }
+    }
+}
+
+} // namespace
+
+QString Database::passwordFrom(const QString& connectText) {
+    const QStringList parts = connectText.split(QLatin1Char(';'));
+    for (const QString& part : parts) {
+        const QString trimmed = part.trimmed();
+        if (trimmed.startsWith(QLatin1String("pwd="), Qt::CaseInsensitive))
+            return trimmed.mid(4);
+    }
+    return QString();
+}
+
+Database::Database(const QString& path, const QString& connectText) : m_path(nativePath(path)) {
+    const QFileInfo info(m_path);
+    if (!info.exists())
+        throw TwError(SQLITE_CANTOPEN, kSource,
+                      QStringLiteral("The spell database \"%1\" is missing.").arg(m_path));
+    if (!info.isFile())
+        throw TwError(SQLITE_CANTOPEN, kSource,
+                      QStringLiteral("The spell database \"%1\" is not a file.").arg(m_path));
+    QFile probe(m_path);
+    if (!probe.open(QIODevice::ReadOnly))
+        throw TwError(SQLITE_PERM, kSource,
+                      QStringLiteral("The spell database \"%1\" cannot be read: %2.")
+                          .arg(m_path, probe.errorString()));
+    const QByteArray header = probe.read(16);
+    probe.close();
+    if (info.size() == 0)
+        throw TwError(SQLITE_NOTADB, kSource,
+                      QStringLiteral("The spell database \"%1\" is empty.").arg(m_path));
+    if (header.startsWith("SQLite format 3"))
+        throw TwError(SQLITE_NOTADB, kSource,
+                      QStringLiteral("The spell database \"%1\" is not encrypted; Tomewright "
+                                     "only opens its own password-protected databases.")
+                          .arg(m_path));
+
+    // READWRITE falls back to a read-only connection when the file cannot be written, so a
+    // read-only catalogue can still be browsed.
+    const int rc =
+        sqlite3_open_v2(m_path.toUtf8().constData(), &m_db, SQLITE_OPEN_READWRITE, nullptr);
+    if (rc != SQLITE_OK) {
+        const QString message = QString::fromUtf8(sqlite3_errstr(rc));
+        sqlite3_close(m_db);
+        m_db = nullptr;
+        throw TwError(
+            rc, kSource,
+            QStringLiteral("The spell database \"%1\" cannot be opened: %2.").arg(m_path, message));
+    }
+    applyKeyAndCheck(connectText);
+}
+
+Database::Database(const QString& path, const QString& connectText, Created)
+    : m_path(nativePath(path)) {
+    if (QFileInfo::exists(m_path))
+        throw TwError(SQLITE_CANTOPEN, kSource,
+                      QStringLiteral("The file \"%1\" already exists.").arg(m_path));
+    const int rc = sqlite3_open_v2(m_path.toUtf8().constData(), &m_db,
+                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    if (rc != SQLITE_OK) {
+        const QString message = QString::fromUtf8(sqlite3_errstr(rc));
+        sqlite3_close(m_db);
+        m_db = nullptr;
+        throw TwError(
+            rc, kSource,
+            QStringLiteral("The database \"%1\" cannot be created: %2.").arg(m_path, message));
+    }
+    applyKeyAndCheck(connectText);
+}
+
+Database Database::create(const QString& path, const QString& connectText) {
+    return Database(path, connectText, Created{});
+}
+
+Database::~Database() {
+    sqlite3_close_v2(m_db);
+}
+
+void Database::applyKeyAndCheck(const QString& connectText) {
+    const QByteArray key = passwordFrom(connectText).toUtf8();
+    // No password means a plain file (only ever created so that it can be refused).
+    int rc = key.isEmpty() ? SQLITE_OK : sqlite3_key(m_db, key.constData(), int(key.size()));
+    if (rc == SQLITE_OK)
+        rc = sqlite3_busy_timeout(m_db, kBusyTimeoutMs);
+    if (rc == SQLITE_OK)
+        rc = sqlite3_exec(m_db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
+    if (rc == SQLITE_OK)
+        return;
+
+    const int code = rc & 0xff;
+    QString description;
+    if (code == SQLITE_NOTADB)
+        description = QStringLiteral("The spell database \"%1\" cannot be opened: the password "
+                                     "is wrong or the file is not a Tomewright database.")
+                          .arg(m_path);
+    else if (code == SQLITE_BUSY || code == SQLITE_LOCKED)
+        description = QStringLiteral("The spell database \"%1\" is locked by another program; "
+                                     "try again when it has finished.")
+                          .arg(m_path);
+    else
+        description = QStringLiteral("The spell database \"%1\" cannot be opened: %2.")
+                          .arg(m_path, QString::fromUtf8(sqlite3_errstr(rc)));
+    sqlite3_close_v2(m_db);
+    m_db = nullptr;
+    throw TwError(rc, kSource, description);
+}
+
+bool Database::isReadOnly() const {
+    return sqlite3_db_readonly(m_db, "main") == 1;
+}
+
+void Database::fail(int rc, const QString& what) const {
+    const int code = rc & 0xff;
+    QString message = QString::fromUtf8(sqlite3_errmsg(m_db));
+    if (code == SQLITE_BUSY || code == SQLITE_LOCKED)
+        message = QStringLiteral("the spell database \"%1\" is locked by another program; try "
+                                 "again when it has finished")
+                      .arg(m_path);
+    else if (code == SQLITE_READONLY)
+        message = QStringLiteral("the spell database \"%1\" cannot be written (the file or its "
+                                 "folder is read-only)")
+                      .arg(m_path);
+    else if (code == SQLITE_CORRUPT || code == SQLITE_NOTADB)
+        message = QStringLiteral("the spell database \"%1\" is damaged (%2)").arg(m_path, message);
+    throw TwError(rc, kSource, QStringLiteral("%1: %2.").arg(what, message));
+}
+
+RecordSet Database::snapshot(const QString& sql, const QVariantList& parameters) const {
+    PreparedStatement stmt(m_db, sql);
+    if (stmt.prepareResult() != SQLITE_OK)
+        fail(stmt.prepareResult(), QStringLiteral("A query failed"));
+    for (int i = 0; i < parameters.size(); ++i) {
+        const int rc = bindValue(stmt.get(), i + 1, parameters[i]);
+        if (rc != SQLITE_OK)
+            fail(rc, QStringLiteral("A query failed"));
+    }
+    const int columnCount = sqlite3_column_count(stmt.get());
+    QStringList columns;
+    for (int c = 0; c < columnCount; ++c)
+        columns << QString::fromUtf8(sqlite3_column_name(stmt.get(), c));
+
+    QList<RecordSet::Row> rows;
+    for (;;) {
+        const int rc = sqlite3_step(stmt.get());
+        if (rc == SQLITE_DONE)
+            break;
+        if (rc != SQLITE_ROW)
+            fail(rc, QStringLiteral("A query failed"));
+        RecordSet::Row row(columnCount);
+        for (int c = 0; c < columnCount; ++c)
+            row[c] = columnValue(stmt.get(), c);
+        rows.append(std::move(row));
+    }
+    return RecordSet(std::move(columns), std::move(rows));
+}
+
+int Database::execute(const QString& sql, const QVariantList& parameters) {
+    PreparedStatement stmt(m_db, sql);
+    if (stmt.prepareResult() != SQLITE_OK)
+        fail(stmt.prepareResult(), QStringLiteral("A change failed"));
+    for (int i = 0; i < parameters.size(); ++i) {
+        const int rc = bindValue(stmt.get(), i + 1, parameters[i]);
+        if (rc != SQLITE_OK)
+            fail(rc, QStringLiteral("A change failed"));
+    }
+    int rc;
+    while ((rc = sqlite3_step(stmt.get())) == SQLITE_ROW) {
+    }
+    if (rc != SQLITE_DONE)
+        fail(rc, QStringLiteral("A change failed"));
+    return sqlite3_changes(m_db);
+}
+
+void Database::executeScript(const QString& sql) {
+    char* error = nullptr;
+    const int rc = sqlite3_exec(m_db, sql.toUtf8().constData(), nullptr, nullptr, &error);
+    if (rc != SQLITE_OK) {
+        const QString message = QString::fromUtf8(error ? error : sqlite3_errstr(rc));
+        sqlite3_free(error);
+        throw TwError(rc, kSource, QStringLiteral("A script failed: %1.").arg(message));
+    }
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "ui/RecordSet.h"
+
+#include <QString>
+#include <QVariantList>
+
+struct sqlite3;
+
+// One open, password-protected SQLCipher database file. Opening checks the key with a first
+// read, so a wrong password fails here and not at the first query. Closed when destroyed.
+class Database {
+public:
+    // How long a statement waits for another writer before it gives up.
+    static constexpr int kBusyTimeoutMs = 5000;
+
+    // Opens an existing file. connectText is the ";pwd=..." form; the path is shown to the user
+    // in every failure. Throws TwError.
+    Database(const QString& path, const QString& connectText);
+    ~Database();
+    Database(const Database&) = delete;
+    Database& operator=(const Database&) = delete;
+
+    // Creates a new, empty encrypted file (an existing file of that name is an error).
+    static Database create(const QString& path, const QString& connectText);
+
+    // The password in a connect text such as ";pwd=kobold3" (empty when none is given).
+    static QString passwordFrom(const QString& connectText);
+
+    // Runs one statement with its values bound, in order, to its "?" parameters and returns its
+    // rows as a read-only snapshot.
+    RecordSet snapshot(const QString& sql, const QVariantList& parameters = {}) const;
+    // Runs one statement with bound values; returns the number of rows it changed.
+    int execute(const QString& sql, const QVariantList& parameters = {});
+    // Runs a script of several statements without parameters (the schema).
+    void executeScript(const QString& sql);
+
+    const QString& path() const { return m_path; }
+    bool isReadOnly() const;
+
+private:
+    struct Created {};
+    Database(const QString& path, const QString& connectText, Created);
+    void applyKeyAndCheck(const QString& connectText);
+    [[noreturn]] void fail(int rc, const QString& what) const;
+
+    QString m_path;
+    sqlite3* m_db = nullptr;
+};
