@@ -27,8 +27,9 @@ CREATE TABLE SpellandSphere (
     Sphere TEXT NOT NULL
 );
 
--- Each level's query reads only that level's spells, and each spell's schools by name.
-CREATE INDEX SpellsByLevel ON Spells (Lvl, Name);
+-- Each level's query reads only that level's spells, in name order, from the index alone, and
+-- each spell's schools from the index alone (the query puts them back in stored order).
+CREATE INDEX SpellsByLevel ON Spells (Lvl, Name, Frequency, Book, Page);
 CREATE INDEX SpheresByName ON SpellandSphere (Name, Sphere);
 
 CREATE VIEW AddSpheres AS

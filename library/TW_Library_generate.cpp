@@ -5,18 +5,46 @@
 #include "library/TW_Library.h"
 #include "ui/TwError.h"
 
+#include <QHash>
+#include <QSet>
 #include <cmath>
 
 namespace {
 
 const QString kNoteStart = QStringLiteral("Following Levels Volume was limited by criteria: ");
 
-// "(?,?,?)" for n bound names.
-QString placeholders(qsizetype n) {
-    QStringList marks;
-    for (qsizetype i = 0; i < n; ++i)
-        marks << QStringLiteral("?");
-    return QLatin1Char('(') + marks.join(QLatin1Char(',')) + QLatin1Char(')');
+// Which school rows make a spell qualify. A spell qualifies when any one of its schools passes:
+// for the generalist, a school not excluded; for a specialist, a core school not excluded.
+struct SchoolCondition {
+    bool specialist = false;
+    QSet<QString> excluded;
+    QSet<QString> included;
+
+    bool passes(const QString& school) const {
+        if (excluded.contains(school))
+            return false;
+        return !specialist || included.contains(school);
+    }
+};
+
+// The rows of the spells that qualify: a school row passes the condition and the spell's
+// frequency is no rarer than the rarest allowed. Every school row of such a spell is kept.
+RecordSet qualifyingRows(const RecordSet& levelRows, const SchoolCondition& condition,
+                         const QHash<QString, qint64>& frequencyIds, qint32 rarestFrequency) {
+    QStringList qualifying;
+    RecordSet rows = levelRows.sortedWithin(QStringLiteral("Name"), QStringLiteral("SchoolOrder"));
+    const qsizetype nameField = rows.fieldIndex(QStringLiteral("Name"));
+    const qsizetype schoolField = rows.fieldIndex(QStringLiteral("Sphere"));
+    const qsizetype frequencyField = rows.fieldIndex(QStringLiteral("Frequency"));
+    for (rows.moveFirst(); !rows.eof(); rows.moveNext()) {
+        const QString name = rows.text(nameField);
+        const auto frequency = frequencyIds.constFind(rows.text(frequencyField));
+        if (frequency != frequencyIds.constEnd() && *frequency <= rarestFrequency &&
+            condition.passes(rows.text(schoolField)) &&
+            (qualifying.isEmpty() || qualifying.last() != name))
+            qualifying << name;
+    }
+    return rows.whereIn(QStringLiteral("Name"), qualifying);
 }
 
 QStringList parsedSchools(const QString& listText, const char* what) {
@@ -65,56 +93,35 @@ void TW_Library::GenerateSpellbook(GenerationForm& MyForm, const QString& pInclu
         const QStringList excluded = parsedSchools(pExcludeSchools, "excluded");
         const QStringList included =
             specialist ? parsedSchools(pIncludeCoreSchools, "core") : QStringList();
-        const bool exclusions = !excluded.isEmpty();
-
-        // The school and frequency conditions stand in the inner selection only, so the outer
-        // query returns every school row of each qualifying spell.
-        QString condition;
-        QVariantList schoolValues;
-        if (specialist && exclusions) {
-            condition = QStringLiteral("Where SpellandSphere.Sphere Not In %1 And "
-                                       "SpellandSphere.Sphere In %2 And Spells.Lvl = ")
-                            .arg(placeholders(excluded.size()), placeholders(included.size()));
-            for (const QString& s : excluded)
-                schoolValues << s;
-            for (const QString& s : included)
-                schoolValues << s;
-        } else if (specialist) {
-            condition = QStringLiteral("Where SpellandSphere.Sphere In %1 And Spells.Lvl = ")
-                            .arg(placeholders(included.size()));
-            for (const QString& s : included)
-                schoolValues << s;
-        } else if (exclusions) {
-            condition = QStringLiteral("Where SpellandSphere.Sphere Not In %1 And Spells.Lvl = ")
-                            .arg(placeholders(excluded.size()));
-            for (const QString& s : excluded)
-                schoolValues << s;
-        } else {
-            condition = QStringLiteral("Where Spells.Lvl = ");
-        }
-        if (specialist && included.isEmpty())
+        const SchoolCondition condition{
+            specialist, {excluded.begin(), excluded.end()}, {included.begin(), included.end()}};
+        if (specialist && condition.included.isEmpty())
             throw TwError(-1, QStringLiteral("GenerateSpellbook"),
                           QStringLiteral("A specialist needs at least one core school."));
 
+        // One indexed read of the level's rows; the school and frequency conditions are then
+        // applied to those rows in memory. A spell whose frequency is not in the frequency
+        // table never qualifies.
+        QHash<QString, qint64> frequencyIds;
+        RecordSet frequencies =
+            m_database.snapshot(QStringLiteral("SELECT Frequency, FrequencyID FROM Frequency"));
+        for (; !frequencies.eof(); frequencies.moveNext())
+            frequencyIds.insert(frequencies.text(QStringLiteral("Frequency")),
+                                frequencies.value(QStringLiteral("FrequencyID")).toLongLong());
         const QString sql =
             QStringLiteral("SELECT Spells.Name, Spells.Lvl, Spells.Frequency, Spells.Book, "
-                           "Spells.Page, SpellandSphere.Sphere ") +
+                           "Spells.Page, SpellandSphere.Sphere, SpellandSphere.rowid AS "
+                           "SchoolOrder ") +
             QStringLiteral("FROM Spells INNER JOIN SpellandSphere ON SpellandSphere.Name = "
                            "Spells.Name ") +
-            QStringLiteral("WHERE Spells.Name In (Select Spells.Name FROM Frequency INNER JOIN "
-                           "(Spells INNER JOIN SpellandSphere ON Spells.Name = "
-                           "SpellandSphere.Name) ON Frequency.Frequency = Spells.Frequency ") +
-            condition + QStringLiteral("? And Frequency.FrequencyID <= ?) ") +
-            // The school rows of one spell keep the order they were stored in.
-            QStringLiteral("ORDER BY Spells.Lvl, Spells.Name, SpellandSphere.rowid");
+            QStringLiteral("WHERE Spells.Lvl = ? ORDER BY Spells.Name");
 
         for (int level = 1; level <= highest; ++level) {
             MyForm.setStatusText(2,
                                  QStringLiteral("Building List of Level %1 Spells...").arg(level));
             m_sqlText = sql;
-            QVariantList parameters = schoolValues;
-            parameters << QString::number(level) << pSpellbookFrequency;
-            m_myset = m_database.snapshot(sql, parameters);
+            m_myset = qualifyingRows(m_database.snapshot(sql, {QString::number(level)}), condition,
+                                     frequencyIds, pSpellbookFrequency);
             LoadListView(MyForm, level, *m_myset, pSpellbookVolume, specialist,
                          specialist ? pCasterClass : QString());
             MyForm.setProgressValue(MyForm.progressValue() + 1);
@@ -147,10 +154,14 @@ qint32 TW_Library::DrawVolumeCount(qint32 code) {
 
 QStringList TW_Library::CollectSpellNames(RecordSet set) {
     QStringList pool;
+    QSet<QString> seen; // keeps the pool's distinct test linear on large catalogues
+    const qsizetype nameField = set.fieldIndex(QStringLiteral("Name"));
     for (set.moveFirst(); !set.eof(); set.moveNext()) {
-        const QString name = set.text(QStringLiteral("Name")).trimmed();
-        if (!pool.contains(name))
+        const QString name = set.text(nameField).trimmed();
+        if (!seen.contains(name)) {
+            seen.insert(name);
             pool.append(name);
+        }
     }
     return pool;
 }

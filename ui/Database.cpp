@@ -10,6 +10,17 @@ namespace {
 
 const char* kSource = "Database";
 
+// The program uses each connection from one thread only, so SQLite's own locks (taken many
+// times per row read) are switched off once, before the library's first use.
+void configureSqliteOnce() {
+    static const bool configured = [] {
+        sqlite3_config(SQLITE_CONFIG_SINGLETHREAD);
+        sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0);
+        return sqlite3_initialize() == SQLITE_OK;
+    }();
+    (void)configured;
+}
+
 QString nativePath(const QString& path) {
     return QFileInfo(path).absoluteFilePath();
 }
@@ -79,6 +90,7 @@ QString Database::passwordFrom(const QString& connectText) {
 }
 
 Database::Database(const QString& path, const QString& connectText) : m_path(nativePath(path)) {
+    configureSqliteOnce();
     const QFileInfo info(m_path);
     if (!info.exists())
         throw TwError(SQLITE_CANTOPEN, kSource,
@@ -119,6 +131,7 @@ Database::Database(const QString& path, const QString& connectText) : m_path(nat
 
 Database::Database(const QString& path, const QString& connectText, Created)
     : m_path(nativePath(path)) {
+    configureSqliteOnce();
     if (QFileInfo::exists(m_path))
         throw TwError(SQLITE_CANTOPEN, kSource,
                       QStringLiteral("The file \"%1\" already exists.").arg(m_path));
@@ -149,6 +162,10 @@ void Database::applyKeyAndCheck(const QString& connectText) {
     int rc = key.isEmpty() ? SQLITE_OK : sqlite3_key(m_db, key.constData(), int(key.size()));
     if (rc == SQLITE_OK)
         rc = sqlite3_busy_timeout(m_db, kBusyTimeoutMs);
+    // Every page read from the file is decrypted: keep up to 64 MiB of them decrypted in memory
+    // (taken only as the file is read), so a book's level queries do not decrypt a page twice.
+    if (rc == SQLITE_OK)
+        rc = sqlite3_exec(m_db, "PRAGMA cache_size = -65536", nullptr, nullptr, nullptr);
     if (rc == SQLITE_OK)
         rc = sqlite3_exec(m_db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
     if (rc == SQLITE_OK)
@@ -214,8 +231,24 @@ RecordSet Database::snapshot(const QString& sql, const QVariantList& parameters)
         if (rc != SQLITE_ROW)
             fail(rc, QStringLiteral("A query failed"));
         RecordSet::Row row(columnCount);
-        for (int c = 0; c < columnCount; ++c)
+        for (int c = 0; c < columnCount; ++c) {
+            // Joined rows repeat most fields of the row above: share that row's text instead
+            // of converting and allocating it again.
+            if (!rows.isEmpty() && sqlite3_column_type(stmt.get(), c) == SQLITE_TEXT) {
+                const QVariant& above = rows.last().at(c);
+                if (above.typeId() == QMetaType::QString) {
+                    const auto* text =
+                        reinterpret_cast<const char*>(sqlite3_column_text(stmt.get(), c));
+                    const QUtf8StringView bytes(text, sqlite3_column_bytes(stmt.get(), c));
+                    if (QAnyStringView::equal(bytes,
+                                              *static_cast<const QString*>(above.constData()))) {
+                        row[c] = above;
+                        continue;
+                    }
+                }
+            }
             row[c] = columnValue(stmt.get(), c);
+        }
         rows.append(std::move(row));
     }
     return RecordSet(std::move(columns), std::move(rows));

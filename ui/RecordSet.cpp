@@ -3,6 +3,7 @@
 #include "ui/TwError.h"
 
 #include <QSet>
+#include <algorithm>
 
 namespace {
 const char* kSource = "RecordSet";
@@ -22,6 +23,11 @@ void RecordSet::moveNext() {
 }
 
 qsizetype RecordSet::columnIndex(const QString& column) const {
+    // Callers nearly always spell the name as the query does: try that first.
+    for (qsizetype i = 0; i < m_columns.size(); ++i) {
+        if (m_columns[i] == column)
+            return i;
+    }
     for (qsizetype i = 0; i < m_columns.size(); ++i) {
         if (m_columns[i].compare(column, Qt::CaseInsensitive) == 0)
             return i;
@@ -31,22 +37,38 @@ qsizetype RecordSet::columnIndex(const QString& column) const {
 }
 
 QVariant RecordSet::value(const QString& column) const {
-    const qsizetype index = columnIndex(column);
+    return value(columnIndex(column));
+}
+
+QVariant RecordSet::value(qsizetype column) const {
     if (eof())
         throw TwError(3021, kSource, QStringLiteral("No current record."));
-    return m_rows[m_position][index];
+    return m_rows[m_position].at(column);
 }
 
 QString RecordSet::text(const QString& column) const {
+    return text(columnIndex(column));
+}
+
+QString RecordSet::text(qsizetype column) const {
     const QVariant v = value(column);
     return v.isNull() ? QString() : v.toString();
+}
+
+qsizetype RecordSet::fieldIndex(const QString& column) const {
+    return columnIndex(column);
 }
 
 RecordSet RecordSet::whereEquals(const QString& column, const QString& value) const {
     const qsizetype index = columnIndex(column);
     QList<Row> kept;
     for (const Row& row : m_rows) {
-        if (row[index].toString() == value)
+        const QVariant& field = row[index];
+        // Text fields are compared in place, without a copy.
+        const bool equal = field.typeId() == QMetaType::QString
+                               ? *static_cast<const QString*>(field.constData()) == value
+                               : field.toString() == value;
+        if (equal)
             kept.append(row);
     }
     return RecordSet(m_columns, std::move(kept));
@@ -61,4 +83,26 @@ RecordSet RecordSet::whereIn(const QString& column, const QStringList& values) c
             kept.append(row);
     }
     return RecordSet(m_columns, std::move(kept));
+}
+
+RecordSet RecordSet::sortedWithin(const QString& groupColumn, const QString& orderColumn) const {
+    const qsizetype group = columnIndex(groupColumn);
+    const qsizetype order = columnIndex(orderColumn);
+    const auto before = [order](const Row& a, const Row& b) {
+        return a[order].toLongLong() < b[order].toLongLong();
+    };
+    QList<Row> rows = m_rows; // shared until a run needs sorting
+    qsizetype start = 0;
+    while (start < rows.size()) {
+        qsizetype end = start + 1;
+        bool ordered = true;
+        while (end < rows.size() && rows.at(end)[group] == rows.at(start)[group]) {
+            ordered = ordered && !before(rows.at(end), rows.at(end - 1));
+            ++end;
+        }
+        if (!ordered)
+            std::stable_sort(rows.begin() + start, rows.begin() + end, before);
+        start = end;
+    }
+    return RecordSet(m_columns, std::move(rows));
 }

@@ -25,11 +25,20 @@ public:
     QVariant value(const QString& column) const;
     // The same field as text; an empty (NULL) field reads as the empty text.
     QString text(const QString& column) const;
+    // The same by column position (see fieldIndex), for loops over many rows.
+    QVariant value(qsizetype column) const;
+    QString text(qsizetype column) const;
+    // The position of a column; throws when the set has no such column.
+    qsizetype fieldIndex(const QString& column) const;
 
     // The rows whose column equals value exactly, in this set's order.
     RecordSet whereEquals(const QString& column, const QString& value) const;
     // The rows whose column is one of values, in this set's order.
     RecordSet whereIn(const QString& column, const QStringList& values) const;
+
+    // The same rows with each run of equal group values ordered by the number in orderColumn
+    // (a stable sort inside each run; the runs keep their places).
+    RecordSet sortedWithin(const QString& groupColumn, const QString& orderColumn) const;
 
     const QStringList& columns() const { return m_columns; }
 
