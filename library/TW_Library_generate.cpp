@@ -1,6 +1,7 @@
 // Spellbook generation: one query per spell level, then the random draw of that level.
 #include "library/CasterClasses.h"
 #include "library/GenerationForm.h"
+#include "library/SchoolCondition.h"
 #include "library/SchoolListText.h"
 #include "library/TW_Library.h"
 #include "ui/TwError.h"
@@ -12,20 +13,6 @@
 namespace {
 
 const QString kNoteStart = QStringLiteral("Following Levels Volume was limited by criteria: ");
-
-// Which school rows make a spell qualify. A spell qualifies when any one of its schools passes:
-// for the generalist, a school not excluded; for a specialist, a core school not excluded.
-struct SchoolCondition {
-    bool specialist = false;
-    QSet<QString> excluded;
-    QSet<QString> included;
-
-    bool passes(const QString& school) const {
-        if (excluded.contains(school))
-            return false;
-        return !specialist || included.contains(school);
-    }
-};
 
 // The rows of the spells that qualify: a school row passes the condition and the spell's
 // frequency is no rarer than the rarest allowed. Every school row of such a spell is kept.
@@ -93,8 +80,7 @@ void TW_Library::GenerateSpellbook(GenerationForm& MyForm, const QString& pInclu
         const QStringList excluded = parsedSchools(pExcludeSchools, "excluded");
         const QStringList included =
             specialist ? parsedSchools(pIncludeCoreSchools, "core") : QStringList();
-        const SchoolCondition condition{
-            specialist, {excluded.begin(), excluded.end()}, {included.begin(), included.end()}};
+        const SchoolCondition condition(specialist, excluded, included);
         if (specialist && condition.included.isEmpty())
             throw TwError(-1, QStringLiteral("GenerateSpellbook"),
                           QStringLiteral("A specialist needs at least one core school."));

@@ -289,3 +289,41 @@ QByteArray spellsCsv(const Catalogue& catalogue) {
                           s.page, s.description});
     return bytes;
 }
+
+int importSpells(Database& database, const QByteArray& bytes, const QString& fileName, bool replace,
+                 QStringList* errors) {
+    const Catalogue stored = readCatalogueDatabase(database);
+    QStringList frequencyNames;
+    for (const CatalogueFrequency& f : stored.frequencies)
+        frequencyNames << f.name;
+    const QList<CatalogueSpell> spells =
+        parseSpells(bytes, fileName, stored.schools, frequencyNames, errors);
+    QSet<QString> existing;
+    for (const CatalogueSpell& spell : stored.spells)
+        existing.insert(spell.name.trimmed());
+    if (!replace) {
+        for (const CatalogueSpell& spell : spells) {
+            if (existing.contains(spell.name))
+                *errors << location(fileName, spell.line) +
+                               QStringLiteral("\"%1\" is already in the catalogue (use --replace "
+                                              "to overwrite it)")
+                                   .arg(spell.name);
+        }
+    }
+    if (!errors->isEmpty())
+        return 0;
+
+    Transaction transaction(database);
+    for (const CatalogueSpell& spell : spells) {
+        if (existing.contains(spell.name)) {
+            database.execute(QStringLiteral("DELETE FROM SpellandSphere WHERE Name IN (SELECT "
+                                            "Name FROM Spells WHERE trim(Name) = ?)"),
+                             {spell.name});
+            database.execute(QStringLiteral("DELETE FROM Spells WHERE trim(Name) = ?"),
+                             {spell.name});
+        }
+        insertSpell(database, spell);
+    }
+    transaction.commit();
+    return int(spells.size());
+}

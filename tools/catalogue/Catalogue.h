@@ -64,3 +64,10 @@ Catalogue readCatalogueDatabase(Database& database);
 QByteArray frequenciesCsv(const Catalogue& catalogue);
 QByteArray schoolsCsv(const Catalogue& catalogue);
 QByteArray spellsCsv(const Catalogue& catalogue);
+
+// Adds the spells of a spells.csv-shaped file to an open database, all or nothing. A name that
+// is already in the database is an error unless replace is set, when the stored spell (and its
+// schools) gives way to the file's. Returns the number of spells written; on any error nothing
+// is written and errors holds every problem, as "FILE:LINE: ...".
+int importSpells(Database& database, const QByteArray& bytes, const QString& fileName, bool replace,
+                 QStringList* errors);

@@ -5,7 +5,7 @@
 #include <cstdio>
 
 namespace {
-const char* kUsage = "Usage: tomewright-cli catalogue build --from DIR --out FILE\n"
+const char* kUsage = "Usage: tomewright-cli catalogue build|export|import|check [OPTIONS]\n"
                      "Run a command with --help for its options.\n";
 }
 
