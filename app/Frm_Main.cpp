@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
@@ -23,9 +24,9 @@ namespace {
 const int kColumnWidths[] = {220, 45, 80, 190, 150, 45};
 } // namespace
 
-Frm_Main::Frm_Main(QString databasePath, QWidget* parent)
-    : QMainWindow(parent), ui(std::make_unique<Ui::Frm_Main>()),
-      m_databasePath(std::move(databasePath)) {
+Frm_Main::Frm_Main(const QString& programFolder, QWidget* parent)
+    : QMainWindow(parent), ui(std::make_unique<Ui::Frm_Main>()), m_programFolder(programFolder),
+      m_databasePath(QDir(programFolder).filePath(QStringLiteral("Spells.mdb"))) {
     ui->setupUi(this);
     setWindowIcon(QIcon(QStringLiteral(":/icons/tomewright.svg")));
     for (int column = 0; column < 6; ++column)
@@ -56,6 +57,8 @@ void Frm_Main::buildToolbar() {
     QAction* preview =
         printMenu->addAction(QIcon(QStringLiteral(":/icons/preview.svg")), kPreviewKey);
     preview->setData(kPreviewKey);
+    connect(printMenu, &QMenu::triggered, this,
+            [this](QAction* entry) { Toolbar1_ButtonMenuClick(entry->data().toString()); });
 
     m_printButton = new QToolButton(this);
     m_printButton->setObjectName(kPrintKey);
@@ -123,6 +126,17 @@ void Frm_Main::connectHandlers() {
     connect(ui->cboClass, &QComboBox::activated, this, [this] { cboClass_Click(); });
     connect(ui->cmdAllSchools, &QPushButton::clicked, this, [this] { SelectAllSchools(); });
     connect(ui->cmdNoneSchools, &QPushButton::clicked, this, [this] { ClearAllSchools(); });
+    connect(ui->cmdAdd, &QToolButton::clicked, this, [this] { cmdAdd_Click(); });
+    connect(ui->txtFind, &QLineEdit::textChanged, this, [this] { txtFind_Change(); });
+    connect(ui->LV_Spells->header(), &QHeaderView::sectionClicked, this,
+            [this](int column) { LV_Spells_ColumnClick(column); });
+    connect(ui->LV_Spells, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& position) { LV_Spells_RightClick(position); });
+    connect(PopUp_Remove, &QAction::triggered, this, [this] { PopUp_Remove_Click(); });
+    connect(PopUp_Replace, &QAction::triggered, this, [this] { PopUp_Replace_Click(); });
+    connect(ui->File_SavePdf, &QAction::triggered, this, [this] { File_SavePdf_Click(); });
+    connect(ui->Tools_Options, &QAction::triggered, this, [this] { Tools_Options_Click(); });
+    connect(ui->About_Tomewright, &QAction::triggered, this, [this] { About_Tomewright_Click(); });
 }
 
 bool Frm_Main::Form_Load() {

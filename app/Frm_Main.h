@@ -1,6 +1,7 @@
 #pragma once
 
 #include "library/GenerationForm.h"
+#include "ui/ReportJob.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -29,7 +30,8 @@ public:
     static inline const QString kPreviewKey = QStringLiteral("Preview Spellbook");
     static inline const QString kGenerateKey = QStringLiteral("Generate Spellbook");
 
-    explicit Frm_Main(QString databasePath, QWidget* parent = nullptr);
+    // The program's folder holds the spell database Spells.mdb and the report template.
+    explicit Frm_Main(const QString& programFolder, QWidget* parent = nullptr);
     ~Frm_Main() override;
 
     // The load step: opens the library and fills the lists. On failure it shows one message
@@ -55,8 +57,22 @@ public:
     void LoadCoreSchools();
     const QStringList& coreSchools() const { return m_coreSchools; }
 
-    // Toolbar: a button, by its key and tag.
+    // Toolbar: a button (by key and tag) and an entry of the print button's menu (by tag).
     void Toolbar1_ButtonClick(const QString& key, const QString& tag);
+    void Toolbar1_ButtonMenuClick(const QString& tag);
+    void File_SavePdf_Click();
+
+    // Spell list editing.
+    void cmdAdd_Click();
+    void LV_Spells_ColumnClick(int column);
+    void LV_Spells_RightClick(const QPoint& position);
+    void PopUp_Remove_Click();
+    void PopUp_Replace_Click();
+    void txtFind_Change();
+    QList<SpellRow> spellRows() const;
+
+    // The report settings, kept from one print request to the next.
+    ReportJob Crystal;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -78,6 +94,14 @@ private:
 
     void Tools_Core_Click();
     void File_Exit_Click();
+    void Tools_Options_Click();
+    void About_Tomewright_Click();
+
+    // Print requests.
+    QString casterName() const;
+    bool bookIsPrintable();
+    void runSpellbookReport();
+    void keepSorted();
 
     // Generation request.
     void DefineParamterValues();
@@ -88,6 +112,7 @@ private:
     void setFindControlsEnabled(bool enabled);
 
     std::unique_ptr<Ui::Frm_Main> ui;
+    QString m_programFolder;
     QString m_databasePath;
     QProgressBar* pbarSpells = nullptr;
     QLabel* m_panel2 = nullptr;
@@ -99,6 +124,12 @@ private:
     QAction* PopUp_Remove = nullptr;
     QAction* PopUp_Replace = nullptr;
     QMenu* Menu_Pop2 = nullptr;
+
+    // The list's sort: one toggle shared by all columns.
+    bool m_sortToggle = false;
+    bool m_sorted = false;
+    int m_sortColumn = 0;
+    Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
 
     QStringList m_coreSchools;
     QStringList m_excludedSchools;

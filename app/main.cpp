@@ -15,7 +15,7 @@ int main(int argc, char* argv[]) {
         QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Spells.mdb"));
     int status = 1;
     {
-        Frm_Main window(database);
+        Frm_Main window(QCoreApplication::applicationDirPath());
         if (!window.Form_Load())
             return 1;
         window.show();

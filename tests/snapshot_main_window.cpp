@@ -1,19 +1,24 @@
-// Not a test: draws the main window after a generation into a PNG file, for looking at the
-// window without a display. Usage: snapshot_main_window DATABASE OUT.png [CLASS] [LEVEL] [VOLUME]
+// Not a test: generates a book in the main window and draws the window into a PNG file, for
+// looking at the program without a display. Optionally saves the book as a PDF and draws the
+// print preview window too.
+// Usage: snapshot_main_window FOLDER OUT.png [CLASS] [LEVEL] [VOLUME] [BOOK.pdf] [PREVIEW.png]
 #include "app/Constants.h"
 #include "app/Frm_Main.h"
+#include "ui/SaveFileDialog.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QTimer>
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() < 3) {
-        std::fputs("usage: snapshot_main_window DATABASE OUT.png [CLASS] [LEVEL] [VOLUME]\n",
+        std::fputs("usage: snapshot_main_window FOLDER OUT.png [CLASS] [LEVEL] [VOLUME] "
+                   "[BOOK.pdf] [PREVIEW.png]\n",
                    stderr);
         return 2;
     }
@@ -34,6 +39,22 @@ int main(int argc, char* argv[]) {
         std::printf("%s\n", qPrintable(window.statusText(3)));
         if (!window.grab().save(arguments[2]))
             status = 1;
+        if (!arguments.value(6).isEmpty()) {
+            const QString pdf = arguments[6];
+            SaveFileDialog::setHandler([pdf](const QString&, const QString&) { return pdf; });
+            window.File_SavePdf_Click();
+        }
+        if (!arguments.value(7).isEmpty()) {
+            const QString preview = arguments[7];
+            QTimer::singleShot(1500, [preview] {
+                QWidget* dialog = QApplication::activeModalWidget();
+                if (dialog) {
+                    dialog->grab().save(preview);
+                    dialog->close();
+                }
+            });
+            window.Toolbar1_ButtonMenuClick(Frm_Main::kPreviewKey);
+        }
     }
     Constants::MyLibrary.reset();
     return status;

@@ -81,7 +81,7 @@ void TestGenerateRequest::cleanup() {
 }
 
 std::unique_ptr<Frm_Main> TestGenerateRequest::makeWindow() {
-    auto window = std::make_unique<Frm_Main>(m_fixture->path());
+    auto window = std::make_unique<Frm_Main>(m_fixture->folder());
     if (!window->Form_Load())
         qFatal("the window did not load");
     window->show();

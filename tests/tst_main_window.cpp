@@ -85,7 +85,7 @@ void TestMainWindow::startStateShowsEveryControl() {
     Constants::Settings.LimitByFrequency = false;
     Constants::Settings.SpecialistPercent.clear();
     Constants::Settings.SpecialistPercentIndex = 0;
-    Frm_Main window(m_fixture->path());
+    Frm_Main window(m_fixture->folder());
     QVERIFY(window.Form_Load());
     QVERIFY(m_messages.isEmpty());
     QCOMPARE(window.windowTitle(), QString(" Tomewright, V 1.0"));
@@ -124,7 +124,7 @@ void TestMainWindow::startStateShowsEveryControl() {
 }
 
 void TestMainWindow::fixedListsCarryTheirNumbers() {
-    Frm_Main window(m_fixture->path());
+    Frm_Main window(m_fixture->folder());
     QVERIFY(window.Form_Load());
     auto* level = window.findChild<QComboBox*>("cboLevel");
     QCOMPARE(level->count(), 30);
@@ -160,7 +160,7 @@ void TestMainWindow::catalogueListsComeFromTheDatabase() {
         Database database(m_fixture->path(), ";pwd=kobold3");
         database.execute("UPDATE Spells SET Name = '  Padded Name  ' WHERE Name = 'Amber Stair'");
     }
-    Frm_Main window(m_fixture->path());
+    Frm_Main window(m_fixture->folder());
     QVERIFY(window.Form_Load());
 
     auto* frequency = window.findChild<QComboBox*>("cboFrequency");
@@ -182,7 +182,7 @@ void TestMainWindow::catalogueListsComeFromTheDatabase() {
 
 void TestMainWindow::emptyCataloguesLeaveListsEmpty() {
     m_fixture->build({}, {}, FixtureDatabase::standardFrequencies());
-    Frm_Main window(m_fixture->path());
+    Frm_Main window(m_fixture->folder());
     QVERIFY(window.Form_Load());
     QVERIFY(m_messages.isEmpty());
     QCOMPARE(window.findChild<QListWidget*>("lstSchools")->count(), 0);
@@ -191,12 +191,12 @@ void TestMainWindow::emptyCataloguesLeaveListsEmpty() {
 
 void TestMainWindow::frequencyWithoutVeryRarePicksNothing() {
     m_fixture->build({}, {"Fire"}, {{"Common", 1}});
-    Frm_Main window(m_fixture->path());
+    Frm_Main window(m_fixture->folder());
     QVERIFY(window.Form_Load());
     QCOMPARE(window.findChild<QComboBox*>("cboFrequency")->count(), 1);
     QCOMPARE(window.findChild<QComboBox*>("cboFrequency")->currentIndex(), -1);
     m_fixture->build({}, {"Fire"}, {});
-    Frm_Main empty(m_fixture->path());
+    Frm_Main empty(m_fixture->folder());
     QVERIFY(empty.Form_Load());
     QCOMPARE(empty.findChild<QComboBox*>("cboFrequency")->count(), 0);
 }
@@ -224,7 +224,7 @@ void TestMainWindow::classMarksItsSchools_data() {
 void TestMainWindow::classMarksItsSchools() {
     QFETCH(QStringList, classes);
     QFETCH(QStringList, checked);
-    Frm_Main window(m_fixture->path());
+    Frm_Main window(m_fixture->folder());
     QVERIFY(window.Form_Load());
     auto* combo = window.findChild<QComboBox*>("cboClass");
     for (const QString& name : classes) {
@@ -240,7 +240,7 @@ void TestMainWindow::classMarksItsSchools() {
 void TestMainWindow::classMatchesRowsWithBlanks() {
     // A school the database lacks is skipped; a row with blanks still matches its name.
     m_fixture->build({}, {" Illusion ", "Wild", "Phantasm"});
-    Frm_Main window(m_fixture->path());
+    Frm_Main window(m_fixture->folder());
     QVERIFY(window.Form_Load());
     window.findChild<QComboBox*>("cboClass")->setCurrentText("Alchemist");
     window.cboClass_Click();
@@ -248,7 +248,7 @@ void TestMainWindow::classMatchesRowsWithBlanks() {
 }
 
 void TestMainWindow::allAndNone() {
-    Frm_Main window(m_fixture->path());
+    Frm_Main window(m_fixture->folder());
     QVERIFY(window.Form_Load());
     window.findChild<QPushButton*>("cmdAllSchools")->click();
     QCOMPARE(checkedSchools(window).size(), 24);
@@ -257,7 +257,7 @@ void TestMainWindow::allAndNone() {
 }
 
 void TestMainWindow::coreSchoolsMessage() {
-    Frm_Main window(m_fixture->path());
+    Frm_Main window(m_fixture->folder());
     QVERIFY(window.Form_Load());
     window.findChild<QAction*>("Tools_Core")->trigger();
     QCOMPARE(m_messages.size(), 1);
@@ -294,7 +294,7 @@ void TestMainWindow::startFailureShowsOneMessage() {
         Database database(m_fixture->path(), ";pwd=kobold3");
         database.execute(damage);
     }
-    Frm_Main window(m_fixture->path());
+    Frm_Main window(m_fixture->folder());
     QVERIFY(!window.Form_Load());
     QCOMPARE(m_messages.size(), 1);
     QVERIFY2(m_messages[0].text.contains(expected), qPrintable(m_messages[0].text));
@@ -304,7 +304,7 @@ void TestMainWindow::startFailureShowsOneMessage() {
 }
 
 void TestMainWindow::closingReleasesTheLibrary() {
-    Frm_Main window(m_fixture->path());
+    Frm_Main window(m_fixture->folder());
     QVERIFY(window.Form_Load());
     window.show();
     QVERIFY(Constants::MyLibrary);

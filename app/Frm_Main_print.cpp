@@ -1,0 +1,92 @@
+// The main window's print requests: stage the book, run the report, and open the dialogs.
+#include "app/Constants.h"
+#include "app/Frm_Main.h"
+
+#include "ui/BusyCursor.h"
+#include "ui/MessageBox.h"
+#include "ui/SaveFileDialog.h"
+#include "ui/TwError.h"
+#include "ui_Frm_Main.h"
+
+#include <QDir>
+#include <QStandardPaths>
+#include <QToolButton>
+
+namespace {
+const QString kFilterName = QStringLiteral("Tomewright Auto Generated Spellbook");
+const QString kTitleStart = QStringLiteral("Previewing Spellbook ");
+} // namespace
+
+QString Frm_Main::casterName() const {
+    return ui->txtName->text().trimmed();
+}
+
+bool Frm_Main::bookIsPrintable() {
+    if (ui->LV_Spells->topLevelItemCount() > 0 && !casterName().isEmpty())
+        return true;
+    m_printButton->setEnabled(false);
+    MessageBox::show(this,
+                     QStringLiteral("Caster Name and at least one spell in the list is required."));
+    return false;
+}
+
+void Frm_Main::Toolbar1_ButtonMenuClick(const QString& tag) {
+    if (!bookIsPrintable())
+        return;
+    if (tag == kPrintKey)
+        Crystal.destination = ReportJob::Destination::Printer;
+    else if (tag == kPreviewKey)
+        Crystal.destination = ReportJob::Destination::PreviewWindow;
+    runSpellbookReport();
+}
+
+void Frm_Main::File_SavePdf_Click() {
+    if (!bookIsPrintable())
+        return;
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString path =
+        SaveFileDialog::choose(this, QStringLiteral("Save Spellbook as PDF"),
+                               QDir(folder).filePath(casterName() + QStringLiteral(".pdf")),
+                               QStringLiteral("PDF files (*.pdf)"));
+    if (path.isEmpty())
+        return;
+    const ReportJob::Destination previous = Crystal.destination;
+    Crystal.destination = ReportJob::Destination::PdfFile;
+    Crystal.outputPath = path;
+    runSpellbookReport();
+    Crystal.destination = previous;
+}
+
+void Frm_Main::runSpellbookReport() {
+    bool addedCaster = false;
+    try {
+        BusyCursor busy;
+        if (!Constants::MyLibrary)
+            throw TwError(-1, QStringLiteral("Print"),
+                          QStringLiteral("The spell database is not open."));
+        Constants::MyLibrary->SetCasterHold(casterName(), kFilterName);
+        Constants::MyLibrary->InitializeSpellbook(spellRows(), casterName());
+        addedCaster = Constants::MyLibrary->AddNewCaster(casterName());
+
+        Crystal.windowTitle = kTitleStart + casterName();
+        Crystal.templatePath =
+            QDir(m_programFolder).filePath(QStringLiteral("filteredspellbook.rpt"));
+        Crystal.databasePath = m_databasePath;
+        Crystal.password = QLatin1Char('\n') + Database::passwordFrom(TW_Library::kConnectText);
+        // The preview and the print dialog wait for the user: not with a busy pointer.
+        busy.release();
+        Crystal.run(this);
+
+        if (addedCaster && Constants::MyLibrary->DeleteNewCaster(casterName()))
+            addedCaster = false;
+    } catch (const TwError& error) {
+        if (addedCaster && Constants::MyLibrary) {
+            try {
+                Constants::MyLibrary->DeleteNewCaster(casterName());
+            } catch (const TwError&) {
+                // The header row stays; the next print of this book finds and keeps it.
+            }
+        }
+        MessageBox::show(this, error.description().trimmed());
+    }
+}

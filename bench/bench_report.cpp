@@ -1,0 +1,71 @@
+// Times staging a 270-spell book and rendering it to PDF with the shipped template, on a copy of
+// the shipped database. Prints "name: value unit" lines. Run with QT_QPA_PLATFORM=offscreen
+// where there is no display.
+#include "library/TW_Library.h"
+#include "ui/SpellbookReport.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTextDocument>
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    const QDir programFolder(QCoreApplication::applicationDirPath());
+    QTemporaryDir folder;
+    const QString database = QDir(folder.path()).filePath(QStringLiteral("Spells.mdb"));
+    if (!QFile::copy(programFolder.filePath(QStringLiteral("Spells.mdb")), database)) {
+        std::fputs("Spells.mdb is not beside this program: build the project first.\n", stderr);
+        return 1;
+    }
+    const QString templatePath = programFolder.filePath(QStringLiteral("filteredspellbook.rpt"));
+    SharedSettings settings;
+    TW_Library library(database, settings);
+    QList<SpellRow> book;
+    RecordSet spells = library.database().snapshot(
+        QStringLiteral("SELECT Name, Lvl FROM Spells ORDER BY Lvl, Name LIMIT 270"));
+    for (; !spells.eof(); spells.moveNext())
+        book.append({spells.text(QStringLiteral("Name")), spells.text(QStringLiteral("Lvl")),
+                     QString(), QString(), QString(), QString()});
+
+    std::vector<double> staging;
+    std::vector<double> rendering;
+    int pages = 0;
+    for (int run = 0; run < 7; ++run) {
+        QElapsedTimer timer;
+        timer.start();
+        library.SetCasterHold(QStringLiteral("Bench Caster"),
+                              QStringLiteral("Tomewright Auto Generated Spellbook"));
+        library.InitializeSpellbook(book, QStringLiteral("Bench Caster"));
+        const bool added = library.AddNewCaster(QStringLiteral("Bench Caster"));
+        staging.push_back(double(timer.nsecsElapsed()) / 1e6);
+
+        timer.restart();
+        const ReportBook staged =
+            SpellbookReport::readStagedBook(database, QStringLiteral("kobold3"));
+        auto document =
+            SpellbookReport::makeDocument(SpellbookReport::renderHtml(staged, templatePath));
+        const QByteArray pdf = SpellbookReport::pdfBytes(*document, QStringLiteral("Bench"));
+        rendering.push_back(double(timer.nsecsElapsed()) / 1e6);
+        pages = int(pdf.count("/Type /Page\n") + pdf.count("/Type /Page "));
+        if (added)
+            library.DeleteNewCaster(QStringLiteral("Bench Caster"));
+    }
+    std::printf("stage_270_ms: %.1f ms\n", median(staging));
+    std::printf("render_pdf_270_ms: %.1f ms\n", median(rendering));
+    std::printf("stage_and_render_270_ms: %.1f ms\n", median(staging) + median(rendering));
+    std::printf("spells: %lld, pdf pages: about %d\n", qlonglong(book.size()), pages);
+    return 0;
+}

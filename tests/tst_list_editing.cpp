@@ -1,0 +1,322 @@
+// The spell list by hand, and the print requests: add, find, remove, replace, sort, preview,
+// print and save as PDF.
+#include "app/Constants.h"
+#include "app/Frm_Main.h"
+#include "tests/support/FixtureDatabase.h"
+#include "ui/Database.h"
+#include "ui/MessageBox.h"
+#include "ui/SaveFileDialog.h"
+#include "ui/TwError.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenu>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QtTest>
+
+class TestListEditing : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void addRefusesDuplicatesAndBlanks_data();
+    void addRefusesDuplicatesAndBlanks();
+    void addJoinsEverySchool();
+    void removeAndReplace_data();
+    void removeAndReplace();
+    void popUpEnableRules();
+    void findAsYouType_data();
+    void findAsYouType();
+    void columnClicksShareOneToggle();
+    void printRequestStagesAndRuns_data();
+    void printRequestStagesAndRuns();
+    void printRequestKeepsAnExistingCasterRow();
+    void printRequestRefusesAnEmptyBook_data();
+    void printRequestRefusesAnEmptyBook();
+    void failedReportShowsMessageAndCleansUp();
+    void saveAsPdf();
+
+private:
+    QStringList listNames() const;
+    void pick(const QString& spell) {
+        m_window->findChild<QComboBox*>("cboSpells")->setCurrentText(spell);
+    }
+    void add(const QString& spell) {
+        pick(spell);
+        m_window->cmdAdd_Click();
+    }
+    QTreeWidget* list() const { return m_window->findChild<QTreeWidget*>("LV_Spells"); }
+    int count(const QString& sql) {
+        return Database(m_fixture->path(), ";pwd=kobold3")
+            .snapshot(sql)
+            .value(qsizetype(0))
+            .toInt();
+    }
+
+    std::unique_ptr<FixtureDatabase> m_fixture;
+    std::unique_ptr<Frm_Main> m_window;
+    QStringList m_messages;
+    QList<ReportJob> m_jobs;
+};
+
+void TestListEditing::init() {
+    m_messages.clear();
+    m_jobs.clear();
+    MessageBox::setHandler([this](const QString&, const QString& text) { m_messages << text; });
+    ReportJob::setRunner([this](const ReportJob& job) { m_jobs << job; });
+    m_fixture = std::make_unique<FixtureDatabase>();
+    m_fixture->build({FixtureDatabase::spell("Fire Ward", 1, "Common", "Abjuration"),
+                      FixtureDatabase::spell("fire ward", 2, "Rare", "Fire;Abjuration"),
+                      FixtureDatabase::spell("Firefly Lantern", 1, "Common", "Illusion"),
+                      FixtureDatabase::spell("Amber Stair", 3, "Uncommon", "Alteration"),
+                      FixtureDatabase::spell("Triple Knot", 4, "Very Rare",
+                                             "Enchantment;Charm;Wild", "Ninefold Stair", "141"),
+                      FixtureDatabase::spell("Zephyr Note", 2, "Common", "Air;Evocation")});
+    QVERIFY(QFile::copy(TOMEWRIGHT_TEMPLATE, m_fixture->folder() + "/filteredspellbook.rpt"));
+    Constants::Settings = SharedSettings();
+    m_window = std::make_unique<Frm_Main>(m_fixture->folder());
+    QVERIFY(m_window->Form_Load());
+    m_window->show();
+    m_window->findChild<QLineEdit*>("txtName")->setText("Ana Vell");
+}
+
+void TestListEditing::cleanup() {
+    m_window.reset();
+    Constants::MyLibrary.reset();
+    MessageBox::setHandler(nullptr);
+    ReportJob::setRunner(nullptr);
+    SaveFileDialog::setHandler(nullptr);
+}
+
+QStringList TestListEditing::listNames() const {
+    QStringList names;
+    for (int row = 0; row < list()->topLevelItemCount(); ++row)
+        names << list()->topLevelItem(row)->text(0);
+    return names;
+}
+
+void TestListEditing::addRefusesDuplicatesAndBlanks_data() {
+    QTest::addColumn<QString>("second");
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QString>("status");
+    QTest::newRow("same name") << "Fire Ward" << QStringList{"Fire Ward"}
+                               << "Spell already exists in List View";
+    QTest::newRow("other letter case is another spell")
+        << "fire ward" << QStringList{"Fire Ward", "fire ward"} << "";
+}
+
+void TestListEditing::addRefusesDuplicatesAndBlanks() {
+    QFETCH(QString, second);
+    QFETCH(QStringList, names);
+    QFETCH(QString, status);
+    add("Fire Ward");
+    // A row whose text has blanks around it still counts as that spell.
+    list()->topLevelItem(0)->setText(0, "  Fire Ward ");
+    add(second);
+    QStringList trimmed;
+    for (const QString& name : listNames())
+        trimmed << name.trimmed();
+    QCOMPARE(trimmed, names);
+    QCOMPARE(m_window->statusText(3), status);
+
+    m_window->setStatusText(3, "old");
+    m_window->findChild<QComboBox*>("cboSpells")->setCurrentIndex(-1);
+    m_window->cmdAdd_Click();
+    QCOMPARE(m_window->statusText(3), QString());
+    QCOMPARE(list()->topLevelItemCount(), names.size());
+}
+
+void TestListEditing::addJoinsEverySchool() {
+    add("Triple Knot");
+    QCOMPARE(m_window->spellRows(),
+             (QList<SpellRow>{{"Triple Knot", "4", "Very Rare", "Enchantment, Charm, Wild",
+                               "Ninefold Stair", "141"}}));
+}
+
+void TestListEditing::removeAndReplace_data() {
+    QTest::addColumn<QList<int>>("selected");
+    QTest::addColumn<bool>("replace");
+    QTest::addColumn<QStringList>("names");
+    QTest::newRow("remove several")
+        << QList<int>{0, 2, 3} << false << QStringList{"Firefly Lantern"};
+    QTest::newRow("remove none") << QList<int>{} << false
+                                 << QStringList{"Fire Ward", "Firefly Lantern", "Amber Stair",
+                                                "Zephyr Note"};
+    QTest::newRow("replace one") << QList<int>{1} << true
+                                 << QStringList{"Fire Ward", "Amber Stair", "Zephyr Note",
+                                                "Triple Knot"};
+    QTest::newRow("replace with none selected adds")
+        << QList<int>{} << true
+        << QStringList{"Fire Ward", "Firefly Lantern", "Amber Stair", "Zephyr Note", "Triple Knot"};
+}
+
+void TestListEditing::removeAndReplace() {
+    QFETCH(QList<int>, selected);
+    QFETCH(bool, replace);
+    QFETCH(QStringList, names);
+    for (const char* spell : {"Fire Ward", "Firefly Lantern", "Amber Stair", "Zephyr Note"})
+        add(spell);
+    for (int row : selected)
+        list()->topLevelItem(row)->setSelected(true);
+    if (replace) {
+        pick("Triple Knot");
+        m_window->PopUp_Replace_Click();
+    } else {
+        m_window->PopUp_Remove_Click();
+    }
+    QCOMPARE(listNames(), names);
+}
+
+void TestListEditing::popUpEnableRules() {
+    auto* remove = m_window->findChild<QAction*>("PopUp_Remove");
+    auto* replace = m_window->findChild<QAction*>("PopUp_Replace");
+    m_window->LV_Spells_RightClick(QPoint(5, 5));
+    QVERIFY(!remove->isEnabled());
+    QVERIFY(!replace->isEnabled());
+    m_window->findChild<QMenu*>("Menu_PopUp")->close();
+    pick("Amber Stair");
+    m_window->LV_Spells_RightClick(QPoint(5, 5));
+    QVERIFY(!remove->isEnabled());
+    QVERIFY(replace->isEnabled()); // on an empty list Replace only adds
+    m_window->findChild<QMenu*>("Menu_PopUp")->close();
+    m_window->cmdAdd_Click();
+    m_window->findChild<QComboBox*>("cboSpells")->setCurrentIndex(-1);
+    m_window->LV_Spells_RightClick(QPoint(5, 5));
+    QVERIFY(remove->isEnabled());
+    QVERIFY(!replace->isEnabled());
+    m_window->findChild<QMenu*>("Menu_PopUp")->close();
+}
+
+void TestListEditing::findAsYouType_data() {
+    QTest::addColumn<QStringList>("typed");
+    QTest::addColumn<QString>("picked");
+    QTest::newRow("f i r") << QStringList{"f", "fi", "fir"} << "Fire Ward";
+    QTest::newRow("any case") << QStringList{"FIREF"} << "Firefly Lantern";
+    QTest::newRow("cleared picks the first") << QStringList{"zep", ""} << "Amber Stair";
+    QTest::newRow("no match keeps the pick") << QStringList{"zep", "zeq"} << "Zephyr Note";
+}
+
+void TestListEditing::findAsYouType() {
+    QFETCH(QStringList, typed);
+    QFETCH(QString, picked);
+    auto* find = m_window->findChild<QLineEdit*>("txtFind");
+    for (const QString& text : typed)
+        find->setText(text);
+    QCOMPARE(m_window->findChild<QComboBox*>("cboSpells")->currentText(), picked);
+}
+
+void TestListEditing::columnClicksShareOneToggle() {
+    for (const char* spell : {"Fire Ward", "Amber Stair", "Zephyr Note"})
+        add(spell);
+    m_window->LV_Spells_ColumnClick(0);
+    QCOMPARE(listNames(), (QStringList{"Zephyr Note", "Fire Ward", "Amber Stair"}));
+    m_window->LV_Spells_ColumnClick(1); // levels 1, 2, 3: ascending now
+    QCOMPARE(listNames(), (QStringList{"Fire Ward", "Zephyr Note", "Amber Stair"}));
+    m_window->LV_Spells_ColumnClick(1);
+    QCOMPARE(listNames(), (QStringList{"Amber Stair", "Zephyr Note", "Fire Ward"}));
+    // A sorted list stays sorted when a spell is added.
+    add("Triple Knot");
+    QCOMPARE(listNames().first(), QString("Triple Knot"));
+}
+
+void TestListEditing::printRequestStagesAndRuns_data() {
+    QTest::addColumn<QString>("tag");
+    QTest::addColumn<int>("destination");
+    QTest::newRow("preview") << "Preview Spellbook" << 0;
+    QTest::newRow("print") << "Print Spellbook" << 1;
+}
+
+void TestListEditing::printRequestStagesAndRuns() {
+    QFETCH(QString, tag);
+    QFETCH(int, destination);
+    m_window->findChild<QLineEdit*>("txtName")->setText("  Ana \"Red\" Vell ");
+    add("Fire Ward");
+    add("Triple Knot");
+    m_window->Toolbar1_ButtonMenuClick(tag);
+    QCOMPARE(m_jobs.size(), 1);
+    const ReportJob& job = m_jobs.first();
+    QCOMPARE(job.windowTitle, QString("Previewing Spellbook Ana \"Red\" Vell"));
+    QCOMPARE(int(job.destination), destination);
+    QCOMPARE(job.password, QString("\nkobold3"));
+    QVERIFY(job.templatePath.endsWith("filteredspellbook.rpt"));
+    QCOMPARE(count("SELECT count(*) FROM SpellbookFiltered WHERE Caster = 'Ana \"Red\" Vell'"), 2);
+    QCOMPARE(count("SELECT count(*) FROM CasterHold WHERE CasterFilter = 'Tomewright Auto "
+                   "Generated Spellbook'"),
+             1);
+    // The header row this request added is gone again.
+    QCOMPARE(count("SELECT count(*) FROM SpellCasters"), 0);
+    QVERIFY(m_messages.isEmpty());
+}
+
+void TestListEditing::printRequestKeepsAnExistingCasterRow() {
+    Constants::MyLibrary->AddNewCaster("Ana Vell");
+    add("Fire Ward");
+    m_window->Toolbar1_ButtonMenuClick("Preview Spellbook");
+    QCOMPARE(m_jobs.size(), 1);
+    QCOMPARE(count("SELECT count(*) FROM SpellCasters WHERE Spellbook = 'Ana Vell'"), 1);
+}
+
+void TestListEditing::printRequestRefusesAnEmptyBook_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("withSpell");
+    QTest::newRow("blank name") << "   " << true;
+    QTest::newRow("empty list") << "Ana" << false;
+}
+
+void TestListEditing::printRequestRefusesAnEmptyBook() {
+    QFETCH(QString, name);
+    QFETCH(bool, withSpell);
+    if (withSpell)
+        add("Fire Ward");
+    m_window->findChild<QLineEdit*>("txtName")->setText(name);
+    m_window->toolbarButton(Frm_Main::kPrintKey)->setEnabled(true);
+    m_window->Toolbar1_ButtonMenuClick("Print Spellbook");
+    QCOMPARE(m_messages,
+             QStringList{"Caster Name and at least one spell in the list is required."});
+    QVERIFY(!m_window->toolbarButton(Frm_Main::kPrintKey)->isEnabled());
+    QVERIFY(m_jobs.isEmpty());
+    QCOMPARE(count("SELECT count(*) FROM CasterHold"), 0);
+}
+
+void TestListEditing::failedReportShowsMessageAndCleansUp() {
+    ReportJob::setRunner([](const ReportJob&) {
+        throw TwError(-1, "ReportJob", "  The report template \"x.rpt\" cannot be read.  ");
+    });
+    add("Fire Ward");
+    m_window->Toolbar1_ButtonMenuClick("Preview Spellbook");
+    QCOMPARE(m_messages, QStringList{"The report template \"x.rpt\" cannot be read."});
+    QCOMPARE(count("SELECT count(*) FROM SpellCasters"), 0);
+    // The staging tables keep what was written.
+    QCOMPARE(count("SELECT count(*) FROM SpellbookFiltered"), 1);
+}
+
+void TestListEditing::saveAsPdf() {
+    ReportJob::setRunner(nullptr); // the real report
+    QTemporaryDir folder;
+    const QString pdf = folder.filePath("Ana Vell.pdf");
+    add("Fire Ward");
+    add("Triple Knot");
+    SaveFileDialog::setHandler([](const QString&, const QString&) { return QString(); });
+    m_window->File_SavePdf_Click();
+    QVERIFY(!QFile::exists(pdf));
+    QCOMPARE(count("SELECT count(*) FROM CasterHold"), 0);
+    SaveFileDialog::setHandler([pdf](const QString&, const QString&) { return pdf; });
+    m_window->File_SavePdf_Click();
+    QVERIFY2(m_messages.isEmpty(), qPrintable(m_messages.join('\n')));
+    QFile file(pdf);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().startsWith("%PDF"));
+    // A folder that cannot hold the file: a message, and no half-written file.
+    const QString nowhere = folder.filePath("missing-folder/book.pdf");
+    SaveFileDialog::setHandler([nowhere](const QString&, const QString&) { return nowhere; });
+    m_window->File_SavePdf_Click();
+    QCOMPARE(m_messages.size(), 1);
+    QVERIFY2(m_messages[0].contains("cannot be saved"), qPrintable(m_messages[0]));
+    QVERIFY(!QFile::exists(nowhere));
+}
+
+QTEST_MAIN(TestListEditing)
+#include "tst_list_editing.moc"
