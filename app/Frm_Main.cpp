@@ -135,6 +135,7 @@ void Frm_Main::connectHandlers() {
     connect(PopUp_Remove, &QAction::triggered, this, [this] { PopUp_Remove_Click(); });
     connect(PopUp_Replace, &QAction::triggered, this, [this] { PopUp_Replace_Click(); });
     connect(ui->File_SavePdf, &QAction::triggered, this, [this] { File_SavePdf_Click(); });
+    connect(ui->File_Export, &QAction::triggered, this, [this] { File_Export_Click(); });
     connect(ui->Tools_Options, &QAction::triggered, this, [this] { Tools_Options_Click(); });
     connect(ui->About_Tomewright, &QAction::triggered, this, [this] { About_Tomewright_Click(); });
 }
@@ -291,6 +292,12 @@ QString Frm_Main::statusText(int panel) const {
 void Frm_Main::appendSpellRow(const SpellRow& row) {
     auto* item = new QTreeWidgetItem(
         QStringList{row.name, row.level, row.frequency, row.schools, row.book, row.page});
+    // The description rides on the row, as its tool tip, without a column of its own.
+    item->setData(0, Qt::UserRole, row.description);
+    if (!row.description.isEmpty()) {
+        for (int column = 0; column < 6; ++column)
+            item->setToolTip(column, row.description);
+    }
     ui->LV_Spells->addTopLevelItem(item);
 }
 

@@ -61,6 +61,9 @@ public:
     void Toolbar1_ButtonClick(const QString& key, const QString& tag);
     void Toolbar1_ButtonMenuClick(const QString& tag);
     void File_SavePdf_Click();
+    void File_Export_Click();
+    // The seed of the last generation, shown in the list header's tool tip.
+    quint64 lastSeed() const { return m_lastSeed; }
 
     // Spell list editing.
     void cmdAdd_Click();
@@ -102,10 +105,10 @@ private:
     bool bookIsPrintable();
     void runSpellbookReport();
     void keepSorted();
+    void showSeed();
 
     // Generation request.
     void DefineParamterValues();
-    void CreateCoreSchoolsString();
     void ResetParameters();
     void EnableFindControls();
     void DisableFindControls();
@@ -130,6 +133,10 @@ private:
     bool m_sorted = false;
     int m_sortColumn = 0;
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
+
+    quint64 m_lastSeed = 0;
+    bool m_hasSeed = false;
+    QString m_lastNote;
 
     QStringList m_coreSchools;
     QStringList m_excludedSchools;

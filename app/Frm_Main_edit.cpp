@@ -40,6 +40,8 @@ void Frm_Main::cmdAdd_Click() {
         row.schools = details.text(QStringLiteral("Sphere"));
         row.book = details.text(QStringLiteral("Book"));
         row.page = details.text(QStringLiteral("Page"));
+        if (details.columns().contains(QStringLiteral("Description"), Qt::CaseInsensitive))
+            row.description = details.text(QStringLiteral("Description"));
         for (details.moveNext(); !details.eof(); details.moveNext())
             row.schools += QStringLiteral(", ") + details.text(QStringLiteral("Sphere"));
         appendSpellRow(row);
@@ -107,7 +109,7 @@ QList<SpellRow> Frm_Main::spellRows() const {
     for (int row = 0; row < ui->LV_Spells->topLevelItemCount(); ++row) {
         const QTreeWidgetItem* item = ui->LV_Spells->topLevelItem(row);
         rows.append({item->text(0), item->text(1), item->text(2), item->text(3), item->text(4),
-                     item->text(5)});
+                     item->text(5), item->data(0, Qt::UserRole).toString()});
     }
     return rows;
 }

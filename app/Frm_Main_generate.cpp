@@ -3,8 +3,7 @@
 #include "app/Constants.h"
 #include "app/Frm_Main.h"
 
-#include "library/CasterClasses.h"
-#include "library/SchoolListText.h"
+#include "library/BookRequest.h"
 #include "ui/BusyCursor.h"
 #include "ui/TwError.h"
 #include "ui/UpdateLock.h"
@@ -15,10 +14,6 @@
 #include <optional>
 
 namespace {
-TwError failedCheck(const char* source, const QString& message) {
-    return TwError(-1, QString::fromLatin1(source), message);
-}
-
 // The item data of the picked row, 0 when no row is picked.
 qint32 pickedItemData(const QComboBox* combo) {
     const int row = combo->currentIndex();
@@ -59,66 +54,56 @@ void Frm_Main::DefineParamterValues() {
     cboClass_Click();
     ui->lstSchools->update();
 
-    QStringList excluded;
+    BookRequest request;
+    request.schoolCount = ui->lstSchools->count();
     for (int row = 0; row < ui->lstSchools->count(); ++row) {
         if (ui->lstSchools->item(row)->checkState() == Qt::Checked)
-            excluded << ui->lstSchools->item(row)->text();
+            request.excludedSchools << ui->lstSchools->item(row)->text();
     }
-    if (excluded.size() == ui->lstSchools->count())
-        throw failedCheck("DefineParamterValues",
-                          QStringLiteral("You cannot request all Schools to be Excluded"));
-    m_excludedSchools = excluded;
-    pExcludeSchools = SchoolListText::build(excluded);
-
-    const QString className = ui->cboClass->currentText().trimmed();
-    if (className == CasterClasses::kGeneralist || className.isEmpty())
-        pIncludeCoreSchools.clear();
-    else
-        CreateCoreSchoolsString();
-
-    pCasterName = ui->txtName->text().trimmed();
-    if (pCasterName.isEmpty()) {
-        ui->txtName->setFocus();
-        throw failedCheck("DefineParamterValues",
-                          QStringLiteral("Caster Name is a required Field"));
-    }
-    pCasterLevel = pickedItemData(ui->cboLevel);
-    if (pCasterLevel == 0) {
-        ui->cboLevel->setFocus();
-        throw failedCheck("DefineParamterValues",
-                          QStringLiteral("Caster Level is a required Field"));
-    }
-    pCasterClass = className;
-    if (pCasterClass.isEmpty()) {
-        ui->cboClass->setFocus();
-        throw failedCheck("DefineParamterValues",
-                          QStringLiteral("Caster Class is a required Field"));
-    }
-    pSpellbookVolume = pickedItemData(ui->cboVolume);
-    if (pSpellbookVolume == 0) {
-        ui->cboVolume->setFocus();
-        throw failedCheck("DefineParamterValues",
-                          QStringLiteral("Spellbook Volume is a required Field"));
-    }
-    pSpellbookFrequency = pickedItemData(ui->cboFrequency);
-    if (pSpellbookFrequency == 0) {
-        ui->cboFrequency->setFocus();
-        throw failedCheck("DefineParamterValues", QStringLiteral("Frequency is a required Field"));
+    request.casterName = ui->txtName->text();
+    request.casterLevel = pickedItemData(ui->cboLevel);
+    request.casterClass = ui->cboClass->currentText();
+    request.volume = pickedItemData(ui->cboVolume);
+    request.frequency = pickedItemData(ui->cboFrequency);
+    m_excludedSchools = request.excludedSchools;
+    try {
+        const BookParameters parameters = defineParameters(request, m_coreSchools);
+        pIncludeCoreSchools = parameters.pIncludeCoreSchools;
+        pExcludeSchools = parameters.pExcludeSchools;
+        pCasterName = parameters.pCasterName;
+        pCasterLevel = parameters.pCasterLevel;
+        pCasterClass = parameters.pCasterClass;
+        pSpellbookVolume = parameters.pSpellbookVolume;
+        pSpellbookFrequency = parameters.pSpellbookFrequency;
+    } catch (const RequestError& error) {
+        // The focus goes to the detail that failed its check.
+        using Field = RequestError::Field;
+        QWidget* focus = nullptr;
+        switch (error.field()) {
+        case Field::Name:
+            focus = ui->txtName;
+            break;
+        case Field::Level:
+            focus = ui->cboLevel;
+            break;
+        case Field::Class:
+            focus = ui->cboClass;
+            break;
+        case Field::Volume:
+            focus = ui->cboVolume;
+            break;
+        case Field::Frequency:
+            focus = ui->cboFrequency;
+            break;
+        case Field::Schools:
+        case Field::CoreSchools:
+            break;
+        }
+        if (focus)
+            focus->setFocus();
+        throw;
     }
     pbarSpells->setValue(1);
-}
-
-void Frm_Main::CreateCoreSchoolsString() {
-    QStringList included;
-    for (const QString& school : m_coreSchools) {
-        if (!m_excludedSchools.contains(school))
-            included << school;
-    }
-    pIncludeCoreSchools = SchoolListText::build(included);
-    if (pIncludeCoreSchools.trimmed().isEmpty())
-        throw failedCheck("CreateCoreSchoolsString",
-                          QStringLiteral("You must include at least one Core School for a "
-                                         "Specialist"));
 }
 
 void Frm_Main::Toolbar1_ButtonClick(const QString& key, const QString& tag) {
@@ -135,14 +120,21 @@ void Frm_Main::Toolbar1_ButtonClick(const QString& key, const QString& tag) {
                 if (!Constants::MyLibrary)
                     throw TwError(-1, QStringLiteral("GenerateSpellbook"),
                                   QStringLiteral("The spell database is not open."));
+                // A fresh seed for every book, kept so the book can be made again.
+                m_lastSeed = RandomSource::freshSeed();
+                m_hasSeed = true;
+                Constants::MyLibrary->random().reseed(m_lastSeed);
                 Constants::MyLibrary->GenerateSpellbook(*this, pIncludeCoreSchools, pExcludeSchools,
                                                         pCasterName, pCasterLevel, pCasterClass,
                                                         pSpellbookVolume, pSpellbookFrequency);
             }
+            m_lastNote = statusText(3);
+            showSeed();
             ResetParameters();
             setStatusText(2, QString());
             pbarSpells->setValue(0);
             ui->txtFind->setFocus();
+            keepSorted();
             listLock.reset();
             const bool printable =
                 !ui->txtName->text().trimmed().isEmpty() && ui->LV_Spells->topLevelItemCount() > 0;
@@ -160,4 +152,15 @@ void Frm_Main::Toolbar1_ButtonClick(const QString& key, const QString& tag) {
         setStatusText(3, message.trimmed());
         ui->LV_Spells->clear();
     }
+}
+
+void Frm_Main::showSeed() {
+    const QString tip =
+        m_hasSeed ? QStringLiteral("Drawn with seed %1: tomewright-cli generate --seed %1 with the "
+                                   "same details makes this book again.")
+                        .arg(m_lastSeed)
+                  : QString();
+    for (int column = 0; column < ui->LV_Spells->columnCount(); ++column)
+        ui->LV_Spells->headerItem()->setToolTip(column, tip);
+    ui->SB_Spells->setToolTip(tip);
 }

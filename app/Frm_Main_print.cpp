@@ -2,13 +2,18 @@
 #include "app/Constants.h"
 #include "app/Frm_Main.h"
 
+#include "library/BookExport.h"
 #include "ui/BusyCursor.h"
 #include "ui/MessageBox.h"
 #include "ui/SaveFileDialog.h"
 #include "ui/TwError.h"
 #include "ui_Frm_Main.h"
 
+#include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
+#include <QListWidget>
+#include <QSaveFile>
 #include <QStandardPaths>
 #include <QToolButton>
 
@@ -89,4 +94,43 @@ void Frm_Main::runSpellbookReport() {
         }
         MessageBox::show(this, error.description().trimmed());
     }
+}
+
+void Frm_Main::File_Export_Click() {
+    if (!bookIsPrintable())
+        return;
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QString path =
+        SaveFileDialog::choose(this, QStringLiteral("Export Spellbook"),
+                               QDir(folder).filePath(casterName() + QStringLiteral(".csv")),
+                               QStringLiteral("CSV (*.csv);;JSON (*.json);;Markdown (*.md)"));
+    if (path.isEmpty())
+        return;
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix != QLatin1String("json") && suffix != QLatin1String("md") &&
+        suffix != QLatin1String("csv"))
+        path += QStringLiteral(".csv");
+
+    GeneratedBook book;
+    book.caster = casterName();
+    book.casterLevel = ui->cboLevel->currentText();
+    book.casterClass = ui->cboClass->currentText();
+    book.volume = ui->cboVolume->currentText();
+    book.frequency = ui->cboFrequency->currentText();
+    book.hasSeed = m_hasSeed;
+    book.seed = m_lastSeed;
+    for (int row = 0; row < ui->lstSchools->count(); ++row) {
+        if (ui->lstSchools->item(row)->checkState() == Qt::Checked)
+            book.excludedSchools << ui->lstSchools->item(row)->text();
+    }
+    book.limitedLevels = BookExport::limitedLevelsFromNote(m_lastNote);
+    book.spells = spellRows();
+    const QString chosen = QFileInfo(path).suffix().toLower();
+    const QByteArray bytes = chosen == QLatin1String("json") ? BookExport::json({book})
+                             : chosen == QLatin1String("md") ? BookExport::markdown({book})
+                                                             : BookExport::csv({book});
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        MessageBox::show(this, QStringLiteral("The spellbook cannot be exported to \"%1\": %2.")
+                                   .arg(QFileInfo(path).absoluteFilePath(), file.errorString()));
 }

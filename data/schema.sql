@@ -34,7 +34,7 @@ CREATE INDEX SpheresByName ON SpellandSphere (Name, Sphere);
 
 CREATE VIEW AddSpheres AS
     SELECT Spells.Name, Spells.Lvl, Spells.Frequency, SpellandSphere.Sphere, Spells.Book,
-           Spells.Page
+           Spells.Page, Spells.Description
     FROM Spells INNER JOIN SpellandSphere ON SpellandSphere.Name = Spells.Name
     ORDER BY Spells.Name, SpellandSphere.rowid;
 

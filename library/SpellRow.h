@@ -3,7 +3,8 @@
 #include <QString>
 
 // One row of the spell list: the spell and, as text, its level, frequency, schools (joined
-// with ", "), book and page.
+// with ", "), book and page; and what the spell does (shown as the row's tool tip, empty when
+// the catalogue has no description).
 struct SpellRow {
     QString name;
     QString level;
@@ -11,6 +12,7 @@ struct SpellRow {
     QString schools;
     QString book;
     QString page;
+    QString description = QString();
 
     bool operator==(const SpellRow&) const = default;
 };

@@ -6,6 +6,7 @@
 #include "ui/Database.h"
 #include "ui/RecordSet.h"
 
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -64,6 +65,19 @@ private:
                     const RecordSet& Myset);
     void RemoveFromGeneralPool(const QString& name);
     void noteLimitedLevel(qint32 level);
+    void refreshCatalogueCache();
+
+    // The rows each spell level's query read, kept while the catalogue in the file is
+    // unchanged, so a batch of books reads the file once. A level of more rows than this is
+    // read anew every time (it would hold too much memory).
+    static constexpr qsizetype kLargestCachedLevel = 20000;
+    struct CatalogueCache {
+        qint64 dataVersion = -1;
+        QHash<int, RecordSet> levels;
+        QHash<QString, qint64> frequencyIds;
+        bool frequenciesRead = false;
+    };
+    CatalogueCache m_cache;
 
     Database m_database;
     const SharedSettings& m_settings;

@@ -88,16 +88,20 @@ void TW_Library::GenerateSpellbook(GenerationForm& MyForm, const QString& pInclu
         // One indexed read of the level's rows; the school and frequency conditions are then
         // applied to those rows in memory. A spell whose frequency is not in the frequency
         // table never qualifies.
-        QHash<QString, qint64> frequencyIds;
-        RecordSet frequencies =
-            m_database.snapshot(QStringLiteral("SELECT Frequency, FrequencyID FROM Frequency"));
-        for (; !frequencies.eof(); frequencies.moveNext())
-            frequencyIds.insert(frequencies.text(QStringLiteral("Frequency")),
-                                frequencies.value(QStringLiteral("FrequencyID")).toLongLong());
+        refreshCatalogueCache();
+        if (!m_cache.frequenciesRead) {
+            RecordSet frequencies =
+                m_database.snapshot(QStringLiteral("SELECT Frequency, FrequencyID FROM Frequency"));
+            for (; !frequencies.eof(); frequencies.moveNext())
+                m_cache.frequencyIds.insert(
+                    frequencies.text(QStringLiteral("Frequency")),
+                    frequencies.value(QStringLiteral("FrequencyID")).toLongLong());
+            m_cache.frequenciesRead = true;
+        }
         const QString sql =
             QStringLiteral("SELECT Spells.Name, Spells.Lvl, Spells.Frequency, Spells.Book, "
                            "Spells.Page, SpellandSphere.Sphere, SpellandSphere.rowid AS "
-                           "SchoolOrder ") +
+                           "SchoolOrder, Spells.Description ") +
             QStringLiteral("FROM Spells INNER JOIN SpellandSphere ON SpellandSphere.Name = "
                            "Spells.Name ") +
             QStringLiteral("WHERE Spells.Lvl = ? ORDER BY Spells.Name");
@@ -106,8 +110,17 @@ void TW_Library::GenerateSpellbook(GenerationForm& MyForm, const QString& pInclu
             MyForm.setStatusText(2,
                                  QStringLiteral("Building List of Level %1 Spells...").arg(level));
             m_sqlText = sql;
-            m_myset = qualifyingRows(m_database.snapshot(sql, {QString::number(level)}), condition,
-                                     frequencyIds, pSpellbookFrequency);
+            RecordSet levelRows;
+            if (const auto cached = m_cache.levels.constFind(level);
+                cached != m_cache.levels.constEnd()) {
+                levelRows = *cached;
+            } else {
+                levelRows = m_database.snapshot(sql, {QString::number(level)});
+                if (levelRows.recordCount() <= kLargestCachedLevel)
+                    m_cache.levels.insert(level, levelRows);
+            }
+            m_myset =
+                qualifyingRows(levelRows, condition, m_cache.frequencyIds, pSpellbookFrequency);
             LoadListView(MyForm, level, *m_myset, pSpellbookVolume, specialist,
                          specialist ? pCasterClass : QString());
             MyForm.setProgressValue(MyForm.progressValue() + 1);
@@ -125,6 +138,17 @@ void TW_Library::GenerateSpellbook(GenerationForm& MyForm, const QString& pInclu
         throw TwError(-1, QStringLiteral("GenerateSpellbook"),
                       QString::fromUtf8(error.what()).trimmed());
     }
+}
+
+void TW_Library::refreshCatalogueCache() {
+    // data_version changes when another connection has committed a change to the file (a
+    // catalogue import); this library itself never writes the catalogue tables.
+    const qint64 version =
+        m_database.snapshot(QStringLiteral("PRAGMA data_version")).value(qsizetype(0)).toLongLong();
+    if (version == m_cache.dataVersion)
+        return;
+    m_cache = CatalogueCache();
+    m_cache.dataVersion = version;
 }
 
 qint32 TW_Library::DrawVolumeCount(qint32 code) {
@@ -241,6 +265,7 @@ void TW_Library::DrawSpells(QStringList& pool, qint32 count, GenerationForm& MyF
         row.schools = rows.text(QStringLiteral("Sphere"));
         row.book = rows.text(QStringLiteral("Book"));
         row.page = rows.text(QStringLiteral("Page"));
+        row.description = rows.text(QStringLiteral("Description"));
         for (rows.moveNext(); !rows.eof(); rows.moveNext())
             row.schools += QStringLiteral(", ") + rows.text(QStringLiteral("Sphere"));
         MyForm.appendSpellRow(row);

@@ -3,6 +3,7 @@
 #include "library/TW_Library.h"
 #include "tests/support/FixtureDatabase.h"
 #include "tests/support/RecordingForm.h"
+#include "ui/Database.h"
 #include "ui/TwError.h"
 
 #include <QSet>
@@ -52,6 +53,7 @@ private slots:
     void hostileSchoolNames();
     void malformedListTextIsRefused();
     void sameSeedSameBookOtherSeedOtherBook();
+    void catalogueChangeIsSeen();
     void volumeCountIsUniform();
     void everySpellEquallyLikely();
 
@@ -388,6 +390,28 @@ void TestGeneration::sameSeedSameBookOtherSeedOtherBook() {
     for (const QStringList& names : byLevel)
         shapes.insert(names.join(','));
     QVERIFY(shapes.size() > 1);
+}
+
+void TestGeneration::catalogueChangeIsSeen() {
+    FixtureDatabase fixture;
+    fixture.build(spells("Spell", 1, 3, "Evocation"));
+    SharedSettings settings;
+    settings.DefaultFirst = 10;
+    TW_Library library(fixture.path(), settings);
+    RecordingForm before;
+    library.GenerateSpellbook(before, "", "", "Name", 1, "MAGE", Custom, 5);
+    QCOMPARE(before.rows.size(), 3);
+    {
+        // Another program (a catalogue import) adds a spell while the library is open.
+        Database other(fixture.path(), TW_Library::kConnectText);
+        other.execute("INSERT INTO Spells (Name, Lvl, Frequency) VALUES ('Newcomer', '1', "
+                      "'Common')");
+        other.execute("INSERT INTO SpellandSphere (Name, Sphere) VALUES ('Newcomer', 'Fire')");
+    }
+    RecordingForm after;
+    library.GenerateSpellbook(after, "", "", "Name", 1, "MAGE", Custom, 5);
+    QCOMPARE(after.rows.size(), 4);
+    QVERIFY(after.names().contains("Newcomer"));
 }
 
 void TestGeneration::volumeCountIsUniform() {

@@ -38,6 +38,8 @@ private slots:
     void printRequestRefusesAnEmptyBook();
     void failedReportShowsMessageAndCleansUp();
     void saveAsPdf();
+    void exportByFileType_data();
+    void exportByFileType();
 
 private:
     QStringList listNames() const;
@@ -316,6 +318,37 @@ void TestListEditing::saveAsPdf() {
     QCOMPARE(m_messages.size(), 1);
     QVERIFY2(m_messages[0].contains("cannot be saved"), qPrintable(m_messages[0]));
     QVERIFY(!QFile::exists(nowhere));
+}
+
+void TestListEditing::exportByFileType_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("written");
+    QTest::addColumn<QByteArray>("start");
+    QTest::newRow("csv") << "book.csv"
+                         << "book.csv" << QByteArray("Spell Name,Level,");
+    QTest::newRow("json") << "book.json"
+                          << "book.json" << QByteArray("{\"caster\":\"Ana Vell\"");
+    QTest::newRow("markdown") << "book.md"
+                              << "book.md" << QByteArray("# Ana Vell");
+    QTest::newRow("no suffix is csv") << "book"
+                                      << "book.csv" << QByteArray("Spell Name,");
+}
+
+void TestListEditing::exportByFileType() {
+    QFETCH(QString, file);
+    QFETCH(QString, written);
+    QFETCH(QByteArray, start);
+    QTemporaryDir folder;
+    add("Triple Knot");
+    const QString path = folder.filePath(file);
+    SaveFileDialog::setHandler([path](const QString&, const QString&) { return path; });
+    m_window->File_Export_Click();
+    QFile out(folder.filePath(written));
+    QVERIFY(out.open(QIODevice::ReadOnly));
+    const QByteArray bytes = out.readAll();
+    QVERIFY2(bytes.startsWith(start), bytes.constData());
+    QVERIFY(bytes.contains("Enchantment"));
+    QVERIFY(m_messages.isEmpty());
 }
 
 QTEST_MAIN(TestListEditing)

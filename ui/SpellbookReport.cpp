@@ -119,11 +119,12 @@ QString renderHtml(const ReportBook& book, const QString& templatePath) {
     root.set("caster", utf8(book.caster));
     root.set("filterName", utf8(book.filterName));
     root.set("spellCount", std::to_string(book.spells.size()));
+    root.set("seed", utf8(book.seed));
+    root.set("hasSeed", book.seed.isEmpty() ? data::type::bool_false : data::type::bool_true);
     root.set("levelCount", std::to_string(byLevel.size()));
     root.set("levels", levels);
 
     std::string html;
-    QString failure;
     report.render(root, [&html](const std::string& part) { html += part; });
     if (!report.is_valid())
         throw TwError(-1, QString::fromLatin1(kSource),

@@ -22,6 +22,7 @@ struct ReportSpell {
 struct ReportBook {
     QString caster;
     QString filterName;
+    QString seed; // the draw's seed, when the book was drawn with one known
     QList<ReportSpell> spells;
 };
 

@@ -1,16 +1,21 @@
 // tomewright-cli: the spell catalogue and spellbooks from the command line.
 #include "tools/cli/CatalogueCommand.h"
+#include "tools/cli/GenerateCommand.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <cstdio>
 
 namespace {
-const char* kUsage = "Usage: tomewright-cli catalogue build|export|import|check [OPTIONS]\n"
+const char* kUsage = "Usage: tomewright-cli generate [OPTIONS]\n"
+                     "       tomewright-cli catalogue build|export|import|check [OPTIONS]\n"
                      "Run a command with --help for its options.\n";
 }
 
 int main(int argc, char* argv[]) {
-    QCoreApplication application(argc, argv);
+    // The PDF output lays out text with Qt's fonts; no display is needed for that.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tomewright-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TOMEWRIGHT_VERSION));
 
@@ -18,6 +23,8 @@ int main(int argc, char* argv[]) {
     const QString command = arguments.value(0);
     if (command == QLatin1String("catalogue"))
         return runCatalogueCommand(arguments.mid(1));
+    if (command == QLatin1String("generate"))
+        return runGenerateCommand(arguments.mid(1));
     if (command == QLatin1String("--version")) {
         std::printf("tomewright-cli %s\n", TOMEWRIGHT_VERSION);
         return 0;

@@ -1,0 +1,342 @@
+#include "tools/cli/GenerateCommand.h"
+
+#include "library/BookExport.h"
+#include "library/BookRequest.h"
+#include "library/CasterClasses.h"
+#include "library/GenerationForm.h"
+#include "library/TW_Library.h"
+#include "tools/cli/BookPdf.h"
+#include "ui/TwError.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <QSaveFile>
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+
+const char* kExamples =
+    "\nExamples:\n"
+    "  tomewright-cli generate --name \"Vessa Thorn\" --level 9th --class ILLUSIONIST\n"
+    "  tomewright-cli generate --name Cultist --level 5 --class NECROMANCER --count 20 \\\n"
+    "      --volume low --format pdf --output cultists.pdf\n"
+    "  tomewright-cli generate --name Orrin --level 14 --class mage --volume full \\\n"
+    "      --exclude Fire --custom 1=4,2=3 --seed 1234 --format json\n";
+
+// A wrong option: exit status 2 with a message.
+struct UsageError {
+    QString message;
+};
+
+void printError(const QString& text) {
+    std::fprintf(stderr, "%s\n", qUtf8Printable(text));
+}
+
+// Collects what one generation writes to its form.
+class BookCollector : public GenerationForm {
+public:
+    void setProgressMaximum(int) override {}
+    void setProgressValue(int value) override { m_progress = value; }
+    int progressValue() const override { return m_progress; }
+    void setStatusText(int panel, const QString& text) override {
+        if (panel == 3)
+            note = text;
+    }
+    void appendSpellRow(const SpellRow& row) override { rows << row; }
+
+    QList<SpellRow> rows;
+    QString note;
+
+private:
+    int m_progress = 0;
+};
+
+// The one entry of choices equal to text in any letter case (or, with firstWord, equal to its
+// first word); a UsageError listing the choices otherwise.
+QString choose(const QString& what, const QString& text, const QStringList& choices,
+               bool firstWord = false) {
+    for (const QString& choice : choices) {
+        if (choice.compare(text.trimmed(), Qt::CaseInsensitive) == 0)
+            return choice;
+        if (firstWord &&
+            choice.section(QLatin1Char(' '), 0, 0).compare(text.trimmed(), Qt::CaseInsensitive) ==
+                0)
+            return choice;
+    }
+    throw UsageError{QStringLiteral("Unknown %1 \"%2\". Valid: \"%3\".")
+                         .arg(what, text, choices.join(QStringLiteral("\", \"")))};
+}
+
+qint32 casterLevel(const QString& text) {
+    for (int level = 1; level <= CasterClasses::kHighestCasterLevel; ++level) {
+        if (text.trimmed() == QString::number(level) ||
+            text.trimmed().compare(CasterClasses::levelText(level), Qt::CaseInsensitive) == 0)
+            return level;
+    }
+    throw UsageError{
+        QStringLiteral("Unknown level \"%1\". Valid: 1 to 30, or 1st to 30th.").arg(text)};
+}
+
+quint64 number(const QString& option, const QString& text, quint64 lowest, quint64 highest) {
+    bool ok = false;
+    const quint64 value = text.trimmed().toULongLong(&ok);
+    if (!ok || value < lowest || value > highest)
+        throw UsageError{QStringLiteral("--%1 takes a whole number from %2 to %3, not \"%4\".")
+                             .arg(option)
+                             .arg(lowest)
+                             .arg(highest)
+                             .arg(text)};
+    return value;
+}
+
+void applyCustomCounts(const QString& text, SharedSettings& settings) {
+    for (const QString& part : text.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        const QStringList pair = part.split(QLatin1Char('='));
+        if (pair.size() != 2)
+            throw UsageError{
+                QStringLiteral("--custom takes LEVEL=COUNT pairs, not \"%1\".").arg(part)};
+        const int level = int(number(QStringLiteral("custom"), pair[0], 1, 9));
+        *settings.defaultField(level) = qint32(number(QStringLiteral("custom"), pair[1], 0, 1000));
+    }
+}
+
+QStringList recordTexts(RecordSet set, const QString& column) {
+    QStringList texts;
+    for (; !set.eof(); set.moveNext())
+        texts << set.text(column);
+    return texts;
+}
+
+// A progress bar on the error stream while a batch runs in a terminal.
+class Progress {
+public:
+    explicit Progress(int total) : m_total(total), m_shown(total > 1 && isatty(2)) {}
+    void step(int done) {
+        if (!m_shown)
+            return;
+        const int width = 30;
+        const int filled = done * width / m_total;
+        std::fprintf(stderr, "\r[%s%s] %d/%d", std::string(size_t(filled), '#').c_str(),
+                     std::string(size_t(width - filled), ' ').c_str(), done, m_total);
+        if (done == m_total)
+            std::fputc('\n', stderr);
+    }
+
+private:
+    int m_total;
+    bool m_shown;
+};
+
+int generate(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Draws spellbooks as the window does, from the same spell database.\n"
+                       "Schools are excluded as the window excludes them: the class's own "
+                       "exclusions and \"Wild\" (but for \"Wild Mage\"), then every --exclude."));
+    parser.addHelpOption();
+    parser.addOptions({
+        {QStringLiteral("name"), QStringLiteral("Caster name (required)."), QStringLiteral("NAME")},
+        {QStringLiteral("level"),
+         QStringLiteral("Caster level, 1 to 30: \"12\" or \"12th\" (required)."),
+         QStringLiteral("LEVEL")},
+        {QStringLiteral("class"),
+         QStringLiteral("Class, any letter case: MAGE (default), ABJURER, "
+                        "\"Elementalist - Fire\", ..."),
+         QStringLiteral("CLASS")},
+        {QStringLiteral("volume"),
+         QStringLiteral("Volume: sparse, low, average (default), high, full or custom, or the "
+                        "window's full text."),
+         QStringLiteral("VOLUME")},
+        {QStringLiteral("frequency"),
+         QStringLiteral("Rarest frequency allowed: Common, Uncommon, Rare, \"Very Rare\" "
+                        "(default), Unique."),
+         QStringLiteral("FREQUENCY")},
+        {QStringLiteral("exclude"), QStringLiteral("Also exclude this school (repeatable)."),
+         QStringLiteral("SCHOOL")},
+        {QStringLiteral("custom"),
+         QStringLiteral("Spells per level for the custom volume, e.g. 1=4,2=3."),
+         QStringLiteral("LEVEL=COUNT,...")},
+        {QStringLiteral("specialist-percent"),
+         QStringLiteral("Share of a specialist's spells from the specialty: 0 to 100 in steps of "
+                        "10 (default 50)."),
+         QStringLiteral("PERCENT")},
+        {QStringLiteral("seed"),
+         QStringLiteral("Seed of the draw: the same seed, options and catalogue give the same "
+                        "book. Drawn and reported when left out."),
+         QStringLiteral("N")},
+        {QStringLiteral("count"),
+         QStringLiteral("Make N books, \"NAME 1\" .. \"NAME N\", book i with seed + i - 1."),
+         QStringLiteral("N")},
+        {QStringLiteral("format"), QStringLiteral("text (default), csv, json, markdown or pdf."),
+         QStringLiteral("FORMAT")},
+        {QStringLiteral("output"), QStringLiteral("Write to this file (pdf needs it)."),
+         QStringLiteral("PATH")},
+        {QStringLiteral("db"),
+         QStringLiteral("Spell database (default: Spells.mdb beside the program)."),
+         QStringLiteral("FILE")},
+        {QStringLiteral("template"),
+         QStringLiteral("Report template for pdf (default: filteredspellbook.rpt beside the "
+                        "program)."),
+         QStringLiteral("FILE")},
+    });
+    if (!parser.parse(QStringList{QStringLiteral("tomewright-cli generate")} + arguments))
+        throw UsageError{parser.errorText()};
+    if (parser.isSet(QStringLiteral("help"))) {
+        QString help = parser.helpText();
+        help.replace(0, help.indexOf(QLatin1Char('\n')),
+                     QStringLiteral("Usage: tomewright-cli generate [options]"));
+        std::printf("%s%s", qUtf8Printable(help), kExamples);
+        return 0;
+    }
+    if (!parser.positionalArguments().isEmpty())
+        throw UsageError{QStringLiteral("Unexpected argument \"%1\".")
+                             .arg(parser.positionalArguments().first())};
+
+    const QDir programFolder(QCoreApplication::applicationDirPath());
+    const QString format = choose(QStringLiteral("format"),
+                                  parser.value(QStringLiteral("format")).isEmpty()
+                                      ? QStringLiteral("text")
+                                      : parser.value(QStringLiteral("format")),
+                                  {"text", "csv", "json", "markdown", "pdf"});
+    const QString output = parser.value(QStringLiteral("output"));
+    if (format == QLatin1String("pdf") && output.isEmpty())
+        throw UsageError{QStringLiteral("--format pdf needs --output.")};
+
+    SharedSettings settings;
+    if (parser.isSet(QStringLiteral("custom")))
+        applyCustomCounts(parser.value(QStringLiteral("custom")), settings);
+    if (parser.isSet(QStringLiteral("specialist-percent"))) {
+        const quint64 percent = number(QStringLiteral("specialist-percent"),
+                                       parser.value(QStringLiteral("specialist-percent")), 0, 100);
+        if (percent % 10 != 0)
+            throw UsageError{QStringLiteral("--specialist-percent goes in steps of 10.")};
+        settings.SpecialistPercentIndex = qint32(percent / 10);
+        settings.SpecialistPercent = QStringLiteral("%1%").arg(percent);
+    }
+    const int count =
+        parser.isSet(QStringLiteral("count"))
+            ? int(number(QStringLiteral("count"), parser.value(QStringLiteral("count")), 1, 100000))
+            : 1;
+    const bool seedGiven = parser.isSet(QStringLiteral("seed"));
+    const quint64 seed = seedGiven
+                             ? number(QStringLiteral("seed"), parser.value(QStringLiteral("seed")),
+                                      0, std::numeric_limits<quint64>::max())
+                             : RandomSource::freshSeed();
+
+    const QString database = parser.isSet(QStringLiteral("db"))
+                                 ? parser.value(QStringLiteral("db"))
+                                 : programFolder.filePath(QStringLiteral("Spells.mdb"));
+    TW_Library library(database, settings);
+    const QStringList schools =
+        recordTexts(library.FetchSchoolList(), QStringLiteral("Sphere_Name"));
+    RecordSet frequencyRows = library.FetchFrequencyList();
+    QStringList frequencies;
+    QList<qint32> frequencyIds;
+    for (; !frequencyRows.eof(); frequencyRows.moveNext()) {
+        frequencies << frequencyRows.text(QStringLiteral("Frequency"));
+        frequencyIds << qint32(frequencyRows.value(QStringLiteral("FrequencyID")).toLongLong());
+    }
+
+    BookRequest request;
+    request.casterName = parser.value(QStringLiteral("name"));
+    if (parser.isSet(QStringLiteral("level")))
+        request.casterLevel = casterLevel(parser.value(QStringLiteral("level")));
+    request.casterClass =
+        parser.isSet(QStringLiteral("class"))
+            ? choose(QStringLiteral("class"), parser.value(QStringLiteral("class")),
+                     CasterClasses::classNames())
+            : CasterClasses::kGeneralist;
+    const QString volume =
+        parser.isSet(QStringLiteral("volume"))
+            ? choose(QStringLiteral("volume"), parser.value(QStringLiteral("volume")),
+                     CasterClasses::volumeNames(), true)
+            : CasterClasses::volumeNames().at(2);
+    request.volume = qint32(CasterClasses::volumeNames().indexOf(volume) + 1);
+    const QString frequency = parser.isSet(QStringLiteral("frequency"))
+                                  ? choose(QStringLiteral("frequency"),
+                                           parser.value(QStringLiteral("frequency")), frequencies)
+                                  : QStringLiteral("Very Rare");
+    request.frequency =
+        frequencies.contains(frequency) ? frequencyIds.at(frequencies.indexOf(frequency)) : 0;
+    QStringList excluded = CasterClasses::exclusionsFor(request.casterClass, schools);
+    for (const QString& school : parser.values(QStringLiteral("exclude"))) {
+        const QString known = choose(QStringLiteral("school"), school, schools);
+        if (!excluded.contains(known))
+            excluded << known;
+    }
+    for (const QString& school : schools) { // in the order the schools are listed
+        if (excluded.contains(school))
+            request.excludedSchools << school;
+    }
+    request.schoolCount = schools.size();
+
+    QList<GeneratedBook> books;
+    Progress progress(count);
+    for (int i = 1; i <= count; ++i) {
+        BookRequest one = request;
+        if (count > 1)
+            one.casterName = QStringLiteral("%1 %2").arg(request.casterName.trimmed()).arg(i);
+        const BookParameters parameters = defineParameters(one, CasterClasses::coreSchools());
+        const quint64 bookSeed = seed + quint64(i - 1);
+        library.random().reseed(bookSeed);
+        BookCollector collector;
+        library.GenerateSpellbook(collector, parameters.pIncludeCoreSchools,
+                                  parameters.pExcludeSchools, parameters.pCasterName,
+                                  parameters.pCasterLevel, parameters.pCasterClass,
+                                  parameters.pSpellbookVolume, parameters.pSpellbookFrequency);
+        if (!collector.note.isEmpty())
+            printError(QStringLiteral("%1: %2").arg(parameters.pCasterName, collector.note));
+        books.append({parameters.pCasterName, CasterClasses::levelText(one.casterLevel),
+                      one.casterClass, volume, frequency, true, bookSeed, request.excludedSchools,
+                      BookExport::limitedLevelsFromNote(collector.note), collector.rows});
+        progress.step(i);
+    }
+    if (!seedGiven)
+        printError(QStringLiteral("Seed: %1").arg(seed));
+
+    QByteArray bytes;
+    if (format == QLatin1String("text"))
+        bytes = BookExport::text(books);
+    else if (format == QLatin1String("csv"))
+        bytes = BookExport::csv(books);
+    else if (format == QLatin1String("json"))
+        bytes = BookExport::json(books);
+    else if (format == QLatin1String("markdown"))
+        bytes = BookExport::markdown(books);
+    else
+        bytes =
+            booksPdf(books, parser.isSet(QStringLiteral("template"))
+                                ? parser.value(QStringLiteral("template"))
+                                : programFolder.filePath(QStringLiteral("filteredspellbook.rpt")));
+
+    if (output.isEmpty()) {
+        std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+        std::fflush(stdout);
+        return 0;
+    }
+    QSaveFile file(output);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        printError(QStringLiteral("\"%1\" cannot be written: %2").arg(output, file.errorString()));
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace
+
+int runGenerateCommand(const QStringList& arguments) {
+    try {
+        return generate(arguments);
+    } catch (const UsageError& error) {
+        printError(error.message);
+        return 2;
+    } catch (const RequestError& error) {
+        printError(error.description());
+        return 2;
+    } catch (const TwError& error) {
+        printError(error.description().trimmed());
+        return 1;
+    }
+}
