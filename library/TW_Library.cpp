@@ -3,7 +3,36 @@
 #include "ui/TwError.h"
 
 TW_Library::TW_Library(const QString& databasePath, const SharedSettings& settings)
-    : m_database(databasePath, kConnectText), m_settings(settings) {}
+    : m_database(databasePath, kConnectText), m_settings(settings) {
+    checkSchema();
+}
+
+void TW_Library::checkSchema() {
+    // A database without one of these is not a spell database, whatever else it holds: say so
+    // at once rather than at the first query that needs the missing part.
+    static const QList<QPair<QString, QString>> required = {
+        {QStringLiteral("Frequency"), QStringLiteral("table")},
+        {QStringLiteral("Sphere Names"), QStringLiteral("table")},
+        {QStringLiteral("Spells"), QStringLiteral("table")},
+        {QStringLiteral("SpellandSphere"), QStringLiteral("table")},
+        {QStringLiteral("AddSpheres"), QStringLiteral("view")},
+        {QStringLiteral("SpellbookFiltered"), QStringLiteral("table")},
+        {QStringLiteral("CasterHold"), QStringLiteral("table")},
+        {QStringLiteral("SpellCasters"), QStringLiteral("table")},
+    };
+    RecordSet present =
+        m_database.snapshot(QStringLiteral("SELECT lower(name) AS name FROM sqlite_master"));
+    QStringList names;
+    for (; !present.eof(); present.moveNext())
+        names << present.text(qsizetype(0));
+    for (const auto& [name, kind] : required) {
+        if (!names.contains(name.toLower()))
+            throw TwError(-1, QStringLiteral("TW_Library"),
+                          QStringLiteral("The spell database \"%1\" is incomplete: it has no "
+                                         "\"%2\" %3.")
+                              .arg(m_database.path(), name, kind));
+    }
+}
 
 namespace {
 // Runs a catalogue query, raising its failure again under the operation's name.

@@ -65,6 +65,7 @@ private:
                     const RecordSet& Myset);
     void RemoveFromGeneralPool(const QString& name);
     void noteLimitedLevel(qint32 level);
+    void checkSchema();
     void refreshCatalogueCache();
 
     // The rows each spell level's query read, kept while the catalogue in the file is

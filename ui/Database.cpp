@@ -200,7 +200,8 @@ void Database::fail(int rc, const QString& what) const {
         message = QStringLiteral("the spell database \"%1\" is locked by another program; try "
                                  "again when it has finished")
                       .arg(m_path);
-    else if (code == SQLITE_READONLY)
+    else if (code == SQLITE_READONLY ||
+             (code == SQLITE_CANTOPEN && what.startsWith(QLatin1String("A change"))))
         message = QStringLiteral("the spell database \"%1\" cannot be written (the file or its "
                                  "folder is read-only)")
                       .arg(m_path);
