@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QHash>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
@@ -260,6 +261,16 @@ void Frm_Main::FillSpellList() {
     }
     ui->cboSpells->addItems(names);
     ui->cboSpells->setCurrentIndex(-1);
+    // Each entry shows what its spell does as a tool tip.
+    RecordSet descriptions = Constants::MyLibrary->FetchSpellDescriptions();
+    QHash<QString, QString> byName;
+    for (; !descriptions.eof(); descriptions.moveNext())
+        byName.insert(descriptions.text(qsizetype(0)).trimmed(), descriptions.text(qsizetype(1)));
+    for (int row = 0; row < ui->cboSpells->count(); ++row) {
+        const QString description = byName.value(ui->cboSpells->itemText(row));
+        if (!description.isEmpty())
+            ui->cboSpells->setItemData(row, description, Qt::ToolTipRole);
+    }
 }
 
 // The form the generation fills.

@@ -63,6 +63,11 @@ RecordSet TW_Library::FetchSchoolList() {
                  QStringLiteral("Select Sphere_Name from [Sphere Names]"));
 }
 
+RecordSet TW_Library::FetchSpellDescriptions() {
+    return fetch(m_database, m_sqlText, "FetchSpellDescriptions",
+                 QStringLiteral("Select Name, Description from Spells where Description <> ''"));
+}
+
 RecordSet TW_Library::FetchSpellDetails(const QString& MySpell) {
     // The name is bound, never pasted into the text: any quote in it is just a character.
     return fetch(m_database, m_sqlText, "FetchSpellDetails",

@@ -32,6 +32,8 @@ public:
     RecordSet FetchSchoolList();
     // The spell's rows of AddSpheres, one per school; the name is matched exactly.
     RecordSet FetchSpellDetails(const QString& MySpell);
+    // (Name, Description) of every spell that has a description.
+    RecordSet FetchSpellDescriptions();
 
     // Draws a whole spellbook level by level into MyForm (see GenerationForm). The school lists
     // are list texts (SchoolListText).

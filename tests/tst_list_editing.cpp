@@ -16,6 +16,16 @@
 #include <QTreeWidget>
 #include <QtTest>
 
+namespace {
+const QString kKnotDescription = "Ties three fates together for an hour.";
+CatalogueSpell tripleKnot() {
+    CatalogueSpell spell = FixtureDatabase::spell(
+        "Triple Knot", 4, "Very Rare", "Enchantment;Charm;Wild", "Ninefold Stair", "141");
+    spell.description = kKnotDescription;
+    return spell;
+}
+} // namespace
+
 class TestListEditing : public QObject {
     Q_OBJECT
 
@@ -38,6 +48,7 @@ private slots:
     void printRequestRefusesAnEmptyBook();
     void failedReportShowsMessageAndCleansUp();
     void saveAsPdf();
+    void descriptionsAreToolTips();
     void exportByFileType_data();
     void exportByFileType();
 
@@ -74,8 +85,7 @@ void TestListEditing::init() {
                       FixtureDatabase::spell("fire ward", 2, "Rare", "Fire;Abjuration"),
                       FixtureDatabase::spell("Firefly Lantern", 1, "Common", "Illusion"),
                       FixtureDatabase::spell("Amber Stair", 3, "Uncommon", "Alteration"),
-                      FixtureDatabase::spell("Triple Knot", 4, "Very Rare",
-                                             "Enchantment;Charm;Wild", "Ninefold Stair", "141"),
+                      tripleKnot(),
                       FixtureDatabase::spell("Zephyr Note", 2, "Common", "Air;Evocation")});
     QVERIFY(QFile::copy(TOMEWRIGHT_TEMPLATE, m_fixture->folder() + "/filteredspellbook.rpt"));
     Constants::Settings = SharedSettings();
@@ -135,7 +145,7 @@ void TestListEditing::addJoinsEverySchool() {
     add("Triple Knot");
     QCOMPARE(m_window->spellRows(),
              (QList<SpellRow>{{"Triple Knot", "4", "Very Rare", "Enchantment, Charm, Wild",
-                               "Ninefold Stair", "141"}}));
+                               "Ninefold Stair", "141", kKnotDescription}}));
 }
 
 void TestListEditing::removeAndReplace_data() {
@@ -318,6 +328,23 @@ void TestListEditing::saveAsPdf() {
     QCOMPARE(m_messages.size(), 1);
     QVERIFY2(m_messages[0].contains("cannot be saved"), qPrintable(m_messages[0]));
     QVERIFY(!QFile::exists(nowhere));
+}
+
+void TestListEditing::descriptionsAreToolTips() {
+    auto* chooser = m_window->findChild<QComboBox*>("cboSpells");
+    QCOMPARE(chooser->itemData(chooser->findText("Triple Knot"), Qt::ToolTipRole).toString(),
+             kKnotDescription);
+    QVERIFY(chooser->itemData(chooser->findText("Amber Stair"), Qt::ToolTipRole).isNull());
+    // A generated row carries its description, as a tool tip on every column.
+    Constants::Settings.DefaultFourth = 5;
+    m_window->findChild<QComboBox*>("cboLevel")->setCurrentText("7th");
+    m_window->findChild<QComboBox*>("cboVolume")->setCurrentText("Custom (see Options)");
+    m_window->Toolbar1_ButtonClick(Frm_Main::kGenerateKey, Frm_Main::kGenerateKey);
+    QCOMPARE(listNames(), QStringList{"Triple Knot"});
+    QCOMPARE(list()->headerItem()->columnCount(), 6);
+    for (int column = 0; column < 6; ++column)
+        QCOMPARE(list()->topLevelItem(0)->toolTip(column), kKnotDescription);
+    QCOMPARE(m_window->spellRows().first().description, kKnotDescription);
 }
 
 void TestListEditing::exportByFileType_data() {

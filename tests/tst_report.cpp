@@ -16,6 +16,7 @@ private slots:
     void stagedBookReadsBack();
     void everySpellOnceUnderItsLevelInOrder();
     void textIsShownNotInterpreted();
+    void compactTemplateLeavesOutDescriptions();
     void badTemplateNamesTheFile_data();
     void badTemplateNamesTheFile();
     void pdfEmbedsItsFonts();
@@ -77,6 +78,15 @@ void TestReport::everySpellOnceUnderItsLevelInOrder() {
     for (const char* spell : {"Quiet Step", "Dew Mirror", "Ember Lattice", "Star Anchor"})
         QCOMPARE(text.count(spell), 1);
     QVERIFY(!text.contains("3rd Level"));
+}
+
+void TestReport::compactTemplateLeavesOutDescriptions() {
+    const QString text = SpellbookReport::makeDocument(
+                             SpellbookReport::renderHtml(stagedBook(), TOMEWRIGHT_COMPACT_TEMPLATE))
+                             ->toPlainText();
+    QVERIFY(text.contains("Ember Lattice"));
+    QVERIFY(text.contains("Star Anchor"));
+    QVERIFY(!text.contains("A grid of embers"));
 }
 
 void TestReport::textIsShownNotInterpreted() {

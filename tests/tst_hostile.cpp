@@ -1,0 +1,95 @@
+// Hostile names end to end: a spell and a caster named with quotes, SQL, wildcards, right-to-left
+// and combining characters or emoji are found, drawn, staged, printed and exported exactly.
+#include "library/BookExport.h"
+#include "library/TW_Library.h"
+#include "tests/support/FixtureDatabase.h"
+#include "tests/support/RecordingForm.h"
+#include "tools/catalogue/CsvFile.h"
+#include "ui/SpellbookReport.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTextDocument>
+#include <QtTest>
+
+class TestHostile : public QObject {
+    Q_OBJECT
+
+private slots:
+    void endToEnd_data();
+    void endToEnd();
+};
+
+void TestHostile::endToEnd_data() {
+    QTest::addColumn<QString>("name");
+    QTest::newRow("double quotes") << "The \"Red\" Word";
+    QTest::newRow("apostrophe") << "Ogre's Lullaby";
+    QTest::newRow("backslash") << "Back\\slash \\n";
+    QTest::newRow("sql") << "x'; DROP TABLE Spells; --";
+    QTest::newRow("wildcards") << "100% _chance_";
+    QTest::newRow("markup") << "<b>Bold</b> & {{caster}} | pipe";
+    QTest::newRow("hundred characters") << QString(99, QChar('m')) + "!";
+    QTest::newRow("right to left") << "שער האש";
+    QTest::newRow("combining") << "Zoe\u0301 and n\u0303";
+    QTest::newRow("emoji") << "Dragon's Breath 🐉🔥";
+}
+
+void TestHostile::endToEnd() {
+    QFETCH(QString, name);
+    FixtureDatabase fixture;
+    fixture.build(
+        {FixtureDatabase::spell(name, 1, "Common", "Fire;Evocation", "Book, \"Two\"", "7"),
+         FixtureDatabase::spell("Plain", 2, "Common", "Fire")});
+    SharedSettings settings;
+    settings.DefaultFirst = 1;
+    TW_Library library(fixture.path(), settings);
+
+    // Found by name, and by nothing else.
+    QCOMPARE(library.FetchSpellDetails(name).recordCount(), 2);
+    QCOMPARE(library.FetchSpellDetails(name + " ").recordCount(), 0);
+
+    // Drawn.
+    RecordingForm form;
+    library.GenerateSpellbook(form, "", "", name, 1, "MAGE", 6, 5);
+    QCOMPARE(form.names(), QStringList{name});
+
+    // Staged and read back by the report.
+    library.SetCasterHold(name, "Tomewright Auto Generated Spellbook");
+    library.InitializeSpellbook(form.rows, name);
+    const ReportBook staged = SpellbookReport::readStagedBook(fixture.path(), "kobold3");
+    QCOMPARE(staged.caster, name);
+    QCOMPARE(staged.spells.size(), 1);
+    QCOMPARE(staged.spells[0].name, name);
+    QCOMPARE(staged.spells[0].schools, QString("Fire, Evocation"));
+
+    // Printed.
+    const QString printed =
+        SpellbookReport::makeDocument(SpellbookReport::renderHtml(staged, TOMEWRIGHT_TEMPLATE))
+            ->toPlainText();
+    QCOMPARE(printed.count(name), 2); // the title and the spell
+
+    // Exported.
+    GeneratedBook book;
+    book.caster = name;
+    book.spells = form.rows;
+    const QJsonObject json = QJsonDocument::fromJson(BookExport::json({book})).object();
+    QCOMPARE(json["caster"].toString(), name);
+    QCOMPARE(json["spells"].toArray()[0].toObject()["name"].toString(), name);
+    QCOMPARE(json["spells"].toArray()[0].toObject()["book"].toString(), QString("Book, \"Two\""));
+    const CsvContent csv = parseCsv(BookExport::csv({book, book}), "book.csv");
+    QVERIFY(csv.errors.isEmpty());
+    QCOMPARE(csv.records[1].fields[0], name);
+    QCOMPARE(csv.records[1].fields[1], name);
+    QCOMPARE(csv.records[1].fields[5], QString("Book, \"Two\""));
+    QVERIFY(QString::fromUtf8(BookExport::text({book})).contains(name));
+    QString cell = name;
+    cell.replace("\\", "\\\\").replace("|", "\\|");
+    QVERIFY(QString::fromUtf8(BookExport::markdown({book})).contains("| " + cell + " |"));
+
+    // And the catalogue is as it was.
+    QCOMPARE(library.FetchAllSpells().recordCount(), 2);
+}
+
+QTEST_MAIN(TestHostile)
+#include "tst_hostile.moc"
