@@ -3,6 +3,7 @@
 
 #include "app/Constants.h"
 #include "library/CasterClasses.h"
+#include "ui/Accessibility.h"
 #include "ui/ComboBox.h"
 #include "ui/MessageBox.h"
 #include "ui/TwError.h"
@@ -25,9 +26,11 @@ namespace {
 const int kColumnWidths[] = {220, 45, 80, 190, 150, 45};
 } // namespace
 
-Frm_Main::Frm_Main(const QString& programFolder, QWidget* parent)
+Frm_Main::Frm_Main(const QString& programFolder, const QString& databasePath, QWidget* parent)
     : QMainWindow(parent), ui(std::make_unique<Ui::Frm_Main>()), m_programFolder(programFolder),
-      m_databasePath(QDir(programFolder).filePath(QStringLiteral("Spells.mdb"))) {
+      m_databasePath(databasePath.isEmpty()
+                         ? QDir(programFolder).filePath(QStringLiteral("Spells.mdb"))
+                         : databasePath) {
     ui->setupUi(this);
     setWindowIcon(QIcon(QStringLiteral(":/icons/tomewright.svg")));
     for (int column = 0; column < 6; ++column)
@@ -38,6 +41,7 @@ Frm_Main::Frm_Main(const QString& programFolder, QWidget* parent)
     buildStatusBar();
     buildPopUpMenus();
     connectHandlers();
+    describeControls();
 
     // The toolbar buttons stand between the spell list and the school list in the tab order.
     setTabOrder(ui->LV_Spells, m_printButton);
@@ -52,19 +56,31 @@ void Frm_Main::buildToolbar() {
     printMenu->setObjectName(QStringLiteral("PrintSpellbookMenu"));
     QAction* print = printMenu->addAction(QIcon(QStringLiteral(":/icons/print.svg")), kPrintKey);
     print->setData(kPrintKey);
+    print->setObjectName(QStringLiteral("File_Print"));
+    print->setShortcut(QKeySequence::Print);
     QAction* divider = printMenu->addSeparator();
     divider->setText(QStringLiteral("-"));
     divider->setData(QStringLiteral("Divider1"));
     QAction* preview =
         printMenu->addAction(QIcon(QStringLiteral(":/icons/preview.svg")), kPreviewKey);
     preview->setData(kPreviewKey);
+    preview->setObjectName(QStringLiteral("File_Preview"));
+    preview->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+    // The same entries in the File menu, where their shortcuts show.
+    ui->File_Menu->insertAction(ui->File_SavePdf, ui->File_Generate);
+    ui->File_Menu->insertAction(ui->File_SavePdf, preview);
+    ui->File_Menu->insertAction(ui->File_SavePdf, print);
+    ui->File_Menu->insertSeparator(ui->File_SavePdf);
+    // Shortcuts work wherever the focus is in the window.
+    addActions({ui->File_Generate, preview, print});
     connect(printMenu, &QMenu::triggered, this,
             [this](QAction* entry) { Toolbar1_ButtonMenuClick(entry->data().toString()); });
 
     m_printButton = new QToolButton(this);
     m_printButton->setObjectName(kPrintKey);
     m_printButton->setText(kPrintKey);
-    m_printButton->setToolTip(kPrintKey);
+    m_printButton->setToolTip(QStringLiteral("%1 (%2)").arg(
+        kPrintKey, QKeySequence(QKeySequence::Print).toString(QKeySequence::NativeText)));
     m_printButton->setIcon(QIcon(QStringLiteral(":/icons/print.svg")));
     m_printButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     m_printButton->setPopupMode(QToolButton::MenuButtonPopup);
@@ -77,7 +93,8 @@ void Frm_Main::buildToolbar() {
     m_generateButton = new QToolButton(this);
     m_generateButton->setObjectName(kGenerateKey);
     m_generateButton->setText(kGenerateKey);
-    m_generateButton->setToolTip(kGenerateKey);
+    m_generateButton->setToolTip(QStringLiteral("%1 (%2)").arg(
+        kGenerateKey, ui->File_Generate->shortcut().toString(QKeySequence::NativeText)));
     m_generateButton->setIcon(QIcon(QStringLiteral(":/icons/generate.svg")));
     m_generateButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     m_generateButton->setFocusPolicy(Qt::TabFocus);
@@ -122,6 +139,8 @@ void Frm_Main::buildPopUpMenus() {
 
 void Frm_Main::connectHandlers() {
     connect(ui->File_Exit, &QAction::triggered, this, [this] { File_Exit_Click(); });
+    connect(ui->File_Generate, &QAction::triggered, this,
+            [this] { Toolbar1_ButtonClick(kGenerateKey, kGenerateKey); });
     connect(ui->Tools_Core, &QAction::triggered, this, [this] { Tools_Core_Click(); });
     // A pick by the user; a text set from code is not a click.
     connect(ui->cboClass, &QComboBox::activated, this, [this] { cboClass_Click(); });
@@ -139,6 +158,30 @@ void Frm_Main::connectHandlers() {
     connect(ui->File_Export, &QAction::triggered, this, [this] { File_Export_Click(); });
     connect(ui->Tools_Options, &QAction::triggered, this, [this] { Tools_Options_Click(); });
     connect(ui->About_Tomewright, &QAction::triggered, this, [this] { About_Tomewright_Click(); });
+}
+
+void Frm_Main::describeControls() {
+    // The platform's own keys where it has them.
+    ui->File_SavePdf->setShortcut(QKeySequence::Save);
+    ui->File_Exit->setShortcut(QKeySequence::Quit);
+    nameControlsFromLabels(this);
+    const auto describe = [](QWidget* control, const QString& name, const QString& description) {
+        control->setAccessibleName(name);
+        control->setAccessibleDescription(description);
+    };
+    describe(ui->lstSchools, QStringLiteral("Exclude the following Schools"),
+             QStringLiteral("Checked schools are left out of the spellbook"));
+    describe(ui->cmdAllSchools, QStringLiteral("All"), QStringLiteral("Exclude every school"));
+    describe(ui->cmdNoneSchools, QStringLiteral("None"), QStringLiteral("Exclude no school"));
+    describe(ui->LV_Spells, QStringLiteral("Spells"),
+             QStringLiteral("The spellbook: name, level, frequency, schools, book and page"));
+    describe(ui->cmdAdd, QStringLiteral("Add to Spellbook"), ui->cmdAdd->toolTip());
+    describe(m_printButton, kPrintKey, m_printButton->toolTip());
+    describe(m_generateButton, kGenerateKey, m_generateButton->toolTip());
+    describe(pbarSpells, QStringLiteral("Progress"),
+             QStringLiteral("Progress of the spellbook being generated"));
+    describe(m_panel2, QStringLiteral("Status"), QStringLiteral("What Tomewright is doing"));
+    describe(m_panel3, QStringLiteral("Message"), QStringLiteral("The result of the last request"));
 }
 
 bool Frm_Main::Form_Load() {

@@ -30,8 +30,10 @@ public:
     static inline const QString kPreviewKey = QStringLiteral("Preview Spellbook");
     static inline const QString kGenerateKey = QStringLiteral("Generate Spellbook");
 
-    // The program's folder holds the spell database Spells.mdb and the report template.
-    explicit Frm_Main(const QString& programFolder, QWidget* parent = nullptr);
+    // The program's folder holds the report template and, unless another path is given, the
+    // spell database Spells.mdb.
+    explicit Frm_Main(const QString& programFolder, const QString& databasePath = QString(),
+                      QWidget* parent = nullptr);
     ~Frm_Main() override;
 
     // The load step: opens the library and fills the lists. On failure it shows one message
@@ -85,6 +87,7 @@ private:
     void buildStatusBar();
     void buildPopUpMenus();
     void connectHandlers();
+    void describeControls();
     void Form_Unload();
 
     // Selection lists, in the order the load step fills them.

@@ -22,6 +22,12 @@ const QString kFilterName = QStringLiteral("Tomewright Auto Generated Spellbook"
 const QString kTitleStart = QStringLiteral("Previewing Spellbook ");
 } // namespace
 
+// Where a saved book is offered to go: the documents folder, or home when there is none.
+static QString documentsFolder() {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
 QString Frm_Main::casterName() const {
     return ui->txtName->text().trimmed();
 }

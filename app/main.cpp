@@ -1,21 +1,40 @@
 // Tomewright: builds the spellbook of a wizard character.
 #include "app/Constants.h"
 #include "app/Frm_Main.h"
+#include "ui/DatabaseLocation.h"
+#include "ui/MessageBox.h"
+#include "ui/TwError.h"
 
 #include <QApplication>
-#include <QDir>
+#include <cstdio>
 
 int main(int argc, char* argv[]) {
+#ifdef Q_OS_LINUX
+    // Without a display Qt would abort with a long message about platform plugins.
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        std::fputs("Tomewright needs a display; without one, run it as: xvfb-run -a tomewright\n",
+                   stderr);
+        return 1;
+    }
+#endif
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tomewright"));
     QApplication::setApplicationDisplayName(QStringLiteral("Tomewright"));
     QApplication::setApplicationVersion(QStringLiteral(TOMEWRIGHT_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("org.tomewright.Tomewright"));
 
-    const QString database =
-        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Spells.mdb"));
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    QString database;
+    try {
+        database = databasePathFor(programFolder);
+    } catch (const TwError& error) {
+        MessageBox::show(nullptr, error.description().trimmed());
+        return 1;
+    }
     int status = 1;
     {
-        Frm_Main window(QCoreApplication::applicationDirPath());
+        Frm_Main window(programFolder, database);
         if (!window.Form_Load())
             return 1;
         window.show();

@@ -2,6 +2,7 @@
 
 #include "library/CasterClasses.h"
 #include "library/SharedSettings.h"
+#include "ui/Accessibility.h"
 #include "ui/ComboBox.h"
 #include "ui/MessageBox.h"
 #include "ui_Frm_Prefs.h"
@@ -13,6 +14,7 @@
 Frm_Prefs::Frm_Prefs(SharedSettings& settings, QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::Frm_Prefs>()), m_settings(settings) {
     ui->setupUi(this);
+    nameControlsFromLabels(this);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     for (int level = 1; level <= 9; ++level) {
         QLineEdit* box = levelBox(level);

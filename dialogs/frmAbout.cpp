@@ -1,5 +1,6 @@
 #include "dialogs/frmAbout.h"
 
+#include "ui/Accessibility.h"
 #include "ui/MessageBox.h"
 #include "ui/ProgramLauncher.h"
 #include "ui/Registry.h"
@@ -21,6 +22,7 @@ frmAbout::frmAbout(const Registry& registry, const ProgramLauncher& launcher, QW
     : QDialog(parent), ui(std::make_unique<Ui::frmAbout>()), m_registry(registry),
       m_launcher(launcher) {
     ui->setupUi(this);
+    nameControlsFromLabels(this);
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     connect(ui->cmdOK, &QPushButton::clicked, this, &QDialog::close);
     connect(ui->cmdSysInfo, &QPushButton::clicked, this, [this] { StartSysInfo(); });

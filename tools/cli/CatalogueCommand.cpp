@@ -4,6 +4,7 @@
 #include "tools/catalogue/Catalogue.h"
 #include "tools/catalogue/CatalogueCheck.h"
 #include "ui/Database.h"
+#include "ui/DatabaseLocation.h"
 #include "ui/TwError.h"
 
 #include <QCommandLineParser>
@@ -69,17 +70,16 @@ struct CommandLine {
     QString value(const char* name) const { return parser.value(QString::fromLatin1(name)); }
     bool isSet(const char* name) const { return parser.isSet(QString::fromLatin1(name)); }
 
-    // --db, or the Spells.mdb beside the program.
+    // --db, or the database the window uses (beside the program, or the user's copy).
     QString database() const {
-        return isSet("db") ? value("db")
-                           : QDir(QCoreApplication::applicationDirPath())
-                                 .filePath(QStringLiteral("Spells.mdb"));
+        return isSet("db") ? value("db") : databasePathFor(QCoreApplication::applicationDirPath());
     }
 };
 
 QCommandLineOption databaseOption() {
     return {QStringLiteral("db"),
-            QStringLiteral("Spell database (default: Spells.mdb beside the program)."),
+            QStringLiteral("Spell database (default: the one the window uses: beside the program, "
+                           "or the user's copy when the program's folder is read-only)."),
             QStringLiteral("FILE")};
 }
 

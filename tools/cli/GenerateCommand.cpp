@@ -6,6 +6,7 @@
 #include "library/GenerationForm.h"
 #include "library/TW_Library.h"
 #include "tools/cli/BookPdf.h"
+#include "ui/DatabaseLocation.h"
 #include "ui/TwError.h"
 
 #include <QCommandLineParser>
@@ -174,7 +175,8 @@ int generate(const QStringList& arguments) {
         {QStringLiteral("output"), QStringLiteral("Write to this file (pdf needs it)."),
          QStringLiteral("PATH")},
         {QStringLiteral("db"),
-         QStringLiteral("Spell database (default: Spells.mdb beside the program)."),
+         QStringLiteral("Spell database (default: the one the window uses: beside the program, or "
+                        "the user's copy when the program's folder is read-only)."),
          QStringLiteral("FILE")},
         {QStringLiteral("template"),
          QStringLiteral("Report template for pdf (default: filteredspellbook.rpt beside the "

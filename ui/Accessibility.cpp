@@ -1,0 +1,18 @@
+#include "ui/Accessibility.h"
+
+#include <QLabel>
+
+void nameControlsFromLabels(QWidget* root) {
+    for (QLabel* label : root->findChildren<QLabel*>()) {
+        QWidget* control = label->buddy();
+        if (!control)
+            continue;
+        QString name = label->text();
+        name.remove(QLatin1Char('&'));
+        name = name.trimmed();
+        if (name.endsWith(QLatin1Char(':')))
+            name.chop(1);
+        control->setAccessibleName(name);
+        control->setAccessibleDescription(control->toolTip().isEmpty() ? name : control->toolTip());
+    }
+}

@@ -1,0 +1,53 @@
+#include "ui/DatabaseLocation.h"
+
+#include "ui/TwError.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace {
+const QString kDatabase = QStringLiteral("Spells.mdb");
+}
+
+QString userDataFolder() {
+    // Named here rather than taken from the application's name, so the window and the command
+    // line share it.
+    const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    return base.isEmpty() ? QString() : QDir(base).filePath(QStringLiteral("Tomewright"));
+}
+
+QString databasePathFor(const QString& programFolder) {
+    const QString installed = QDir(programFolder).filePath(kDatabase);
+    if (QFileInfo(programFolder).isWritable())
+        return installed;
+
+    const QString folder = userDataFolder();
+    const QString copy = QDir(folder).filePath(kDatabase);
+    if (QFileInfo::exists(copy))
+        return copy;
+    const auto failure = [&](const QString& why) {
+        return TwError(-1, QStringLiteral("DatabaseLocation"),
+                       QStringLiteral("Tomewright cannot make its copy of the spell database "
+                                      "\"%1\" in \"%2\": %3.")
+                           .arg(installed, folder, why));
+    };
+    if (folder.isEmpty() || !QDir().mkpath(folder))
+        throw failure(QStringLiteral("the folder cannot be made"));
+    // Copied under another name and renamed, so an interrupted copy is never taken for the
+    // database.
+    const QString partial = copy + QStringLiteral(".partial");
+    QFile::remove(partial);
+    QFile source(installed);
+    if (!source.copy(partial)) {
+        QFile::remove(partial);
+        throw failure(source.errorString());
+    }
+    QFile::setPermissions(partial, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    if (!QFile::rename(partial, copy)) {
+        QFile::remove(partial);
+        throw failure(QStringLiteral("the copy cannot be renamed"));
+    }
+    return copy;
+}
