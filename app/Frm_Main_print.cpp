@@ -54,7 +54,7 @@ void Frm_Main::Toolbar1_ButtonMenuClick(const QString& tag) {
 void Frm_Main::File_SavePdf_Click() {
     if (!bookIsPrintable())
         return;
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString folder = documentsFolder();
     const QString path =
         SaveFileDialog::choose(this, QStringLiteral("Save Spellbook as PDF"),
                                QDir(folder).filePath(casterName() + QStringLiteral(".pdf")),
@@ -105,7 +105,7 @@ void Frm_Main::runSpellbookReport() {
 void Frm_Main::File_Export_Click() {
     if (!bookIsPrintable())
         return;
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString folder = documentsFolder();
     QString path =
         SaveFileDialog::choose(this, QStringLiteral("Export Spellbook"),
                                QDir(folder).filePath(casterName() + QStringLiteral(".csv")),
