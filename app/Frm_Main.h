@@ -1,5 +1,6 @@
 #pragma once
 
+#include "library/BookRequest.h"
 #include "library/GenerationForm.h"
 #include "ui/ReportJob.h"
 
@@ -145,11 +146,5 @@ private:
     QStringList m_excludedSchools;
 
     // The seven generation parameters; empty and 0 between requests.
-    QString pIncludeCoreSchools;
-    QString pExcludeSchools;
-    QString pCasterName;
-    qint32 pCasterLevel = 0;
-    QString pCasterClass;
-    qint32 pSpellbookVolume = 0;
-    qint32 pSpellbookFrequency = 0;
+    BookParameters m_parameters;
 };

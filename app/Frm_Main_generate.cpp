@@ -38,13 +38,7 @@ void Frm_Main::DisableFindControls() {
 }
 
 void Frm_Main::ResetParameters() {
-    pIncludeCoreSchools.clear();
-    pExcludeSchools.clear();
-    pCasterName.clear();
-    pCasterLevel = 0;
-    pCasterClass.clear();
-    pSpellbookVolume = 0;
-    pSpellbookFrequency = 0;
+    m_parameters = BookParameters();
     m_excludedSchools.clear();
 }
 
@@ -67,14 +61,7 @@ void Frm_Main::DefineParamterValues() {
     request.frequency = pickedItemData(ui->cboFrequency);
     m_excludedSchools = request.excludedSchools;
     try {
-        const BookParameters parameters = defineParameters(request, m_coreSchools);
-        pIncludeCoreSchools = parameters.pIncludeCoreSchools;
-        pExcludeSchools = parameters.pExcludeSchools;
-        pCasterName = parameters.pCasterName;
-        pCasterLevel = parameters.pCasterLevel;
-        pCasterClass = parameters.pCasterClass;
-        pSpellbookVolume = parameters.pSpellbookVolume;
-        pSpellbookFrequency = parameters.pSpellbookFrequency;
+        m_parameters = defineParameters(request, m_coreSchools);
     } catch (const RequestError& error) {
         // The focus goes to the detail that failed its check.
         using Field = RequestError::Field;
@@ -124,9 +111,10 @@ void Frm_Main::Toolbar1_ButtonClick(const QString& key, const QString& tag) {
                 m_lastSeed = RandomSource::freshSeed();
                 m_hasSeed = true;
                 Constants::MyLibrary->random().reseed(m_lastSeed);
-                Constants::MyLibrary->GenerateSpellbook(*this, pIncludeCoreSchools, pExcludeSchools,
-                                                        pCasterName, pCasterLevel, pCasterClass,
-                                                        pSpellbookVolume, pSpellbookFrequency);
+                const BookParameters& p = m_parameters;
+                Constants::MyLibrary->GenerateSpellbook(
+                    *this, p.pIncludeCoreSchools, p.pExcludeSchools, p.pCasterName, p.pCasterLevel,
+                    p.pCasterClass, p.pSpellbookVolume, p.pSpellbookFrequency);
             }
             m_lastNote = statusText(3);
             showSeed();
