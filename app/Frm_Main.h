@@ -65,8 +65,6 @@ public:
     void Toolbar1_ButtonMenuClick(const QString& tag);
     void File_SavePdf_Click();
     void File_Export_Click();
-    // The seed of the last generation, shown in the list header's tool tip.
-    quint64 lastSeed() const { return m_lastSeed; }
 
     // Spell list editing.
     void cmdAdd_Click();

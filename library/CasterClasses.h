@@ -19,7 +19,6 @@ inline constexpr int kHighestCasterLevel = 30;
 
 // The six volumes in list order; a volume's code is its position + 1.
 const QStringList& volumeNames();
-inline constexpr int kCustomVolume = 6;
 
 // The 21 classes in the order the class list shows them.
 const QStringList& classNames();

@@ -53,7 +53,6 @@ public:
 
     RandomSource& random() { return m_random; }
     Database& database() { return m_database; }
-    const QString& lastSql() const { return m_sqlText; }
 
 private:
     void LoadListView(GenerationForm& MyForm, qint32 CurrentLevel, const RecordSet& Myset,

@@ -189,10 +189,6 @@ void Database::applyKeyAndCheck(const QString& connectText) {
     throw TwError(rc, kSource, description);
 }
 
-bool Database::isReadOnly() const {
-    return sqlite3_db_readonly(m_db, "main") == 1;
-}
-
 void Database::fail(int rc, const QString& what) const {
     const int code = rc & 0xff;
     QString message = QString::fromUtf8(sqlite3_errmsg(m_db));

@@ -36,7 +36,6 @@ public:
     void executeScript(const QString& sql);
 
     const QString& path() const { return m_path; }
-    bool isReadOnly() const;
 
 private:
     struct Created {};
