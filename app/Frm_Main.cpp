@@ -47,6 +47,8 @@ Frm_Main::Frm_Main(const QString& programFolder, const QString& databasePath, QW
     setTabOrder(ui->LV_Spells, m_printButton);
     setTabOrder(m_printButton, m_generateButton);
     setTabOrder(m_generateButton, ui->lstSchools);
+    // Nothing to print before the first book.
+    m_printButton->setEnabled(false);
 }
 
 Frm_Main::~Frm_Main() = default;
