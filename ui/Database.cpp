@@ -116,17 +116,8 @@ Database::Database(const QString& path, const QString& connectText) : m_path(nat
 
     // READWRITE falls back to a read-only connection when the file cannot be written, so a
     // read-only catalogue can still be browsed.
-    const int rc =
-        sqlite3_open_v2(m_path.toUtf8().constData(), &m_db, SQLITE_OPEN_READWRITE, nullptr);
-    if (rc != SQLITE_OK) {
-        const QString message = QString::fromUtf8(sqlite3_errstr(rc));
-        sqlite3_close(m_db);
-        m_db = nullptr;
-        throw TwError(
-            rc, kSource,
-            QStringLiteral("The spell database \"%1\" cannot be opened: %2.").arg(m_path, message));
-    }
-    applyKeyAndCheck(connectText);
+    openAndKey(SQLITE_OPEN_READWRITE,
+               QStringLiteral("The spell database \"%1\" cannot be opened: %2."), connectText);
 }
 
 Database::Database(const QString& path, const QString& connectText, Created)
@@ -135,17 +126,8 @@ Database::Database(const QString& path, const QString& connectText, Created)
     if (QFileInfo::exists(m_path))
         throw TwError(SQLITE_CANTOPEN, kSource,
                       QStringLiteral("The file \"%1\" already exists.").arg(m_path));
-    const int rc = sqlite3_open_v2(m_path.toUtf8().constData(), &m_db,
-                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
-    if (rc != SQLITE_OK) {
-        const QString message = QString::fromUtf8(sqlite3_errstr(rc));
-        sqlite3_close(m_db);
-        m_db = nullptr;
-        throw TwError(
-            rc, kSource,
-            QStringLiteral("The database \"%1\" cannot be created: %2.").arg(m_path, message));
-    }
-    applyKeyAndCheck(connectText);
+    openAndKey(SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
+               QStringLiteral("The database \"%1\" cannot be created: %2."), connectText);
 }
 
 Database Database::create(const QString& path, const QString& connectText) {
@@ -154,6 +136,17 @@ Database Database::create(const QString& path, const QString& connectText) {
 
 Database::~Database() {
     sqlite3_close_v2(m_db);
+}
+
+void Database::openAndKey(int flags, const QString& failure, const QString& connectText) {
+    const int rc = sqlite3_open_v2(m_path.toUtf8().constData(), &m_db, flags, nullptr);
+    if (rc != SQLITE_OK) {
+        const QString message = QString::fromUtf8(sqlite3_errstr(rc));
+        sqlite3_close(m_db);
+        m_db = nullptr;
+        throw TwError(rc, kSource, failure.arg(m_path, message));
+    }
+    applyKeyAndCheck(connectText);
 }
 
 void Database::applyKeyAndCheck(const QString& connectText) {

@@ -40,6 +40,9 @@ public:
 private:
     struct Created {};
     Database(const QString& path, const QString& connectText, Created);
+    // Opens the file with the SQLite flags and checks the key; failure has %1 for the path and
+    // %2 for the engine's words.
+    void openAndKey(int flags, const QString& failure, const QString& connectText);
     void applyKeyAndCheck(const QString& connectText);
     [[noreturn]] void fail(int rc, const QString& what) const;
 
