@@ -49,6 +49,9 @@ Frm_Main::Frm_Main(const QString& programFolder, const QString& databasePath, QW
     setTabOrder(m_generateButton, ui->lstSchools);
     // Nothing to print before the first book.
     m_printButton->setEnabled(false);
+    resetBookDetails();
+    refreshRecentMenu();
+    updateCaption();
 }
 
 Frm_Main::~Frm_Main() = default;
@@ -132,6 +135,19 @@ void Frm_Main::buildPopUpMenus() {
     Menu_PopUp->addSeparator()->setObjectName(QStringLiteral("Divider1"));
     PopUp_Replace = Menu_PopUp->addAction(QStringLiteral("&Replace Spell (s)"));
     PopUp_Replace->setObjectName(QStringLiteral("PopUp_Replace"));
+    Menu_PopUp->addSeparator();
+    PopUp_Pin = Menu_PopUp->addAction(QIcon(QStringLiteral(":/icons/pin.svg")),
+                                      QStringLiteral("&Pin Spell (s)"));
+    PopUp_Pin->setObjectName(QStringLiteral("PopUp_Pin"));
+    PopUp_Pin->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
+    PopUp_RerollLevel = Menu_PopUp->addAction(QStringLiteral("Re-roll &Level"));
+    PopUp_RerollLevel->setObjectName(QStringLiteral("PopUp_RerollLevel"));
+    PopUp_RerollLevel->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    PopUp_RerollBook = Menu_PopUp->addAction(QStringLiteral("Re-roll &Book"));
+    PopUp_RerollBook->setObjectName(QStringLiteral("PopUp_RerollBook"));
+    PopUp_RerollBook->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R));
+    // Their keys work wherever the focus is in the window.
+    addActions({PopUp_Pin, PopUp_RerollLevel, PopUp_RerollBook});
 
     Menu_Pop2 = new QMenu(QStringLiteral("PopUp2"), this);
     Menu_Pop2->setObjectName(QStringLiteral("Menu_Pop2"));
@@ -160,11 +176,17 @@ void Frm_Main::connectHandlers() {
     connect(ui->File_Export, &QAction::triggered, this, [this] { File_Export_Click(); });
     connect(ui->Tools_Options, &QAction::triggered, this, [this] { Tools_Options_Click(); });
     connect(ui->About_Tomewright, &QAction::triggered, this, [this] { About_Tomewright_Click(); });
+    connectBookHandlers();
 }
 
 void Frm_Main::describeControls() {
     // The platform's own keys where it has them.
-    ui->File_SavePdf->setShortcut(QKeySequence::Save);
+    ui->File_New->setShortcut(QKeySequence::New);
+    ui->File_Open->setShortcut(QKeySequence::Open);
+    ui->File_Save->setShortcut(QKeySequence::Save);
+    ui->File_SaveAs->setShortcut(QKeySequence::SaveAs);
+    // Save is Ctrl+S; the PDF keeps a key of its own.
+    ui->File_SavePdf->setShortcut(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S));
     ui->File_Exit->setShortcut(QKeySequence::Quit);
     nameControlsFromLabels(this);
     const auto describe = [](QWidget* control, const QString& name, const QString& description) {
@@ -215,6 +237,10 @@ bool Frm_Main::Form_Load() {
 }
 
 void Frm_Main::closeEvent(QCloseEvent* event) {
+    if (!maybeSaveChanges()) {
+        event->ignore();
+        return;
+    }
     Form_Unload();
     event->accept();
 }
@@ -355,6 +381,8 @@ void Frm_Main::appendSpellRow(const SpellRow& row) {
             item->setToolTip(column, row.description);
     }
     ui->LV_Spells->addTopLevelItem(item);
+    showPin(item, row.pinned);
+    markEdited();
 }
 
 QToolButton* Frm_Main::toolbarButton(const QString& key) const {

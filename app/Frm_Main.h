@@ -1,5 +1,6 @@
 #pragma once
 
+#include "library/BookFile.h"
 #include "library/BookRequest.h"
 #include "library/GenerationForm.h"
 #include "ui/ReportJob.h"
@@ -30,6 +31,8 @@ public:
     static inline const QString kPrintKey = QStringLiteral("Print Spellbook");
     static inline const QString kPreviewKey = QStringLiteral("Preview Spellbook");
     static inline const QString kGenerateKey = QStringLiteral("Generate Spellbook");
+    // Where a list row keeps its pin.
+    static constexpr int kPinnedRole = Qt::UserRole + 1;
 
     // The program's folder holds the report template and, unless another path is given, the
     // spell database Spells.mdb.
@@ -66,6 +69,23 @@ public:
     void File_SavePdf_Click();
     void File_Export_Click();
 
+    // The book as a document: New, Open, Save, Save As and the recent books. Each returns
+    // false when the user cancelled or the file could not be read or written (the user was
+    // told why); the window and the file on disk are then as they were.
+    bool File_New_Click();
+    bool File_Open_Click();
+    bool File_Save_Click();
+    bool File_SaveAs_Click();
+    bool openBook(const QString& path);
+    const QString& bookPath() const { return m_bookPath; }
+    // The book as it would be saved now.
+    SpellbookDocument currentDocument() const;
+
+    // Pins and re-rolls: pinned rows stay when the book's levels are drawn again.
+    void PopUp_Pin_Click();
+    void PopUp_RerollLevel_Click();
+    void PopUp_RerollBook_Click();
+
     // Spell list editing.
     void cmdAdd_Click();
     void LV_Spells_ColumnClick(int column);
@@ -88,6 +108,23 @@ private:
     void connectHandlers();
     void describeControls();
     void Form_Unload();
+
+    // The book document.
+    void connectBookHandlers();
+    void setBookModified(bool modified);
+    void markEdited();
+    void updateCaption();
+    void refreshRecentMenu();
+    // Asks to save a modified book first; false when the user cancels (or the save fails).
+    bool maybeSaveChanges();
+    bool saveBook(const QString& path);
+    bool loadBook(const QString& path);
+    void applyDocument(const SpellbookDocument& document);
+    void resetBookDetails();
+    GeneratedBook currentBook() const;
+    static QString documentsFolder();
+    void rerollLevels(const QList<int>& levels);
+    void showPin(QTreeWidgetItem* item, bool pinned);
 
     // Selection lists, in the order the load step fills them.
     void FillLevelList();
@@ -129,6 +166,18 @@ private:
     QAction* PopUp_Remove = nullptr;
     QAction* PopUp_Replace = nullptr;
     QMenu* Menu_Pop2 = nullptr;
+    QAction* PopUp_Pin = nullptr;
+    QAction* PopUp_RerollLevel = nullptr;
+    QAction* PopUp_RerollBook = nullptr;
+
+    // The open book's file (empty before its first save) and what a re-roll of it draws
+    // under: the custom counts and specialist share in force when it was drawn.
+    QString m_bookPath;
+    QString m_caption; // the window's own caption, before a book's file name
+    QList<qint32> m_bookCustomCounts;
+    qint32 m_bookSpecialistPercent = 50;
+    // Set while the window fills itself from a book, so that is not an edit by the user.
+    bool m_applyingDocument = false;
 
     // The list's sort: one toggle shared by all columns.
     bool m_sortToggle = false;

@@ -75,6 +75,10 @@ void Frm_Main::LV_Spells_RightClick(const QPoint& position) {
     if (ui->LV_Spells->topLevelItemCount() == 0)
         PopUp_Replace->setEnabled(false);
     PopUp_Replace->setEnabled(!ui->cboSpells->currentText().isEmpty());
+    const bool hasSpells = ui->LV_Spells->topLevelItemCount() > 0;
+    PopUp_Pin->setEnabled(hasSpells);
+    PopUp_RerollLevel->setEnabled(hasSpells);
+    PopUp_RerollBook->setEnabled(hasSpells);
     Menu_PopUp->popup(ui->LV_Spells->viewport()->mapToGlobal(position));
 }
 
@@ -83,8 +87,10 @@ void Frm_Main::PopUp_Remove_Click() {
     UpdateLock lock(ui->LV_Spells);
     // Counting down keeps the positions still to be visited valid.
     for (int row = ui->LV_Spells->topLevelItemCount() - 1; row >= 0; --row) {
-        if (ui->LV_Spells->topLevelItem(row)->isSelected())
+        if (ui->LV_Spells->topLevelItem(row)->isSelected()) {
             delete ui->LV_Spells->takeTopLevelItem(row);
+            markEdited();
+        }
     }
 }
 
@@ -109,7 +115,8 @@ QList<SpellRow> Frm_Main::spellRows() const {
     for (int row = 0; row < ui->LV_Spells->topLevelItemCount(); ++row) {
         const QTreeWidgetItem* item = ui->LV_Spells->topLevelItem(row);
         rows.append({item->text(0), item->text(1), item->text(2), item->text(3), item->text(4),
-                     item->text(5), item->data(0, Qt::UserRole).toString()});
+                     item->text(5), item->data(0, Qt::UserRole).toString(),
+                     item->data(0, kPinnedRole).toBool()});
     }
     return rows;
 }

@@ -94,6 +94,9 @@ void Frm_Main::DefineParamterValues() {
 }
 
 void Frm_Main::Toolbar1_ButtonClick(const QString& key, const QString& tag) {
+    // A new book replaces the one in the list: the user keeps a modified one first.
+    if (tag.trimmed() == kGenerateKey && !maybeSaveChanges())
+        return;
     BusyCursor busy;
     std::optional<UpdateLock> listLock;
     try {
@@ -115,7 +118,15 @@ void Frm_Main::Toolbar1_ButtonClick(const QString& key, const QString& tag) {
                 Constants::MyLibrary->GenerateSpellbook(
                     *this, p.pIncludeCoreSchools, p.pExcludeSchools, p.pCasterName, p.pCasterLevel,
                     p.pCasterClass, p.pSpellbookVolume, p.pSpellbookFrequency);
+                // The new book is drawn under today's Options; a re-roll keeps to them.
+                m_bookCustomCounts.clear();
+                for (int level = 1; level <= 9; ++level)
+                    m_bookCustomCounts << Constants::Settings.defaultFor(level);
+                m_bookSpecialistPercent = Constants::Settings.SpecialistPercentIndex * 10;
             }
+            // A new book, not yet saved anywhere.
+            m_bookPath.clear();
+            setBookModified(ui->LV_Spells->topLevelItemCount() > 0);
             m_lastNote = statusText(3);
             showSeed();
             ResetParameters();
@@ -139,6 +150,9 @@ void Frm_Main::Toolbar1_ButtonClick(const QString& key, const QString& tag) {
         listLock.reset();
         setStatusText(3, message.trimmed());
         ui->LV_Spells->clear();
+        // The user has saved or let go of the book before the request; nothing is left of it.
+        m_bookPath.clear();
+        setBookModified(false);
     }
 }
 

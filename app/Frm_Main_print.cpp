@@ -23,7 +23,7 @@ const QString kTitleStart = QStringLiteral("Previewing Spellbook ");
 } // namespace
 
 // Where a saved book is offered to go: the documents folder, or home when there is none.
-static QString documentsFolder() {
+QString Frm_Main::documentsFolder() {
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     return QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
@@ -117,20 +117,7 @@ void Frm_Main::File_Export_Click() {
         suffix != QLatin1String("csv"))
         path += QStringLiteral(".csv");
 
-    GeneratedBook book;
-    book.caster = casterName();
-    book.casterLevel = ui->cboLevel->currentText();
-    book.casterClass = ui->cboClass->currentText();
-    book.volume = ui->cboVolume->currentText();
-    book.frequency = ui->cboFrequency->currentText();
-    book.hasSeed = m_hasSeed;
-    book.seed = m_lastSeed;
-    for (int row = 0; row < ui->lstSchools->count(); ++row) {
-        if (ui->lstSchools->item(row)->checkState() == Qt::Checked)
-            book.excludedSchools << ui->lstSchools->item(row)->text();
-    }
-    book.limitedLevels = BookExport::limitedLevelsFromNote(m_lastNote);
-    book.spells = spellRows();
+    const GeneratedBook book = currentBook();
     const QString chosen = QFileInfo(path).suffix().toLower();
     const QByteArray bytes = chosen == QLatin1String("json") ? BookExport::json({book})
                              : chosen == QLatin1String("md") ? BookExport::markdown({book})

@@ -38,6 +38,11 @@ int main(int argc, char* argv[]) {
         if (!window.Form_Load())
             return 1;
         window.show();
+        // A book named on the command line (a double-click on a .twbook file) opens at once;
+        // one that cannot be read is reported and leaves the window empty.
+        const QStringList books = QApplication::arguments().mid(1);
+        if (!books.isEmpty())
+            window.openBook(books.first());
         status = QApplication::exec();
     }
     // Exit leaves without the unload step; the database is closed here all the same.

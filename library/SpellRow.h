@@ -13,6 +13,8 @@ struct SpellRow {
     QString book;
     QString page;
     QString description = QString();
+    // Kept when the user re-rolls the book (the window's pins, and a saved book's).
+    bool pinned = false;
 
     bool operator==(const SpellRow&) const = default;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "library/RandomSource.h"
+#include "library/SchoolCondition.h"
 #include "library/SharedSettings.h"
 #include "library/SpellRow.h"
 #include "ui/Database.h"
@@ -42,6 +43,21 @@ public:
                            qint32 pCasterLevel, const QString& pCasterClass,
                            qint32 pSpellbookVolume, qint32 pSpellbookFrequency);
 
+    // Draws again the unpinned rows of the given spell levels of a book (every level of the
+    // book when levels is empty), under the request's school lists, class and rarest frequency
+    // and the given specialist share (in tenths). Each level keeps its count and pinned rows
+    // stay where they are; the new spells take the places of the old ones, and no spell is in
+    // the book twice. A level that runs short keeps fewer rows and is named in status panel 3,
+    // as generation names it. Returns the whole book.
+    QList<SpellRow> RerollSpellbook(GenerationForm& MyForm, const QList<SpellRow>& book,
+                                    const QList<int>& levels, const QString& pIncludeCoreSchools,
+                                    const QString& pExcludeSchools, const QString& pCasterClass,
+                                    qint32 pSpellbookFrequency, qint32 specialistPercentIndex);
+
+    // The start of status panel 3's note on levels that got fewer spells than their volume.
+    static inline const QString kLimitedNoteStart =
+        QStringLiteral("Following Levels Volume was limited by criteria: ");
+
     // The highest spell level a caster of this level can use (0 for none).
     static int highestSpellLevel(qint32 casterLevel);
 
@@ -66,6 +82,12 @@ private:
                     const RecordSet& Myset);
     void RemoveFromGeneralPool(const QString& name);
     void noteLimitedLevel(qint32 level);
+    static SchoolCondition requestCondition(bool specialist, const QString& pIncludeCoreSchools,
+                                            const QString& pExcludeSchools);
+    // The rows of the level's spells that qualify under the condition and rarest frequency.
+    RecordSet qualifyingLevelRows(int level, const SchoolCondition& condition,
+                                  qint32 rarestFrequency);
+    static std::optional<SpellRow> spellRowFor(const RecordSet& Myset, const QString& name);
     void checkSchema();
     void refreshCatalogueCache();
 

@@ -12,8 +12,6 @@
 
 namespace {
 
-const QString kNoteStart = QStringLiteral("Following Levels Volume was limited by criteria: ");
-
 // The rows of the spells that qualify: a school row passes the condition and the spell's
 // frequency is no rarer than the rarest allowed. Every school row of such a spell is kept.
 RecordSet qualifyingRows(const RecordSet& levelRows, const SchoolCondition& condition,
@@ -77,56 +75,20 @@ void TW_Library::GenerateSpellbook(GenerationForm& MyForm, const QString& pInclu
         MyForm.setProgressValue(2);
 
         const bool specialist = pCasterClass.trimmed() != CasterClasses::kGeneralist;
-        const QStringList excluded = parsedSchools(pExcludeSchools, "excluded");
-        const QStringList included =
-            specialist ? parsedSchools(pIncludeCoreSchools, "core") : QStringList();
-        const SchoolCondition condition(specialist, excluded, included);
-        if (specialist && condition.included.isEmpty())
-            throw TwError(-1, QStringLiteral("GenerateSpellbook"),
-                          QStringLiteral("A specialist needs at least one core school."));
-
-        // One indexed read of the level's rows; the school and frequency conditions are then
-        // applied to those rows in memory. A spell whose frequency is not in the frequency
-        // table never qualifies.
+        const SchoolCondition condition =
+            requestCondition(specialist, pIncludeCoreSchools, pExcludeSchools);
         refreshCatalogueCache();
-        if (!m_cache.frequenciesRead) {
-            RecordSet frequencies =
-                m_database.snapshot(QStringLiteral("SELECT Frequency, FrequencyID FROM Frequency"));
-            for (; !frequencies.eof(); frequencies.moveNext())
-                m_cache.frequencyIds.insert(
-                    frequencies.text(QStringLiteral("Frequency")),
-                    frequencies.value(QStringLiteral("FrequencyID")).toLongLong());
-            m_cache.frequenciesRead = true;
-        }
-        const QString sql =
-            QStringLiteral("SELECT Spells.Name, Spells.Lvl, Spells.Frequency, Spells.Book, "
-                           "Spells.Page, SpellandSphere.Sphere, SpellandSphere.rowid AS "
-                           "SchoolOrder, Spells.Description ") +
-            QStringLiteral("FROM Spells INNER JOIN SpellandSphere ON SpellandSphere.Name = "
-                           "Spells.Name ") +
-            QStringLiteral("WHERE Spells.Lvl = ? ORDER BY Spells.Name");
 
         for (int level = 1; level <= highest; ++level) {
             MyForm.setStatusText(2,
                                  QStringLiteral("Building List of Level %1 Spells...").arg(level));
-            m_sqlText = sql;
-            RecordSet levelRows;
-            if (const auto cached = m_cache.levels.constFind(level);
-                cached != m_cache.levels.constEnd()) {
-                levelRows = *cached;
-            } else {
-                levelRows = m_database.snapshot(sql, {QString::number(level)});
-                if (levelRows.recordCount() <= kLargestCachedLevel)
-                    m_cache.levels.insert(level, levelRows);
-            }
-            m_myset =
-                qualifyingRows(levelRows, condition, m_cache.frequencyIds, pSpellbookFrequency);
+            m_myset = qualifyingLevelRows(level, condition, pSpellbookFrequency);
             LoadListView(MyForm, level, *m_myset, pSpellbookVolume, specialist,
                          specialist ? pCasterClass : QString());
             MyForm.setProgressValue(MyForm.progressValue() + 1);
         }
         if (!m_limitedLevels.isEmpty())
-            MyForm.setStatusText(3, kNoteStart + m_limitedLevels);
+            MyForm.setStatusText(3, kLimitedNoteStart + m_limitedLevels);
         m_limitedLevels.clear();
     } catch (const TwError& error) {
         m_limitedLevels.clear();
@@ -138,6 +100,51 @@ void TW_Library::GenerateSpellbook(GenerationForm& MyForm, const QString& pInclu
         throw TwError(-1, QStringLiteral("GenerateSpellbook"),
                       QString::fromUtf8(error.what()).trimmed());
     }
+}
+
+SchoolCondition TW_Library::requestCondition(bool specialist, const QString& pIncludeCoreSchools,
+                                             const QString& pExcludeSchools) {
+    const QStringList excluded = parsedSchools(pExcludeSchools, "excluded");
+    const QStringList included =
+        specialist ? parsedSchools(pIncludeCoreSchools, "core") : QStringList();
+    const SchoolCondition condition(specialist, excluded, included);
+    if (specialist && condition.included.isEmpty())
+        throw TwError(-1, QStringLiteral("GenerateSpellbook"),
+                      QStringLiteral("A specialist needs at least one core school."));
+    return condition;
+}
+
+RecordSet TW_Library::qualifyingLevelRows(int level, const SchoolCondition& condition,
+                                          qint32 rarestFrequency) {
+    // One indexed read of the level's rows; the school and frequency conditions are then
+    // applied to those rows in memory. A spell whose frequency is not in the frequency table
+    // never qualifies.
+    if (!m_cache.frequenciesRead) {
+        RecordSet frequencies =
+            m_database.snapshot(QStringLiteral("SELECT Frequency, FrequencyID FROM Frequency"));
+        for (; !frequencies.eof(); frequencies.moveNext())
+            m_cache.frequencyIds.insert(
+                frequencies.text(QStringLiteral("Frequency")),
+                frequencies.value(QStringLiteral("FrequencyID")).toLongLong());
+        m_cache.frequenciesRead = true;
+    }
+    const QString sql =
+        QStringLiteral("SELECT Spells.Name, Spells.Lvl, Spells.Frequency, Spells.Book, "
+                       "Spells.Page, SpellandSphere.Sphere, SpellandSphere.rowid AS "
+                       "SchoolOrder, Spells.Description ") +
+        QStringLiteral("FROM Spells INNER JOIN SpellandSphere ON SpellandSphere.Name = "
+                       "Spells.Name ") +
+        QStringLiteral("WHERE Spells.Lvl = ? ORDER BY Spells.Name");
+    m_sqlText = sql;
+    RecordSet levelRows;
+    if (const auto cached = m_cache.levels.constFind(level); cached != m_cache.levels.constEnd()) {
+        levelRows = *cached;
+    } else {
+        levelRows = m_database.snapshot(sql, {QString::number(level)});
+        if (levelRows.recordCount() <= kLargestCachedLevel)
+            m_cache.levels.insert(level, levelRows);
+    }
+    return qualifyingRows(levelRows, condition, m_cache.frequencyIds, rarestFrequency);
 }
 
 void TW_Library::refreshCatalogueCache() {
@@ -255,19 +262,24 @@ void TW_Library::DrawSpells(QStringList& pool, qint32 count, GenerationForm& MyF
         if (specialty)
             RemoveFromGeneralPool(name);
 
-        RecordSet rows = FilterByField(Myset, QStringLiteral("Name"), name);
-        if (rows.eof())
-            continue;
-        SpellRow row;
-        row.name = rows.text(QStringLiteral("Name"));
-        row.level = rows.text(QStringLiteral("Lvl"));
-        row.frequency = rows.text(QStringLiteral("Frequency"));
-        row.schools = rows.text(QStringLiteral("Sphere"));
-        row.book = rows.text(QStringLiteral("Book"));
-        row.page = rows.text(QStringLiteral("Page"));
-        row.description = rows.text(QStringLiteral("Description"));
-        for (rows.moveNext(); !rows.eof(); rows.moveNext())
-            row.schools += QStringLiteral(", ") + rows.text(QStringLiteral("Sphere"));
-        MyForm.appendSpellRow(row);
+        if (const std::optional<SpellRow> row = spellRowFor(Myset, name))
+            MyForm.appendSpellRow(*row);
     }
+}
+
+std::optional<SpellRow> TW_Library::spellRowFor(const RecordSet& Myset, const QString& name) {
+    RecordSet rows = FilterByField(Myset, QStringLiteral("Name"), name);
+    if (rows.eof())
+        return std::nullopt;
+    SpellRow row;
+    row.name = rows.text(QStringLiteral("Name"));
+    row.level = rows.text(QStringLiteral("Lvl"));
+    row.frequency = rows.text(QStringLiteral("Frequency"));
+    row.schools = rows.text(QStringLiteral("Sphere"));
+    row.book = rows.text(QStringLiteral("Book"));
+    row.page = rows.text(QStringLiteral("Page"));
+    row.description = rows.text(QStringLiteral("Description"));
+    for (rows.moveNext(); !rows.eof(); rows.moveNext())
+        row.schools += QStringLiteral(", ") + rows.text(QStringLiteral("Sphere"));
+    return row;
 }

@@ -32,9 +32,17 @@ private slots:
     void quotesAndCommasSurvive();
     void pdfStartsEachBookOnANewPage();
     void seedIsReportedWhenDrawn();
+    void savedBookRendersAsGenerated_data();
+    void savedBookRendersAsGenerated();
+    void handEditedBookRendersAsEdited();
+    void batchOfBooksIsOneFileEach();
+    void renderRefusesWhatItCannotRead_data();
+    void renderRefusesWhatItCannotRead();
 
 private:
     Run run(QStringList arguments, bool withDatabase = true);
+    static Run render(const QStringList& arguments);
+    QTemporaryDir m_dir;
     FixtureDatabase m_fixture;
 };
 
@@ -62,6 +70,14 @@ Run TestCli::run(QStringList arguments, bool withDatabase) {
         arguments << "--db" << m_fixture.path();
     QProcess process;
     process.start(TOMEWRIGHT_CLI, QStringList{"generate"} + arguments);
+    process.waitForFinished(120000);
+    return {process.exitCode(), process.readAllStandardOutput(),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+Run TestCli::render(const QStringList& arguments) {
+    QProcess process;
+    process.start(TOMEWRIGHT_CLI, QStringList{"render"} + arguments);
     process.waitForFinished(120000);
     return {process.exitCode(), process.readAllStandardOutput(),
             QString::fromUtf8(process.readAllStandardError())};
@@ -240,6 +256,110 @@ void TestCli::seedIsReportedWhenDrawn() {
     const Run again =
         run({"--name", "Ana", "--level", "2", "--format", "markdown", "--seed", match.captured(1)});
     QCOMPARE(again.out, result.out);
+}
+
+void TestCli::savedBookRendersAsGenerated_data() {
+    QTest::addColumn<QString>("format");
+    for (const char* format : {"text", "csv", "json", "markdown"})
+        QTest::newRow(format) << format;
+}
+
+void TestCli::savedBookRendersAsGenerated() {
+    QFETCH(QString, format);
+    const QStringList options = {"--name",   "Orrin",    "--level", "14",        "--class",
+                                 "invoker",  "--volume", "full",    "--exclude", "Fire",
+                                 "--custom", "1=4",      "--seed",  "987654321"};
+    const QString book = m_dir.filePath("orrin.twbook");
+    QCOMPARE(run(options + QStringList{"--format", "book", "--output", book}).status, 0);
+    const Run printed = render({book, "--format", format});
+    const Run generated = run(options + QStringList{"--format", format});
+    QCOMPARE(printed.status, 0);
+    QVERIFY2(!printed.errors.contains("spellbook"), qPrintable(printed.errors));
+    QVERIFY(printed.out.size() > 500);
+    QCOMPARE(printed.out, generated.out);
+}
+
+void TestCli::handEditedBookRendersAsEdited() {
+    const QString book = m_dir.filePath("edited.twbook");
+    QCOMPARE(
+        run({"--name", "Ana", "--level", "3", "--format", "book", "--output", book, "--seed", "5"})
+            .status,
+        0);
+    QFile file(book);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QJsonObject root = QJsonDocument::fromJson(file.readAll()).object();
+    file.close();
+    QJsonArray spells = root["spells"].toArray();
+    QVERIFY(spells.size() >= 2);
+    QJsonObject first = spells[0].toObject();
+    first["name"] = "Hand-Written \"Ward\", Mine";
+    first["page"] = "xii";
+    spells[0] = first;
+    spells.removeAt(1);
+    root["spells"] = spells;
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(QJsonDocument(root).toJson());
+    file.close();
+
+    const Run printed = render({book, "--format", "csv"});
+    QCOMPARE(printed.status, 0);
+    const CsvContent csv = parseCsv(printed.out, "render");
+    QCOMPARE(csv.errors, QStringList());
+    QCOMPARE(csv.records.size(), spells.size() + 1); // the header and one row a spell
+    QCOMPARE(csv.records[1].fields[0], QString("Hand-Written \"Ward\", Mine"));
+    QCOMPARE(csv.records[1].fields[5], QString("xii"));
+}
+
+void TestCli::batchOfBooksIsOneFileEach() {
+    const QString folder = m_dir.filePath("cult");
+    QCOMPARE(run({"--name", "Cult/ist", "--level", "5", "--count", "3", "--seed", "10", "--format",
+                  "book", "--output", folder})
+                 .status,
+             0);
+    QCOMPARE(QDir(folder).entryList(QDir::Files),
+             (QStringList{"Cult_ist 1.twbook", "Cult_ist 2.twbook", "Cult_ist 3.twbook"}));
+    // The second book is the one the batch drew second: seed + 1.
+    const Run second = render({folder + "/Cult_ist 2.twbook", "--format", "json"});
+    const Run alone =
+        run({"--name", "Cult/ist 2", "--level", "5", "--seed", "11", "--format", "json"});
+    QCOMPARE(second.out, alone.out);
+    // Several books render in the order given.
+    const Run both =
+        render({folder + "/Cult_ist 3.twbook", folder + "/Cult_ist 1.twbook", "--format", "json"});
+    const QList<QByteArray> lines = both.out.trimmed().split('\n');
+    QCOMPARE(lines.size(), 2);
+    QCOMPARE(QJsonDocument::fromJson(lines[0]).object()["caster"].toString(),
+             QString("Cult/ist 3"));
+}
+
+void TestCli::renderRefusesWhatItCannotRead_data() {
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("not JSON") << QByteArray("spells: none")
+                              << "\"%1\" is not a spellbook: it is not JSON (illegal value at line "
+                                 "1, column 1).";
+    QTest::newRow("newer") << QByteArray("{\"format\": 3}")
+                           << "\"%1\" was saved by a newer version of Tomewright (book format 3); "
+                              "this version reads format 1 and older.";
+    QTest::newRow("missing") << QByteArray()
+                             << "The spellbook \"%1\" cannot be opened: No such "
+                                "file or directory.";
+}
+
+void TestCli::renderRefusesWhatItCannotRead() {
+    QFETCH(QByteArray, content);
+    QFETCH(QString, message);
+    const QString path = m_dir.filePath("bad.twbook");
+    QFile::remove(path);
+    if (!content.isEmpty()) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+    const Run result = render({path, "--format", "json"});
+    QCOMPARE(result.status, 2);
+    QCOMPARE(result.out, QByteArray());
+    QCOMPARE(result.errors.trimmed().split('\n').last(), message.arg(path));
 }
 
 QTEST_GUILESS_MAIN(TestCli)

@@ -4,6 +4,7 @@
 #include "app/Frm_Main.h"
 #include "tests/support/FixtureDatabase.h"
 #include "ui/MessageBox.h"
+#include "ui/SaveChangesQuestion.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -52,6 +53,9 @@ private:
 void TestGenerateRequest::init() {
     m_messages = 0;
     MessageBox::setHandler([this](const QString&, const QString&) { ++m_messages; });
+    // Asked before a new request replaces a book, the user lets the old one go.
+    SaveChangesQuestion::setHandler(
+        [](const QString&) { return SaveChangesQuestion::Answer::Discard; });
     m_fixture = std::make_unique<FixtureDatabase>();
     QList<CatalogueSpell> spells;
     int n = 0;
@@ -77,6 +81,7 @@ void TestGenerateRequest::init() {
 
 void TestGenerateRequest::cleanup() {
     MessageBox::setHandler(nullptr);
+    SaveChangesQuestion::setHandler(nullptr);
     Constants::MyLibrary.reset();
 }
 

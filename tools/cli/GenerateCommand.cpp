@@ -1,18 +1,18 @@
 #include "tools/cli/GenerateCommand.h"
 
 #include "library/BookExport.h"
+#include "library/BookFile.h"
 #include "library/BookRequest.h"
 #include "library/CasterClasses.h"
 #include "library/GenerationForm.h"
 #include "library/TW_Library.h"
-#include "tools/cli/BookPdf.h"
+#include "tools/cli/BookOutput.h"
 #include "ui/DatabaseLocation.h"
 #include "ui/TwError.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
-#include <QSaveFile>
 #include <cstdio>
 #include <unistd.h>
 
@@ -130,6 +130,29 @@ private:
     bool m_shown;
 };
 
+// One book: the file at output. Several: a file per book in the folder output, named after the
+// book ("Cultist 3.twbook").
+int writeBookFiles(const QList<GeneratedBook>& books, const SharedSettings& settings,
+                   const QString& output) {
+    if (books.size() > 1 && !QDir().mkpath(output)) {
+        printError(QStringLiteral("The folder \"%1\" cannot be made.").arg(output));
+        return 1;
+    }
+    for (const GeneratedBook& book : books) {
+        SpellbookDocument document;
+        document.book = book;
+        for (int level = 1; level <= 9; ++level)
+            document.customCounts[level - 1] = settings.defaultFor(level);
+        document.specialistPercent = settings.SpecialistPercentIndex * 10;
+        const QString path =
+            books.size() == 1
+                ? output
+                : QDir(output).filePath(BookOutput::fileNameFor(book.caster, BookFile::kSuffix));
+        BookFile::write(document, path);
+    }
+    return 0;
+}
+
 int generate(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -170,9 +193,13 @@ int generate(const QStringList& arguments) {
         {QStringLiteral("count"),
          QStringLiteral("Make N books, \"NAME 1\" .. \"NAME N\", book i with seed + i - 1."),
          QStringLiteral("N")},
-        {QStringLiteral("format"), QStringLiteral("text (default), csv, json, markdown or pdf."),
+        {QStringLiteral("format"),
+         QStringLiteral("text (default), csv, json, markdown, pdf, or book: a book file the "
+                        "window opens and render prints."),
          QStringLiteral("FORMAT")},
-        {QStringLiteral("output"), QStringLiteral("Write to this file (pdf needs it)."),
+        {QStringLiteral("output"),
+         QStringLiteral("Write to this file (pdf and book need it). With book and --count, a "
+                        "folder that gets one file per book, named after the book."),
          QStringLiteral("PATH")},
         {QStringLiteral("db"),
          QStringLiteral("Spell database (default: the one the window uses: beside the program, or "
@@ -201,10 +228,10 @@ int generate(const QStringList& arguments) {
                                   parser.value(QStringLiteral("format")).isEmpty()
                                       ? QStringLiteral("text")
                                       : parser.value(QStringLiteral("format")),
-                                  {"text", "csv", "json", "markdown", "pdf"});
+                                  BookOutput::formats() + QStringList{"book"});
     const QString output = parser.value(QStringLiteral("output"));
-    if (format == QLatin1String("pdf") && output.isEmpty())
-        throw UsageError{QStringLiteral("--format pdf needs --output.")};
+    if ((format == QLatin1String("pdf") || format == QLatin1String("book")) && output.isEmpty())
+        throw UsageError{QStringLiteral("--format %1 needs --output.").arg(format)};
 
     SharedSettings settings;
     if (parser.isSet(QStringLiteral("custom")))
@@ -298,32 +325,13 @@ int generate(const QStringList& arguments) {
     if (!seedGiven)
         printError(QStringLiteral("Seed: %1").arg(seed));
 
-    QByteArray bytes;
-    if (format == QLatin1String("text"))
-        bytes = BookExport::text(books);
-    else if (format == QLatin1String("csv"))
-        bytes = BookExport::csv(books);
-    else if (format == QLatin1String("json"))
-        bytes = BookExport::json(books);
-    else if (format == QLatin1String("markdown"))
-        bytes = BookExport::markdown(books);
-    else
-        bytes =
-            booksPdf(books, parser.isSet(QStringLiteral("template"))
-                                ? parser.value(QStringLiteral("template"))
-                                : programFolder.filePath(QStringLiteral("filteredspellbook.rpt")));
-
-    if (output.isEmpty()) {
-        std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
-        std::fflush(stdout);
-        return 0;
-    }
-    QSaveFile file(output);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        printError(QStringLiteral("\"%1\" cannot be written: %2").arg(output, file.errorString()));
-        return 1;
-    }
-    return 0;
+    if (format == QLatin1String("book"))
+        return writeBookFiles(books, settings, output);
+    const QString templatePath =
+        parser.isSet(QStringLiteral("template"))
+            ? parser.value(QStringLiteral("template"))
+            : programFolder.filePath(QStringLiteral("filteredspellbook.rpt"));
+    return BookOutput::write(BookOutput::render(books, format, templatePath), output);
 }
 
 } // namespace

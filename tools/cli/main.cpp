@@ -1,12 +1,14 @@
 // tomewright-cli: the spell catalogue and spellbooks from the command line.
 #include "tools/cli/CatalogueCommand.h"
 #include "tools/cli/GenerateCommand.h"
+#include "tools/cli/RenderCommand.h"
 
 #include <QGuiApplication>
 #include <cstdio>
 
 namespace {
 const char* kUsage = "Usage: tomewright-cli generate [OPTIONS]\n"
+                     "       tomewright-cli render [OPTIONS] BOOK...\n"
                      "       tomewright-cli catalogue build|export|import|check [OPTIONS]\n"
                      "Run a command with --help for its options.\n";
 }
@@ -25,6 +27,8 @@ int main(int argc, char* argv[]) {
         return runCatalogueCommand(arguments.mid(1));
     if (command == QLatin1String("generate"))
         return runGenerateCommand(arguments.mid(1));
+    if (command == QLatin1String("render"))
+        return runRenderCommand(arguments.mid(1));
     if (command == QLatin1String("--version")) {
         std::printf("tomewright-cli %s\n", TOMEWRIGHT_VERSION);
         return 0;

@@ -1,0 +1,362 @@
+// The main window's book as a document: new, open, save, the modified state, pins and
+// re-rolls.
+#include "app/Constants.h"
+#include "app/Frm_Main.h"
+
+#include "library/CasterClasses.h"
+#include "ui/BusyCursor.h"
+#include "ui/ComboBox.h"
+#include "ui/MessageBox.h"
+#include "ui/OpenFileDialog.h"
+#include "ui/RecentFiles.h"
+#include "ui/SaveChangesQuestion.h"
+#include "ui/SaveFileDialog.h"
+#include "ui/TwError.h"
+#include "ui/UpdateLock.h"
+#include "ui_Frm_Main.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QProgressBar>
+#include <QScopeGuard>
+#include <QToolButton>
+#include <optional>
+
+namespace {
+const QString kBookFilter = QStringLiteral("Tomewright spellbooks (*.twbook)");
+} // namespace
+
+void Frm_Main::connectBookHandlers() {
+    m_caption = windowTitle();
+    connect(ui->File_New, &QAction::triggered, this, [this] { File_New_Click(); });
+    connect(ui->File_Open, &QAction::triggered, this, [this] { File_Open_Click(); });
+    connect(ui->File_Save, &QAction::triggered, this, [this] { File_Save_Click(); });
+    connect(ui->File_SaveAs, &QAction::triggered, this, [this] { File_SaveAs_Click(); });
+    connect(PopUp_Pin, &QAction::triggered, this, [this] { PopUp_Pin_Click(); });
+    connect(PopUp_RerollLevel, &QAction::triggered, this, [this] { PopUp_RerollLevel_Click(); });
+    connect(PopUp_RerollBook, &QAction::triggered, this, [this] { PopUp_RerollBook_Click(); });
+    // The caster details are the book's request: changing them changes the book, once there
+    // is a book.
+    const auto detailsEdited = [this] {
+        if (ui->LV_Spells->topLevelItemCount() > 0 || !m_bookPath.isEmpty())
+            markEdited();
+    };
+    connect(ui->txtName, &QLineEdit::textEdited, this, detailsEdited);
+    for (QComboBox* combo : {ui->cboLevel, ui->cboClass, ui->cboVolume, ui->cboFrequency})
+        connect(combo, &QComboBox::activated, this, detailsEdited);
+    connect(ui->lstSchools, &QListWidget::itemChanged, this, detailsEdited);
+}
+
+void Frm_Main::setBookModified(bool modified) {
+    setWindowModified(modified);
+}
+
+void Frm_Main::markEdited() {
+    if (!m_applyingDocument)
+        setBookModified(true);
+}
+
+void Frm_Main::updateCaption() {
+    QString caption = m_caption;
+    if (!m_bookPath.isEmpty())
+        caption += QStringLiteral(" - ") + QFileInfo(m_bookPath).fileName();
+    setWindowTitle(caption + QStringLiteral("[*]"));
+}
+
+void Frm_Main::refreshRecentMenu() {
+    ui->File_Recent->clear();
+    const QStringList files = RecentFiles::list();
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        const QString path = files[i];
+        QAction* entry = ui->File_Recent->addAction(
+            QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()));
+        entry->setToolTip(QDir::toNativeSeparators(path));
+        entry->setStatusTip(QDir::toNativeSeparators(path));
+        connect(entry, &QAction::triggered, this, [this, path] { openBook(path); });
+    }
+    ui->File_Recent->setEnabled(!files.isEmpty());
+}
+
+bool Frm_Main::maybeSaveChanges() {
+    if (!isWindowModified())
+        return true;
+    const QString name =
+        casterName().isEmpty() ? QStringLiteral("an unnamed caster") : casterName();
+    switch (SaveChangesQuestion::ask(
+        this, QStringLiteral("Save changes to the spellbook of %1?").arg(name))) {
+    case SaveChangesQuestion::Answer::Save:
+        return File_Save_Click();
+    case SaveChangesQuestion::Answer::Discard:
+        return true;
+    case SaveChangesQuestion::Answer::Cancel:
+        break;
+    }
+    return false;
+}
+
+GeneratedBook Frm_Main::currentBook() const {
+    GeneratedBook book;
+    book.caster = casterName();
+    book.casterLevel = ui->cboLevel->currentText();
+    book.casterClass = ui->cboClass->currentText();
+    book.volume = ui->cboVolume->currentText();
+    book.frequency = ui->cboFrequency->currentText();
+    book.hasSeed = m_hasSeed;
+    book.seed = m_lastSeed;
+    for (int row = 0; row < ui->lstSchools->count(); ++row) {
+        if (ui->lstSchools->item(row)->checkState() == Qt::Checked)
+            book.excludedSchools << ui->lstSchools->item(row)->text();
+    }
+    book.limitedLevels = BookExport::limitedLevelsFromNote(m_lastNote);
+    book.spells = spellRows();
+    return book;
+}
+
+SpellbookDocument Frm_Main::currentDocument() const {
+    SpellbookDocument document;
+    document.book = currentBook();
+    document.customCounts = m_bookCustomCounts;
+    document.specialistPercent = m_bookSpecialistPercent;
+    return document;
+}
+
+void Frm_Main::resetBookDetails() {
+    m_bookCustomCounts.clear();
+    for (int level = 1; level <= 9; ++level)
+        m_bookCustomCounts << Constants::Settings.defaultFor(level);
+    m_bookSpecialistPercent = Constants::Settings.SpecialistPercentIndex * 10;
+}
+
+bool Frm_Main::File_New_Click() {
+    if (!maybeSaveChanges())
+        return false;
+    {
+        m_applyingDocument = true;
+        const auto done = qScopeGuard([this] { m_applyingDocument = false; });
+        UpdateLock lock(ui->LV_Spells);
+        ui->LV_Spells->clear();
+        ui->txtName->clear();
+        ui->cboLevel->setCurrentIndex(-1);
+        pickComboRowByText(ui->cboClass, CasterClasses::kGeneralist);
+        ui->cboVolume->setCurrentIndex(2);
+        if (!pickComboRowByText(ui->cboFrequency, QStringLiteral("Very Rare")))
+            ui->cboFrequency->setCurrentIndex(-1);
+        for (int row = 0; row < ui->lstSchools->count(); ++row)
+            ui->lstSchools->item(row)->setCheckState(Qt::Unchecked);
+        m_sorted = false;
+        m_sortToggle = false;
+        ui->LV_Spells->header()->setSortIndicatorShown(false);
+    }
+    m_hasSeed = false;
+    m_lastSeed = 0;
+    m_lastNote.clear();
+    showSeed();
+    setStatusText(2, QString());
+    setStatusText(3, QString());
+    DisableFindControls();
+    m_printButton->setEnabled(false);
+    m_bookPath.clear();
+    resetBookDetails();
+    setBookModified(false);
+    updateCaption();
+    ui->txtName->setFocus();
+    return true;
+}
+
+bool Frm_Main::File_Open_Click() {
+    if (!maybeSaveChanges())
+        return false;
+    const QString folder =
+        m_bookPath.isEmpty() ? documentsFolder() : QFileInfo(m_bookPath).absolutePath();
+    const QString path =
+        OpenFileDialog::choose(this, QStringLiteral("Open Spellbook"), folder, kBookFilter);
+    return !path.isEmpty() && loadBook(path);
+}
+
+bool Frm_Main::openBook(const QString& path) {
+    return maybeSaveChanges() && loadBook(path);
+}
+
+bool Frm_Main::loadBook(const QString& path) {
+    SpellbookDocument document;
+    try {
+        document = BookFile::read(path);
+        const QString& frequency = document.book.frequency;
+        if (!frequency.isEmpty() && ui->cboFrequency->findText(frequency) < 0)
+            throw TwError(-1, QStringLiteral("Open"),
+                          QStringLiteral("\"%1\" asks for the frequency \"%2\", which this spell "
+                                         "database does not have.")
+                              .arg(QDir::toNativeSeparators(path), frequency));
+    } catch (const TwError& error) {
+        if (!QFileInfo::exists(path)) {
+            RecentFiles::remove(path);
+            refreshRecentMenu();
+        }
+        MessageBox::show(this, error.description().trimmed());
+        return false;
+    }
+    applyDocument(document);
+    m_bookPath = QFileInfo(path).absoluteFilePath();
+    setBookModified(false);
+    RecentFiles::add(m_bookPath);
+    refreshRecentMenu();
+    updateCaption();
+    return true;
+}
+
+void Frm_Main::applyDocument(const SpellbookDocument& document) {
+    const GeneratedBook& book = document.book;
+    m_applyingDocument = true;
+    const auto done = qScopeGuard([this] { m_applyingDocument = false; });
+    {
+        UpdateLock lock(ui->LV_Spells);
+        ui->txtName->setText(book.caster);
+        if (!pickComboRowByText(ui->cboLevel, book.casterLevel))
+            ui->cboLevel->setCurrentIndex(-1);
+        pickComboRowByText(ui->cboClass, book.casterClass);
+        pickComboRowByText(ui->cboVolume, book.volume);
+        if (!pickComboRowByText(ui->cboFrequency, book.frequency))
+            ui->cboFrequency->setCurrentIndex(-1);
+        for (int row = 0; row < ui->lstSchools->count(); ++row) {
+            QListWidgetItem* school = ui->lstSchools->item(row);
+            school->setCheckState(book.excludedSchools.contains(school->text()) ? Qt::Checked
+                                                                                : Qt::Unchecked);
+        }
+        ui->LV_Spells->clear();
+        m_sorted = false;
+        m_sortToggle = false;
+        ui->LV_Spells->header()->setSortIndicatorShown(false);
+        for (const SpellRow& row : book.spells)
+            appendSpellRow(row);
+    }
+    m_hasSeed = book.hasSeed;
+    m_lastSeed = book.seed;
+    showSeed();
+    m_lastNote.clear();
+    if (!book.limitedLevels.isEmpty()) {
+        QStringList levels;
+        for (int level : book.limitedLevels)
+            levels << QString::number(level);
+        m_lastNote = TW_Library::kLimitedNoteStart + levels.join(QStringLiteral(", "));
+    }
+    setStatusText(2, QString());
+    setStatusText(3, m_lastNote);
+    m_bookCustomCounts = document.customCounts;
+    m_bookSpecialistPercent = document.specialistPercent;
+    EnableFindControls();
+    m_printButton->setEnabled(!casterName().isEmpty() && !book.spells.isEmpty());
+}
+
+bool Frm_Main::File_Save_Click() {
+    return m_bookPath.isEmpty() ? File_SaveAs_Click() : saveBook(m_bookPath);
+}
+
+bool Frm_Main::File_SaveAs_Click() {
+    const QString suggested =
+        !m_bookPath.isEmpty()
+            ? m_bookPath
+            : QDir(documentsFolder())
+                  .filePath((casterName().isEmpty() ? QStringLiteral("Spellbook") : casterName()) +
+                            QLatin1Char('.') + BookFile::kSuffix);
+    QString path =
+        SaveFileDialog::choose(this, QStringLiteral("Save Spellbook As"), suggested, kBookFilter);
+    if (path.isEmpty())
+        return false;
+    if (QFileInfo(path).suffix().compare(BookFile::kSuffix, Qt::CaseInsensitive) != 0)
+        path += QLatin1Char('.') + BookFile::kSuffix;
+    return saveBook(path);
+}
+
+bool Frm_Main::saveBook(const QString& path) {
+    try {
+        BusyCursor busy;
+        BookFile::write(currentDocument(), path);
+    } catch (const TwError& error) {
+        MessageBox::show(this, error.description().trimmed());
+        return false;
+    }
+    m_bookPath = QFileInfo(path).absoluteFilePath();
+    setBookModified(false);
+    RecentFiles::add(m_bookPath);
+    refreshRecentMenu();
+    updateCaption();
+    return true;
+}
+
+void Frm_Main::showPin(QTreeWidgetItem* item, bool pinned) {
+    item->setData(0, kPinnedRole, pinned);
+    item->setIcon(0, pinned ? QIcon(QStringLiteral(":/icons/pin.svg")) : QIcon());
+    // Read out with the row by a screen reader, which does not see the icon.
+    item->setData(0, Qt::AccessibleDescriptionRole, pinned ? QStringLiteral("Pinned") : QString());
+}
+
+void Frm_Main::PopUp_Pin_Click() {
+    QList<QTreeWidgetItem*> items = ui->LV_Spells->selectedItems();
+    if (items.isEmpty() && ui->LV_Spells->currentItem())
+        items << ui->LV_Spells->currentItem();
+    if (items.isEmpty())
+        return;
+    // Pins the selection; a selection already all pinned is unpinned.
+    bool pin = false;
+    for (const QTreeWidgetItem* item : items)
+        pin = pin || !item->data(0, kPinnedRole).toBool();
+    for (QTreeWidgetItem* item : items)
+        showPin(item, pin);
+    markEdited();
+}
+
+void Frm_Main::PopUp_RerollLevel_Click() {
+    const QTreeWidgetItem* item = ui->LV_Spells->currentItem();
+    if (!item && !ui->LV_Spells->selectedItems().isEmpty())
+        item = ui->LV_Spells->selectedItems().first();
+    if (!item) {
+        setStatusText(3, QStringLiteral("Pick a spell of the level to re-roll."));
+        return;
+    }
+    rerollLevels({item->text(1).trimmed().toInt()});
+}
+
+void Frm_Main::PopUp_RerollBook_Click() {
+    rerollLevels({});
+}
+
+void Frm_Main::rerollLevels(const QList<int>& levels) {
+    if (ui->LV_Spells->topLevelItemCount() == 0) {
+        setStatusText(3, QStringLiteral("There are no spells to re-roll."));
+        return;
+    }
+    BusyCursor busy;
+    try {
+        setStatusText(3, QString());
+        // The same checks as a Generate: the caster details are the book's request.
+        DefineParamterValues();
+        if (!Constants::MyLibrary)
+            throw TwError(-1, QStringLiteral("RerollSpellbook"),
+                          QStringLiteral("The spell database is not open."));
+        const BookParameters& p = m_parameters;
+        const QList<SpellRow> book = Constants::MyLibrary->RerollSpellbook(
+            *this, spellRows(), levels, p.pIncludeCoreSchools, p.pExcludeSchools, p.pCasterClass,
+            p.pSpellbookFrequency, m_bookSpecialistPercent / 10);
+        {
+            UpdateLock lock(ui->LV_Spells);
+            ui->LV_Spells->clear();
+            for (const SpellRow& row : book)
+                appendSpellRow(row);
+            keepSorted();
+        }
+        m_lastNote = statusText(3);
+        ResetParameters();
+        setStatusText(2, QString());
+        pbarSpells->setValue(0);
+        setBookModified(true);
+    } catch (const std::exception& caught) {
+        // The book stays as it was; the status bar says why nothing changed.
+        const auto* error = dynamic_cast<const TwError*>(&caught);
+        const QString message = error ? error->description() : QString::fromUtf8(caught.what());
+        ResetParameters();
+        setStatusText(2, QString());
+        pbarSpells->setValue(0);
+        setStatusText(3, message.trimmed());
+    }
+}

@@ -1,0 +1,388 @@
+// The book as a document in the window, driven as a user drives it: save, open, the modified
+// marker and the question before anything is lost, pins and re-rolls.
+#include "app/Constants.h"
+#include "app/Frm_Main.h"
+#include "library/BookFile.h"
+#include "tests/support/FixtureDatabase.h"
+#include "ui/MessageBox.h"
+#include "ui/OpenFileDialog.h"
+#include "ui/SaveChangesQuestion.h"
+#include "ui/SaveFileDialog.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QWindow>
+#include <QtTest>
+
+using Answer = SaveChangesQuestion::Answer;
+
+class TestBookWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void saveQuitOpenGivesTheSameBook();
+    void modifiedState_data();
+    void modifiedState();
+    void questionBeforeLosingEdits_data();
+    void questionBeforeLosingEdits();
+    void failedCheckKeepsTheBookUntilAnswered();
+    void badFileLeavesTheWindowAsItWas();
+    void bookOpensAfterItsSpellsLeftTheCatalogue();
+    void pinAndRerollFromTheKeyboard();
+    void documentKeys();
+
+private:
+    QTreeWidget* list() const { return m_window->findChild<QTreeWidget*>("LV_Spells"); }
+    QLineEdit* name() const { return m_window->findChild<QLineEdit*>("txtName"); }
+    QComboBox* combo(const char* objectName) const {
+        return m_window->findChild<QComboBox*>(objectName);
+    }
+    void generate(const QString& caster = "Ana Vell") {
+        name()->setText(caster);
+        combo("cboLevel")->setCurrentText("5th");
+        QTest::keySequence(m_window.get(), QKeySequence(Qt::CTRL | Qt::Key_G));
+    }
+    QStringList names() const {
+        QStringList result;
+        for (const SpellRow& row : m_window->spellRows())
+            result << row.name;
+        return result;
+    }
+
+    FixtureDatabase m_fixture;
+    QTemporaryDir m_dir;
+    std::unique_ptr<Frm_Main> m_window;
+    QStringList m_messages;
+    QStringList m_questions;
+    QList<Answer> m_answers;
+    QString m_savePath;
+    QString m_openPath;
+};
+
+void TestBookWindow::initTestCase() {
+    QStandardPaths::setTestModeEnabled(true); // the recent books list stays out of the user's
+    QList<CatalogueSpell> spells;
+    for (int level = 1; level <= 3; ++level) {
+        for (int i = 1; i <= 20; ++i) {
+            CatalogueSpell spell = FixtureDatabase::spell(
+                QString("Spell %1-%2").arg(level).arg(i, 2, 10, QChar('0')), level,
+                i % 2 ? "Common" : "Rare", i % 3 ? "Evocation" : "Illusion;Phantasm", "Test Book",
+                QString::number(i));
+            spell.description = QString("Does %1.").arg(i);
+            spells << spell;
+        }
+    }
+    m_fixture.build(spells);
+}
+
+void TestBookWindow::init() {
+    m_messages.clear();
+    m_questions.clear();
+    m_answers.clear();
+    m_savePath = m_dir.filePath("Ana.twbook");
+    m_openPath.clear();
+    QFile::remove(m_savePath);
+    MessageBox::setHandler([this](const QString&, const QString& text) { m_messages << text; });
+    SaveChangesQuestion::setHandler([this](const QString& text) {
+        m_questions << text;
+        return m_answers.isEmpty() ? Answer::Cancel : m_answers.takeFirst();
+    });
+    SaveFileDialog::setHandler([this](const QString&, const QString&) { return m_savePath; });
+    OpenFileDialog::setHandler([this](const QString&, const QString&) { return m_openPath; });
+    Constants::Settings = SharedSettings();
+    m_window = std::make_unique<Frm_Main>(m_fixture.folder());
+    QVERIFY(m_window->Form_Load());
+    m_window->show();
+    QApplication::setActiveWindow(m_window.get());
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+}
+
+void TestBookWindow::cleanup() {
+    m_window.reset();
+    Constants::MyLibrary.reset();
+    MessageBox::setHandler(nullptr);
+    SaveChangesQuestion::setHandler(nullptr);
+    SaveFileDialog::setHandler(nullptr);
+    OpenFileDialog::setHandler(nullptr);
+}
+
+void TestBookWindow::saveQuitOpenGivesTheSameBook() {
+    generate();
+    QVERIFY(list()->topLevelItemCount() > 0);
+    // An edit: the second row goes, the first is pinned.
+    list()->topLevelItem(1)->setSelected(true);
+    m_window->PopUp_Remove_Click();
+    list()->setCurrentItem(list()->topLevelItem(0));
+    list()->topLevelItem(0)->setSelected(true);
+    m_window->PopUp_Pin_Click();
+    const QList<SpellRow> rows = m_window->spellRows();
+    QVERIFY(rows.first().pinned);
+    QVERIFY(m_window->File_Save_Click());
+    QVERIFY(!m_window->isWindowModified());
+    QCOMPARE(m_window->windowHandle()->title(), QString(" Tomewright, V 1.0 - Ana.twbook"));
+    list()->topLevelItem(0)->setSelected(true);
+    m_window->PopUp_Pin_Click(); // unpinned: a change, marked in the caption
+    QCOMPARE(m_window->windowHandle()->title(), QString(" Tomewright, V 1.0 - Ana.twbook*"));
+    m_window->PopUp_Pin_Click();
+    QVERIFY(m_window->File_Save_Click());
+
+    // Quit and start again: a new window, then Open.
+    m_window.reset();
+    Constants::MyLibrary.reset();
+    m_window = std::make_unique<Frm_Main>(m_fixture.folder());
+    QVERIFY(m_window->Form_Load());
+    m_openPath = m_savePath;
+    QVERIFY(m_window->File_Open_Click());
+    QCOMPARE(m_window->spellRows(), rows);
+    QCOMPARE(name()->text(), QString("Ana Vell"));
+    QCOMPARE(combo("cboLevel")->currentText(), QString("5th"));
+    QCOMPARE(combo("cboClass")->currentText(), QString("MAGE"));
+    QCOMPARE(combo("cboVolume")->currentText(), QString("Average (3-10 spells/ level)"));
+    QCOMPARE(combo("cboFrequency")->currentText(), QString("Very Rare"));
+    QCOMPARE(m_window->findChild<QListWidget*>("lstSchools")
+                 ->findItems("Wild", Qt::MatchExactly)
+                 .first()
+                 ->checkState(),
+             Qt::Checked);
+    QVERIFY(!m_window->isWindowModified());
+    QVERIFY(m_window->findChild<QLineEdit*>("txtFind")->isEnabled());
+    QVERIFY(m_window->toolbarButton(Frm_Main::kPrintKey)->isEnabled());
+    QVERIFY(!list()->topLevelItem(0)->icon(0).isNull()); // a pinned row looks pinned
+    QVERIFY(list()->topLevelItem(1)->icon(0).isNull());
+    QVERIFY(m_messages.isEmpty());
+}
+
+void TestBookWindow::modifiedState_data() {
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<bool>("modified");
+    QTest::addColumn<int>("questions");
+    QTest::newRow("a Generate") << "generate" << true << 0;
+    QTest::newRow("a Save after a Generate") << "generate save" << false << 0;
+    QTest::newRow("a spell added after a Save") << "generate save add" << true << 0;
+    QTest::newRow("a spell removed after a Save") << "generate save remove" << true << 0;
+    QTest::newRow("a pin after a Save") << "generate save pin" << true << 0;
+    QTest::newRow("the name typed over after a Save") << "generate save type" << true << 0;
+    QTest::newRow("a name typed into an empty window") << "type" << false << 0;
+    QTest::newRow("an Open after a Save and a New") << "generate save new open" << false << 0;
+    QTest::newRow("a New over an unsaved book, let go") << "generate new" << false << 1;
+    QTest::newRow("a second Generate, the first let go") << "generate generate" << true << 1;
+}
+
+void TestBookWindow::modifiedState() {
+    QFETCH(QString, action);
+    QFETCH(bool, modified);
+    QFETCH(int, questions);
+    m_answers = {Answer::Discard};
+    for (const QString& step : action.split(' ')) {
+        if (step == "generate") {
+            generate();
+        } else if (step == "save") {
+            QVERIFY(m_window->File_Save_Click());
+        } else if (step == "add") {
+            QComboBox* spells = combo("cboSpells");
+            for (int i = 0; i < spells->count(); ++i) {
+                spells->setCurrentIndex(i);
+                if (!names().contains(spells->currentText()))
+                    break;
+            }
+            const int before = list()->topLevelItemCount();
+            m_window->cmdAdd_Click();
+            QCOMPARE(list()->topLevelItemCount(), before + 1);
+        } else if (step == "remove") {
+            list()->topLevelItem(0)->setSelected(true);
+            m_window->PopUp_Remove_Click();
+        } else if (step == "pin") {
+            list()->topLevelItem(0)->setSelected(true);
+            m_window->PopUp_Pin_Click();
+        } else if (step == "type") {
+            name()->setFocus();
+            QTest::keyClicks(name(), "x");
+        } else if (step == "new") {
+            QVERIFY(m_window->File_New_Click());
+        } else if (step == "open") {
+            m_openPath = m_savePath;
+            QVERIFY(m_window->File_Open_Click());
+        }
+    }
+    QCOMPARE(m_window->isWindowModified(), modified);
+    QCOMPARE(m_questions.size(), questions); // asked only when something would be lost
+}
+
+void TestBookWindow::questionBeforeLosingEdits_data() {
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("bookKept");
+    QTest::addColumn<bool>("saved");
+    for (const char* action : {"close", "generate", "new", "open"}) {
+        QTest::addRow("%s, Cancel", action) << action << int(Answer::Cancel) << true << false;
+        QTest::addRow("%s, Discard", action) << action << int(Answer::Discard) << false << false;
+        QTest::addRow("%s, Save", action) << action << int(Answer::Save) << false << true;
+    }
+}
+
+void TestBookWindow::questionBeforeLosingEdits() {
+    QFETCH(QString, action);
+    QFETCH(int, answer);
+    QFETCH(bool, bookKept);
+    QFETCH(bool, saved);
+    // Another book on disk to open.
+    SpellbookDocument other;
+    other.book.caster = "Other";
+    other.book.casterLevel = "1st";
+    other.book.casterClass = "MAGE";
+    other.book.volume = "Sparse (1-3 spells/ level)";
+    other.book.frequency = "Common";
+    other.book.spells = {{"Gone Spell", "1", "Common", "Fire", "Old Book", "3", ""}};
+    m_openPath = m_dir.filePath("other.twbook");
+    BookFile::write(other, m_openPath);
+
+    generate();
+    const QList<SpellRow> before = m_window->spellRows();
+    m_answers = {Answer(answer)};
+    bool closed = false;
+    if (action == "close")
+        closed = m_window->close();
+    else if (action == "generate")
+        generate();
+    else if (action == "new")
+        m_window->File_New_Click();
+    else
+        m_window->File_Open_Click();
+    QCOMPARE(m_questions, QStringList{"Save changes to the spellbook of Ana Vell?"});
+    QCOMPARE(QFile::exists(m_savePath), saved);
+    if (bookKept) {
+        QCOMPARE(m_window->spellRows(), before);
+        QVERIFY(m_window->isWindowModified());
+        QVERIFY(!closed);
+    } else if (action == "close") {
+        QVERIFY(closed);
+    } else {
+        QVERIFY(m_window->spellRows() != before);
+    }
+    if (saved)
+        QCOMPARE(BookFile::read(m_savePath).book.spells, before);
+}
+
+void TestBookWindow::failedCheckKeepsTheBookUntilAnswered() {
+    generate();
+    const QList<SpellRow> before = m_window->spellRows();
+    name()->clear(); // the next Generate fails its check
+    m_answers = {Answer::Cancel};
+    QTest::keySequence(m_window.get(), QKeySequence(Qt::CTRL | Qt::Key_G));
+    QCOMPARE(m_questions.size(), 1);
+    QCOMPARE(m_window->spellRows(), before);
+    // Let go of it: the request runs and its check fails as before.
+    m_answers = {Answer::Discard};
+    QTest::keySequence(m_window.get(), QKeySequence(Qt::CTRL | Qt::Key_G));
+    QCOMPARE(m_window->statusText(3), QString("Caster Name is a required Field"));
+    QCOMPARE(list()->topLevelItemCount(), 0);
+    QVERIFY(!m_window->isWindowModified());
+    // Nothing changed since: no question.
+    QVERIFY(m_window->close());
+    QCOMPARE(m_questions.size(), 2);
+}
+
+void TestBookWindow::badFileLeavesTheWindowAsItWas() {
+    generate();
+    QVERIFY(m_window->File_Save_Click());
+    const QList<SpellRow> before = m_window->spellRows();
+    const QString title = m_window->windowTitle();
+    m_openPath = m_dir.filePath("broken.twbook");
+    QFile broken(m_openPath);
+    QVERIFY(broken.open(QIODevice::WriteOnly));
+    broken.write("{\"format\": 9}");
+    broken.close();
+    QVERIFY(!m_window->File_Open_Click());
+    QCOMPARE(m_messages,
+             QStringList{QString("\"%1\" was saved by a newer version of Tomewright (book format "
+                                 "9); this version reads format 1 and older.")
+                             .arg(m_openPath)});
+    QCOMPARE(m_window->spellRows(), before);
+    QCOMPARE(m_window->windowTitle(), title);
+    QCOMPARE(m_window->bookPath(), m_savePath);
+}
+
+void TestBookWindow::bookOpensAfterItsSpellsLeftTheCatalogue() {
+    SpellbookDocument document;
+    document.book.caster = "Old \"Mage\" <i>";
+    document.book.casterLevel = "3rd";
+    document.book.casterClass = "ILLUSIONIST";
+    document.book.volume = "Low (2-5 spells/ level)";
+    document.book.frequency = "Rare";
+    document.book.excludedSchools = {"Evocation", "Wild"};
+    document.book.spells = {
+        {"Vanished Spell", "2", "Rare", "Illusion", "Lost Book", "9", "<b>not bold</b>"}};
+    m_openPath = m_dir.filePath("old.twbook");
+    BookFile::write(document, m_openPath);
+    QVERIFY(m_window->File_Open_Click());
+    QCOMPARE(m_window->spellRows(), document.book.spells);
+    QCOMPARE(name()->text(), document.book.caster);
+    QCOMPARE(list()->topLevelItem(0)->text(0), QString("Vanished Spell"));
+    QCOMPARE(m_window->currentDocument().book.excludedSchools, document.book.excludedSchools);
+}
+
+void TestBookWindow::pinAndRerollFromTheKeyboard() {
+    combo("cboVolume")->setCurrentText("High (5-15 spells/ level)");
+    generate();
+    const QList<SpellRow> before = m_window->spellRows();
+    QVERIFY(before.size() >= 15);
+    QMap<QString, int> perLevel;
+    for (const SpellRow& row : before)
+        ++perLevel[row.level];
+    list()->setFocus();
+    list()->setCurrentItem(list()->topLevelItem(0));
+    QTest::keySequence(m_window.get(), QKeySequence(Qt::CTRL | Qt::Key_K));
+    const SpellRow pinned = m_window->spellRows().first();
+    QVERIFY(pinned.pinned);
+    QTest::keySequence(m_window.get(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R));
+    const QList<SpellRow> after = m_window->spellRows();
+    QCOMPARE(after.first(), pinned);
+    QMap<QString, int> afterPerLevel;
+    for (const SpellRow& row : after)
+        ++afterPerLevel[row.level];
+    QCOMPARE(afterPerLevel, perLevel);
+    QVERIFY(after != m_window->spellRows().mid(0, 0) && after.mid(1) != before.mid(1));
+    QStringList afterNames = names();
+    afterNames.removeDuplicates();
+    QCOMPARE(afterNames.size(), after.size());
+    QVERIFY(m_window->isWindowModified());
+    QCOMPARE(m_window->statusText(3), QString());
+}
+
+void TestBookWindow::documentKeys() {
+    generate();
+    // Ctrl+S saves (asking where the first time), Ctrl+Alt+S is the PDF's.
+    QStringList asked;
+    SaveFileDialog::setHandler([&](const QString& title, const QString&) {
+        asked << title;
+        return title == "Save Spellbook As" ? m_savePath : QString();
+    });
+    QTest::keySequence(m_window.get(), QKeySequence::Save);
+    QTest::keySequence(m_window.get(), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S));
+    QCOMPARE(asked, (QStringList{"Save Spellbook As", "Save Spellbook as PDF"}));
+    QVERIFY(QFile::exists(m_savePath));
+    // Ctrl+N empties the window without a question: nothing changed since the save.
+    QTest::keySequence(m_window.get(), QKeySequence::New);
+    QCOMPARE(list()->topLevelItemCount(), 0);
+    QCOMPARE(name()->text(), QString());
+    QCOMPARE(m_window->windowHandle()->title(), QString(" Tomewright, V 1.0"));
+    // Ctrl+O opens it again; it is first among the recent books.
+    m_openPath = m_savePath;
+    QTest::keySequence(m_window.get(), QKeySequence::Open);
+    QCOMPARE(name()->text(), QString("Ana Vell"));
+    QMenu* recent = m_window->findChild<QMenu*>("File_Recent");
+    QVERIFY(recent->isEnabled());
+    QCOMPARE(recent->actions().first()->text(), QString("&1 Ana.twbook"));
+    QVERIFY(m_questions.isEmpty());
+}
+
+QTEST_MAIN(TestBookWindow)
+#include "tst_book_window.moc"

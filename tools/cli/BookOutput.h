@@ -1,0 +1,28 @@
+#pragma once
+
+#include "library/BookExport.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// What generate and render print: the books in one of the printed formats, to standard output
+// or to a file.
+namespace BookOutput {
+
+// The printed formats, the first the default.
+const QStringList& formats();
+
+// The books' bytes in a format of formats(); pdf goes through the report template.
+QByteArray render(const QList<GeneratedBook>& books, const QString& format,
+                  const QString& templatePath);
+
+// To standard output when path is empty, else to the file (whole or not at all). Returns the
+// exit status: 0, or 1 with a message on the error stream.
+int write(const QByteArray& bytes, const QString& path);
+
+// A file name for a book's caster: the characters file systems refuse become "_".
+QString fileNameFor(const QString& caster, const QString& suffix);
+
+} // namespace BookOutput

@@ -1,0 +1,78 @@
+#include "tools/cli/RenderCommand.h"
+
+#include "library/BookFile.h"
+#include "tools/cli/BookOutput.h"
+#include "ui/TwError.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <cstdio>
+
+namespace {
+
+int fail(const QString& message) {
+    std::fprintf(stderr, "%s\n", qUtf8Printable(message));
+    return 2;
+}
+
+} // namespace
+
+int runRenderCommand(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Prints saved spellbooks (.twbook files), edits included, in the formats "
+                       "of generate."));
+    parser.addHelpOption();
+    parser.addPositionalArgument(QStringLiteral("BOOK"), QStringLiteral("Book files, in order."),
+                                 QStringLiteral("BOOK..."));
+    parser.addOptions({
+        {QStringLiteral("format"), QStringLiteral("text (default), csv, json, markdown or pdf."),
+         QStringLiteral("FORMAT")},
+        {QStringLiteral("output"), QStringLiteral("Write to this file (pdf needs it)."),
+         QStringLiteral("PATH")},
+        {QStringLiteral("template"),
+         QStringLiteral("Report template for pdf (default: filteredspellbook.rpt beside the "
+                        "program)."),
+         QStringLiteral("FILE")},
+    });
+    if (!parser.parse(QStringList{QStringLiteral("tomewright-cli render")} + arguments))
+        return fail(parser.errorText());
+    if (parser.isSet(QStringLiteral("help"))) {
+        QString help = parser.helpText();
+        help.replace(0, help.indexOf(QLatin1Char('\n')),
+                     QStringLiteral("Usage: tomewright-cli render [options] BOOK..."));
+        std::printf("%s", qUtf8Printable(help));
+        return 0;
+    }
+    const QString format = parser.value(QStringLiteral("format")).isEmpty()
+                               ? BookOutput::formats().first()
+                               : parser.value(QStringLiteral("format")).trimmed().toLower();
+    if (!BookOutput::formats().contains(format))
+        return fail(QStringLiteral("Unknown format \"%1\". Valid: \"%2\".")
+                        .arg(parser.value(QStringLiteral("format")),
+                             BookOutput::formats().join(QStringLiteral("\", \""))));
+    const QString output = parser.value(QStringLiteral("output"));
+    if (format == QLatin1String("pdf") && output.isEmpty())
+        return fail(QStringLiteral("--format pdf needs --output."));
+    if (parser.positionalArguments().isEmpty())
+        return fail(QStringLiteral("Name at least one book file to render."));
+
+    QList<GeneratedBook> books;
+    try {
+        for (const QString& path : parser.positionalArguments())
+            books << BookFile::read(path).book;
+    } catch (const TwError& error) {
+        return fail(error.description().trimmed());
+    }
+    const QString templatePath = parser.isSet(QStringLiteral("template"))
+                                     ? parser.value(QStringLiteral("template"))
+                                     : QDir(QCoreApplication::applicationDirPath())
+                                           .filePath(QStringLiteral("filteredspellbook.rpt"));
+    try {
+        return BookOutput::write(BookOutput::render(books, format, templatePath), output);
+    } catch (const TwError& error) {
+        std::fprintf(stderr, "%s\n", qUtf8Printable(error.description().trimmed()));
+        return 1;
+    }
+}
