@@ -24,6 +24,35 @@ void writeFile(const QString& path, const QByteArray& bytes) {
     file.write(bytes);
 }
 
+// A catalogue in which every class passes check at every level, except that at `level` the
+// class whose specialty is `specialty` finds exactly `counted` spells of it (`schools`), the
+// first `common` of them Common or Uncommon, beside spells it must not count: one "Unique" and
+// one of the `decoy` schools, which the class cannot draw.
+QList<CatalogueSpell> floorCatalogue(int level, const QStringList& specialty,
+                                     const QString& schools, int counted, int common,
+                                     const QString& decoy) {
+    QStringList others = FixtureDatabase::standardSchools();
+    for (const QString& school : specialty)
+        others.removeAll(school);
+    const QString everything = FixtureDatabase::standardSchools().join(';');
+    QList<CatalogueSpell> spells;
+    for (int l = 1; l <= 9; ++l) {
+        for (int i = 0; i < 30; ++i)
+            spells << FixtureDatabase::spell(QString("Filler %1-%2").arg(l).arg(i), l, "Common",
+                                             l == level ? others.join(';') : everything);
+    }
+    for (int i = 0; i < counted; ++i) {
+        const QString frequency = i == 0       ? "Common"
+                                  : i < common ? "Uncommon"
+                                  : i % 2 == 0 ? "Rare"
+                                               : "Very Rare";
+        spells << FixtureDatabase::spell(QString("Counted %1").arg(i), level, frequency, schools);
+    }
+    spells << FixtureDatabase::spell("Too Rare", level, "Unique", schools);
+    spells << FixtureDatabase::spell("Not Drawn", level, "Common", decoy);
+    return spells;
+}
+
 QStringList spellNames(Database& database) {
     QStringList names;
     for (const CatalogueSpell& spell : readCatalogueDatabase(database).spells)
@@ -47,6 +76,8 @@ private slots:
     void checkPassesShippedCatalogue();
     void checkFailsEachRule_data();
     void checkFailsEachRule();
+    void specialtyFloor_data();
+    void specialtyFloor();
     void commandLineExitStatus();
 };
 
@@ -198,10 +229,15 @@ void TestCatalogueTools::checkPassesShippedCatalogue() {
     const CatalogueReport report = checkCatalogue(database);
     QVERIFY2(report.passed(), qPrintable((report.problems + report.coverageFailures).join('\n')));
     QCOMPARE(report.withoutDescription, 0);
+    QVERIFY2(report.spells >= 1300, qPrintable(QString::number(report.spells)));
     QCOMPARE(report.classes.size(), 21);
     for (const QString& className : report.classes) {
-        for (const CoverageCell& cell : report.coverage[className])
+        for (const CoverageCell& cell : report.coverage[className]) {
             QVERIFY(cell.qualifying >= CoverageRule::kSpecialist);
+            // A Full book's share of specialty spells, for every specialist at every level.
+            if (className != "MAGE")
+                QVERIFY2(cell.specialty >= 12 && cell.commonSpecialty >= 3, qPrintable(className));
+        }
     }
 }
 
@@ -245,6 +281,55 @@ void TestCatalogueTools::checkFailsEachRule() {
     QVERIFY(!report.passed());
     const QString all = (report.problems + report.coverageFailures).join('\n');
     QVERIFY2(all.contains(expected), qPrintable(all));
+}
+
+void TestCatalogueTools::specialtyFloor_data() {
+    QTest::addColumn<int>("level");
+    QTest::addColumn<QStringList>("specialty");
+    QTest::addColumn<QString>("schools");
+    QTest::addColumn<int>("counted");
+    QTest::addColumn<int>("common");
+    QTest::addColumn<QString>("decoy");
+    QTest::addColumn<QStringList>("failures");
+    QTest::newRow("fire: twelve pass")
+        << 4 << QStringList{"Fire"} << "Fire;Evocation" << 12 << 3 << "Fire;Water" << QStringList();
+    QTest::newRow("fire: eleven fail")
+        << 4 << QStringList{"Fire"} << "Fire;Evocation" << 11 << 3 << "Fire;Water"
+        << QStringList{"Elementalist - Fire, level 4: 11 specialty spells, fewer than 12"};
+    QTest::newRow("shadow: twelve pass, excluded school not counted")
+        << 9 << QStringList{"Shadow"} << "Shadow;Illusion" << 12 << 3 << "Shadow;Evocation"
+        << QStringList();
+    QTest::newRow("shadow: eleven fail")
+        << 9 << QStringList{"Shadow"} << "Shadow;Illusion" << 11 << 5 << "Shadow;Evocation"
+        << QStringList{"Shadow Mage, level 9: 11 specialty spells, fewer than 12"};
+    QTest::newRow("illusionist: three common pass")
+        << 1 << QStringList{"Illusion", "Phantasm"} << "Phantasm" << 14 << 3 << "Evocation"
+        << QStringList();
+    QTest::newRow("illusionist: two common fail")
+        << 1 << QStringList{"Illusion", "Phantasm"} << "Phantasm" << 14 << 2 << "Evocation"
+        << QStringList{"ILLUSIONIST, level 1: 2 Common or Uncommon specialty spells, fewer than 3"};
+    QTest::newRow("dimensionalist: both short")
+        << 7 << QStringList{"Dimension"} << "Dimension;Conjuration" << 11 << 2 << "Dimension"
+        << QStringList{
+               "Dimensionalist, level 7: 11 specialty spells, fewer than 12",
+               "Dimensionalist, level 7: 2 Common or Uncommon specialty spells, fewer than 3"};
+}
+
+void TestCatalogueTools::specialtyFloor() {
+    QFETCH(int, level);
+    QFETCH(QStringList, specialty);
+    QFETCH(QString, schools);
+    QFETCH(int, counted);
+    QFETCH(int, common);
+    QFETCH(QString, decoy);
+    QFETCH(QStringList, failures);
+    FixtureDatabase fixture;
+    fixture.build(floorCatalogue(level, specialty, schools, counted, common, decoy));
+    Database database(fixture.path(), TW_Library::kConnectText);
+    const CatalogueReport report = checkCatalogue(database);
+    QVERIFY2(report.problems.isEmpty(), qPrintable(report.problems.join('\n')));
+    QCOMPARE(report.coverageFailures, failures);
+    QCOMPARE(report.passed(), failures.isEmpty());
 }
 
 void TestCatalogueTools::commandLineExitStatus() {

@@ -11,6 +11,8 @@ namespace {
 
 // The default rarest frequency of a request.
 const QString kDefaultFrequency = QStringLiteral("Very Rare");
+// The rarest frequency that still counts as common for the coverage floor.
+const QString kCommonFrequency = QStringLiteral("Uncommon");
 
 void collect(Database& database, const QString& sql, const QString& what, QStringList* problems) {
     RecordSet rows = database.snapshot(sql);
@@ -60,7 +62,10 @@ CatalogueReport checkCatalogue(Database& database) {
         report.problems << QStringLiteral("the frequency \"%1\" is missing").arg(kDefaultFrequency);
         return report;
     }
+    if (!frequencyIds.contains(kCommonFrequency))
+        report.problems << QStringLiteral("the frequency \"%1\" is missing").arg(kCommonFrequency);
     const qint64 rarest = frequencyIds.value(kDefaultFrequency);
+    const qint64 rarestCommon = frequencyIds.value(kCommonFrequency, 0);
     for (const CatalogueSpell& spell : catalogue.spells) {
         if (spell.description.trimmed().isEmpty())
             ++report.withoutDescription;
@@ -91,6 +96,8 @@ CatalogueReport checkCatalogue(Database& database) {
             for (const QString& school : spell.schools) {
                 if (specialty.contains(school)) {
                     ++cell.specialty;
+                    if (frequencyIds.value(spell.frequency) <= rarestCommon)
+                        ++cell.commonSpecialty;
                     break;
                 }
             }
@@ -112,6 +119,14 @@ CatalogueReport checkCatalogue(Database& database) {
                            .arg(level)
                            .arg(cell.specialty)
                            .arg(CoverageRule::kSpecialty);
+            if (specialist && cell.commonSpecialty < CoverageRule::kCommonSpecialty)
+                report.coverageFailures
+                    << QStringLiteral(
+                           "%1, level %2: %3 Common or Uncommon specialty spells, fewer than %4")
+                           .arg(className)
+                           .arg(level)
+                           .arg(cell.commonSpecialty)
+                           .arg(CoverageRule::kCommonSpecialty);
         }
         report.coverage.insert(className, levels);
     }
