@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QTimer>
+#include <QTreeWidget>
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
@@ -35,6 +36,12 @@ int main(int argc, char* argv[]) {
         window.findChild<QComboBox*>("cboVolume")
             ->setCurrentIndex(arguments.value(5, "3").toInt() - 1);
         window.Toolbar1_ButtonClick(Frm_Main::kGenerateKey, Frm_Main::kGenerateKey);
+        // Two rows pinned, as a user keeps the spells they like before a re-roll.
+        auto* list = window.findChild<QTreeWidget*>("LV_Spells");
+        for (int row = 0; row < 2 && row < list->topLevelItemCount(); ++row)
+            list->topLevelItem(row)->setSelected(true);
+        window.PopUp_Pin_Click();
+        list->clearSelection();
         QApplication::processEvents();
         std::printf("%s\n", qPrintable(window.statusText(3)));
         if (!window.grab().save(arguments[2]))
