@@ -15,15 +15,17 @@
 #include <QDir>
 #include <QHash>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QProgressBar>
 #include <QStatusBar>
+#include <QStyle>
 #include <QToolButton>
 
 namespace {
-// Column widths of the spell list at start, in pixels.
-const int kColumnWidths[] = {220, 45, 80, 190, 150, 45};
+// The spell list's columns.
+enum Column { NameColumn, LevelColumn, FrequencyColumn, SchoolsColumn, BookColumn, PageColumn };
 } // namespace
 
 Frm_Main::Frm_Main(const QString& programFolder, const QString& databasePath, QWidget* parent)
@@ -33,8 +35,11 @@ Frm_Main::Frm_Main(const QString& programFolder, const QString& databasePath, QW
                          : databasePath) {
     ui->setupUi(this);
     setWindowIcon(QIcon(QStringLiteral(":/icons/tomewright.svg")));
-    for (int column = 0; column < 6; ++column)
-        ui->LV_Spells->setColumnWidth(column, kColumnWidths[column]);
+    // The columns share the list's width (see fitColumns); a long name or title is elided.
+    ui->LV_Spells->header()->setStretchLastSection(false);
+    ui->LV_Spells->setTextElideMode(Qt::ElideRight);
+    ui->LV_Spells->viewport()->installEventFilter(this);
+    ui->cboSpells->installEventFilter(this);
     ui->LV_Spells->header()->setSectionsClickable(true);
     ui->LV_Spells->header()->setSortIndicatorShown(false);
     buildToolbar();
@@ -48,13 +53,19 @@ Frm_Main::Frm_Main(const QString& programFolder, const QString& databasePath, QW
     setTabOrder(m_printButton, m_generateButton);
     setTabOrder(m_generateButton, ui->lstSchools);
     // Nothing to print before the first book.
-    m_printButton->setEnabled(false);
+    updatePrintEnabled();
     resetBookDetails();
     refreshRecentMenu();
     updateCaption();
 }
 
-Frm_Main::~Frm_Main() = default;
+Frm_Main::~Frm_Main() {
+    // The controls are destroyed after this window's own members: none of their last signals
+    // (the list's model emptied, a text cleared) may reach a handler of a window that is gone.
+    disconnect(ui->LV_Spells->model(), nullptr, this, nullptr);
+    for (QObject* child : findChildren<QObject*>())
+        disconnect(child, nullptr, this, nullptr);
+}
 
 void Frm_Main::buildToolbar() {
     auto* printMenu = new QMenu(this);
@@ -64,7 +75,6 @@ void Frm_Main::buildToolbar() {
     print->setObjectName(QStringLiteral("File_Print"));
     print->setShortcut(QKeySequence::Print);
     QAction* divider = printMenu->addSeparator();
-    divider->setText(QStringLiteral("-"));
     divider->setData(QStringLiteral("Divider1"));
     QAction* preview =
         printMenu->addAction(QIcon(QStringLiteral(":/icons/preview.svg")), kPreviewKey);
@@ -91,8 +101,9 @@ void Frm_Main::buildToolbar() {
     m_printButton->setPopupMode(QToolButton::MenuButtonPopup);
     m_printButton->setMenu(printMenu);
     m_printButton->setFocusPolicy(Qt::TabFocus);
+    // The button's face prints, as its drop-down's "Print Spellbook" does.
     connect(m_printButton, &QToolButton::clicked, this,
-            [this] { Toolbar1_ButtonClick(kPrintKey, kPrintKey); });
+            [this] { Toolbar1_ButtonMenuClick(kPrintKey); });
     ui->Toolbar1->addWidget(m_printButton);
 
     m_generateButton = new QToolButton(this);
@@ -116,6 +127,14 @@ void Frm_Main::buildStatusBar() {
     pbarSpells->setValue(0);
     pbarSpells->setTextVisible(false);
     pbarSpells->setFixedWidth(190);
+    // Shown only while it shows progress: an idle, empty bar looks like a text field. Its place
+    // is kept, so the panels beside it do not move.
+    QSizePolicy keepPlace = pbarSpells->sizePolicy();
+    keepPlace.setRetainSizeWhenHidden(true);
+    pbarSpells->setSizePolicy(keepPlace);
+    pbarSpells->setVisible(false);
+    connect(pbarSpells, &QProgressBar::valueChanged, this,
+            [this](int value) { pbarSpells->setVisible(value > pbarSpells->minimum()); });
     m_panel2 = new QLabel(this);
     m_panel2->setObjectName(QStringLiteral("SB_Spells_Panel2"));
     m_panel2->setMinimumWidth(67);
@@ -132,6 +151,10 @@ void Frm_Main::buildPopUpMenus() {
     Menu_PopUp->setObjectName(QStringLiteral("Menu_PopUp"));
     PopUp_Remove = Menu_PopUp->addAction(QStringLiteral("&Remove Spell (s)"));
     PopUp_Remove->setObjectName(QStringLiteral("PopUp_Remove"));
+    // Delete removes the selected spells while the list has the focus.
+    PopUp_Remove->setShortcut(QKeySequence::Delete);
+    PopUp_Remove->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    ui->LV_Spells->addAction(PopUp_Remove);
     Menu_PopUp->addSeparator()->setObjectName(QStringLiteral("Divider1"));
     PopUp_Replace = Menu_PopUp->addAction(QStringLiteral("&Replace Spell (s)"));
     PopUp_Replace->setObjectName(QStringLiteral("PopUp_Replace"));
@@ -166,6 +189,24 @@ void Frm_Main::connectHandlers() {
     connect(ui->cmdNoneSchools, &QPushButton::clicked, this, [this] { ClearAllSchools(); });
     connect(ui->cmdAdd, &QToolButton::clicked, this, [this] { cmdAdd_Click(); });
     connect(ui->txtFind, &QLineEdit::textChanged, this, [this] { txtFind_Change(); });
+    connect(ui->txtFind, &QLineEdit::returnPressed, this, [this] { cmdAdd_Click(); });
+    // A click on a school's name toggles it, as a click on its box does.
+    connect(ui->lstSchools, &QListWidget::itemChanged, this,
+            [this] { m_schoolToggledByClick = true; });
+    connect(ui->lstSchools, &QListWidget::itemPressed, this,
+            [this] { m_schoolToggledByClick = false; });
+    connect(ui->lstSchools, &QListWidget::itemClicked, this, [this](QListWidgetItem* school) {
+        if (!m_schoolToggledByClick)
+            school->setCheckState(school->checkState() == Qt::Checked ? Qt::Unchecked
+                                                                      : Qt::Checked);
+        m_schoolToggledByClick = false;
+    });
+    // Print follows the book: a name and at least one spell.
+    connect(ui->txtName, &QLineEdit::textChanged, this, [this] { updatePrintEnabled(); });
+    QAbstractItemModel* spells = ui->LV_Spells->model();
+    connect(spells, &QAbstractItemModel::rowsInserted, this, [this] { updatePrintEnabled(); });
+    connect(spells, &QAbstractItemModel::rowsRemoved, this, [this] { updatePrintEnabled(); });
+    connect(spells, &QAbstractItemModel::modelReset, this, [this] { updatePrintEnabled(); });
     connect(ui->LV_Spells->header(), &QHeaderView::sectionClicked, this,
             [this](int column) { LV_Spells_ColumnClick(column); });
     connect(ui->LV_Spells, &QWidget::customContextMenuRequested, this,
@@ -199,13 +240,15 @@ void Frm_Main::describeControls() {
     describe(ui->cmdNoneSchools, QStringLiteral("None"), QStringLiteral("Exclude no school"));
     describe(ui->LV_Spells, QStringLiteral("Spells"),
              QStringLiteral("The spellbook: name, level, frequency, schools, book and page"));
-    describe(ui->cmdAdd, QStringLiteral("Add to Spellbook"), ui->cmdAdd->toolTip());
     describe(m_printButton, kPrintKey, m_printButton->toolTip());
     describe(m_generateButton, kGenerateKey, m_generateButton->toolTip());
     describe(pbarSpells, QStringLiteral("Progress"),
              QStringLiteral("Progress of the spellbook being generated"));
-    describe(m_panel2, QStringLiteral("Status"), QStringLiteral("What Tomewright is doing"));
-    describe(m_panel3, QStringLiteral("Message"), QStringLiteral("The result of the last request"));
+    // The panels' names are their texts (see setStatusText); the descriptions say what they are.
+    m_panel2->setAccessibleDescription(QStringLiteral("Status: what Tomewright is doing"));
+    m_panel3->setAccessibleDescription(QStringLiteral("Message: the result of the last request"));
+    ui->cmdAdd->setToolTip(QStringLiteral("%1 (Enter)").arg(ui->cmdAdd->toolTip()));
+    describe(ui->cmdAdd, QStringLiteral("Add to Spellbook"), ui->cmdAdd->toolTip());
 }
 
 bool Frm_Main::Form_Load() {
@@ -362,7 +405,8 @@ void Frm_Main::setStatusText(int panel, const QString& text) {
     QLabel* label = panel == 2 ? m_panel2 : panel == 3 ? m_panel3 : nullptr;
     if (!label)
         return;
-    label->setText(text);
+    // Panel 3 holds the results a user must hear: failed checks, limited levels.
+    publishStatusText(label, text, panel == 3);
     label->repaint(); // shown at once, also in the middle of a long action
 }
 
@@ -391,4 +435,51 @@ QToolButton* Frm_Main::toolbarButton(const QString& key) const {
     if (key == kGenerateKey)
         return m_generateButton;
     return nullptr;
+}
+
+void Frm_Main::updatePrintEnabled() {
+    m_printButton->setEnabled(!casterName().isEmpty() && ui->LV_Spells->topLevelItemCount() > 0);
+}
+
+void Frm_Main::fitColumns() {
+    // Level, frequency and page get what their header (with its sort mark) and their longest
+    // text need; name, schools and book share the rest of the list's width. The visible width
+    // leaves out the vertical scroll bar, so the last column never hides behind it.
+    QHeaderView* header = ui->LV_Spells->header();
+    const QFontMetrics text(ui->LV_Spells->font());
+    const QFontMetrics headerText(header->font());
+    const int padding = header->style()->pixelMetric(QStyle::PM_HeaderMarkSize, nullptr, header) +
+                        4 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+    const auto fitted = [&](int column, const QStringList& samples) {
+        int width = headerText.horizontalAdvance(ui->LV_Spells->headerItem()->text(column));
+        for (const QString& sample : samples)
+            width = qMax(width, text.horizontalAdvance(sample));
+        return width + padding;
+    };
+    const int level = fitted(LevelColumn, {QStringLiteral("9")});
+    const int frequency =
+        fitted(FrequencyColumn, {QStringLiteral("Very Rare"), QStringLiteral("Uncommon")});
+    const int page = fitted(PageColumn, {QStringLiteral("9999")});
+    const int rest = qMax(0, ui->LV_Spells->viewport()->width() - level - frequency - page);
+    const int name = rest * 38 / 100;
+    const int schools = rest * 34 / 100;
+    ui->LV_Spells->setColumnWidth(NameColumn, name);
+    ui->LV_Spells->setColumnWidth(LevelColumn, level);
+    ui->LV_Spells->setColumnWidth(FrequencyColumn, frequency);
+    ui->LV_Spells->setColumnWidth(SchoolsColumn, schools);
+    ui->LV_Spells->setColumnWidth(BookColumn, rest - name - schools);
+    ui->LV_Spells->setColumnWidth(PageColumn, page);
+}
+
+bool Frm_Main::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ui->LV_Spells->viewport() && event->type() == QEvent::Resize)
+        fitColumns();
+    if (watched == ui->cboSpells && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            cmdAdd_Click();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }

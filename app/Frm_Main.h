@@ -100,11 +100,14 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildToolbar();
     void buildStatusBar();
     void buildPopUpMenus();
+    void fitColumns();
+    void updatePrintEnabled();
     void connectHandlers();
     void describeControls();
     void Form_Unload();
@@ -178,6 +181,8 @@ private:
     qint32 m_bookSpecialistPercent = 50;
     // Set while the window fills itself from a book, so that is not an edit by the user.
     bool m_applyingDocument = false;
+    // Set when a click on a school's box has already toggled it.
+    bool m_schoolToggledByClick = false;
 
     // The list's sort: one toggle shared by all columns.
     bool m_sortToggle = false;

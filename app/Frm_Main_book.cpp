@@ -155,7 +155,6 @@ bool Frm_Main::File_New_Click() {
     setStatusText(2, QString());
     setStatusText(3, QString());
     DisableFindControls();
-    m_printButton->setEnabled(false);
     m_bookPath.clear();
     resetBookDetails();
     setBookModified(false);
@@ -245,7 +244,6 @@ void Frm_Main::applyDocument(const SpellbookDocument& document) {
     m_bookCustomCounts = document.customCounts;
     m_bookSpecialistPercent = document.specialistPercent;
     EnableFindControls();
-    m_printButton->setEnabled(!casterName().isEmpty() && !book.spells.isEmpty());
 }
 
 bool Frm_Main::File_Save_Click() {

@@ -46,6 +46,15 @@ void Frm_Main::cmdAdd_Click() {
             row.schools += QStringLiteral(", ") + details.text(QStringLiteral("Sphere"));
         appendSpellRow(row);
         keepSorted();
+        // The new row is where the user looks next: selected, current and in view.
+        const QList<QTreeWidgetItem*> added =
+            ui->LV_Spells->findItems(row.name, Qt::MatchExactly, 0);
+        if (!added.isEmpty()) {
+            ui->LV_Spells->clearSelection();
+            ui->LV_Spells->setCurrentItem(added.first());
+            added.first()->setSelected(true);
+            ui->LV_Spells->scrollToItem(added.first());
+        }
     } catch (const TwError& error) {
         setStatusText(3, error.description().trimmed());
     }

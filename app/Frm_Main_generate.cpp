@@ -135,9 +135,6 @@ void Frm_Main::Toolbar1_ButtonClick(const QString& key, const QString& tag) {
             ui->txtFind->setFocus();
             keepSorted();
             listLock.reset();
-            const bool printable =
-                !ui->txtName->text().trimmed().isEmpty() && ui->LV_Spells->topLevelItemCount() > 0;
-            m_printButton->setEnabled(printable);
         }
     } catch (const std::exception& caught) {
         const auto* error = dynamic_cast<const TwError*>(&caught);

@@ -35,7 +35,7 @@ QString Frm_Main::casterName() const {
 bool Frm_Main::bookIsPrintable() {
     if (ui->LV_Spells->topLevelItemCount() > 0 && !casterName().isEmpty())
         return true;
-    m_printButton->setEnabled(false);
+    updatePrintEnabled();
     MessageBox::show(this,
                      QStringLiteral("Caster Name and at least one spell in the list is required."));
     return false;

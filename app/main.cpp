@@ -6,6 +6,7 @@
 #include "ui/TwError.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
@@ -20,7 +21,7 @@ int main(int argc, char* argv[]) {
 #endif
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tomewright"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Tomewright"));
+    // No display name: the platform would append it to every window's caption.
     QApplication::setApplicationVersion(QStringLiteral(TOMEWRIGHT_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("org.tomewright.Tomewright"));
 
@@ -37,6 +38,9 @@ int main(int argc, char* argv[]) {
         Frm_Main window(programFolder, database);
         if (!window.Form_Load())
             return 1;
+        // The window opens in the middle of the screen it is on.
+        const QRect screen = window.screen()->availableGeometry();
+        window.move(screen.center() - window.rect().center());
         window.show();
         // A book named on the command line (a double-click on a .twbook file) opens at once;
         // one that cannot be read is reported and leaves the window empty.

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPixmap>
 #include <QTimer>
 #include <QTreeWidget>
@@ -16,6 +17,27 @@
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    // SNAPSHOT_DARK=1: the Fusion style with a dark palette, to look at the window as users of
+    // a dark desktop see it.
+    if (qEnvironmentVariableIsSet("SNAPSHOT_DARK")) {
+        QApplication::setStyle(QStringLiteral("Fusion"));
+        QPalette dark;
+        dark.setColor(QPalette::Window, QColor(45, 45, 48));
+        dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+        dark.setColor(QPalette::Base, QColor(30, 30, 32));
+        dark.setColor(QPalette::AlternateBase, QColor(45, 45, 48));
+        dark.setColor(QPalette::Text, QColor(230, 230, 230));
+        dark.setColor(QPalette::Button, QColor(55, 55, 58));
+        dark.setColor(QPalette::ButtonText, QColor(230, 230, 230));
+        dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
+        dark.setColor(QPalette::HighlightedText, Qt::white);
+        dark.setColor(QPalette::ToolTipBase, QColor(30, 30, 32));
+        dark.setColor(QPalette::ToolTipText, QColor(230, 230, 230));
+        dark.setColor(QPalette::Disabled, QPalette::Text, QColor(130, 130, 130));
+        dark.setColor(QPalette::Disabled, QPalette::WindowText, QColor(130, 130, 130));
+        dark.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(130, 130, 130));
+        QApplication::setPalette(dark);
+    }
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() < 3) {
         std::fputs("usage: snapshot_main_window FOLDER OUT.png [CLASS] [LEVEL] [VOLUME] "

@@ -1,5 +1,6 @@
 #include "ui/Accessibility.h"
 
+#include <QAccessible>
 #include <QLabel>
 
 void nameControlsFromLabels(QWidget* root) {
@@ -14,5 +15,16 @@ void nameControlsFromLabels(QWidget* root) {
             name.chop(1);
         control->setAccessibleName(name);
         control->setAccessibleDescription(control->toolTip().isEmpty() ? name : control->toolTip());
+    }
+}
+
+void publishStatusText(QLabel* label, const QString& text, bool alert) {
+    label->setText(text);
+    label->setAccessibleName(text);
+    QAccessibleEvent changed(label, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
+    if (alert && !text.isEmpty()) {
+        QAccessibleEvent announce(label, QAccessible::Alert);
+        QAccessible::updateAccessibility(&announce);
     }
 }

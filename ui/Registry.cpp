@@ -41,9 +41,9 @@ public:
     std::optional<RawValue> query(quint32 root, const QString& keyName,
                                   const QString& valueName) const override {
         HKEY key = nullptr;
-        // The access mask the program has always asked for; the key is only read.
+        // Read access only: a standard user is refused full access to the system's keys.
         if (RegOpenKeyExA(reinterpret_cast<HKEY>(quintptr(root)), keyName.toLocal8Bit().constData(),
-                          0, 0x2003F, &key) != ERROR_SUCCESS)
+                          0, KEY_READ, &key) != ERROR_SUCCESS)
             return std::nullopt;
         QByteArray buffer(kBufferSize, '\0');
         DWORD size = DWORD(buffer.size());
