@@ -6,7 +6,7 @@
 #include "library/GenerationForm.h"
 #include "library/TW_Library.h"
 #include "tools/cli/BookPdf.h"
-#include "ui/DatabaseLocation.h"
+#include "tools/cli/CommandDatabase.h"
 #include "ui/TwError.h"
 
 #include <QCommandLineParser>
@@ -174,10 +174,7 @@ int generate(const QStringList& arguments) {
          QStringLiteral("FORMAT")},
         {QStringLiteral("output"), QStringLiteral("Write to this file (pdf needs it)."),
          QStringLiteral("PATH")},
-        {QStringLiteral("db"),
-         QStringLiteral("Spell database (default: the one the window uses: beside the program, or "
-                        "the user's copy when the program's folder is read-only)."),
-         QStringLiteral("FILE")},
+        databaseOption(),
         {QStringLiteral("template"),
          QStringLiteral("Report template for pdf (default: filteredspellbook.rpt beside the "
                         "program)."),
@@ -227,10 +224,7 @@ int generate(const QStringList& arguments) {
                                       0, std::numeric_limits<quint64>::max())
                              : RandomSource::freshSeed();
 
-    const QString database = parser.isSet(QStringLiteral("db"))
-                                 ? parser.value(QStringLiteral("db"))
-                                 : programFolder.filePath(QStringLiteral("Spells.mdb"));
-    TW_Library library(database, settings);
+    TW_Library library(commandDatabase(parser), settings);
     const QStringList schools =
         recordTexts(library.FetchSchoolList(), QStringLiteral("Sphere_Name"));
     RecordSet frequencyRows = library.FetchFrequencyList();
