@@ -37,10 +37,6 @@ QByteArray readNote(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll().trimmed() : QByteArray();
 }
 
-QString spells(int count) {
-    return count == 1 ? QStringLiteral("1 spell") : QStringLiteral("%1 spells").arg(count);
-}
-
 } // namespace
 
 CatalogueUpgradeResult CatalogueUpgrade::run(Database& copy, const Database& installed) {
@@ -155,17 +151,17 @@ CatalogueUpgradeResult CatalogueUpgrade::refreshUserCopy(const QString& copyPath
 }
 
 QString CatalogueUpgrade::summary(const CatalogueUpgradeResult& result) {
-    QString text = QStringLiteral("Your spell catalogue has taken in this Tomewright's: %1 new, %2 "
-                                  "changed, %3 taken out.")
-                       .arg(spells(int(result.added.size())))
-                       .arg(result.changed.size())
-                       .arg(result.removed.size());
-    if (result.ownKept > 0)
-        text +=
-            QStringLiteral(" Your own %1 kept as %2.")
-                .arg(result.ownKept == 1 ? QStringLiteral("spell is")
-                                         : QStringLiteral("%1 spells are").arg(result.ownKept),
-                     result.ownKept == 1 ? QStringLiteral("it was") : QStringLiteral("they were"));
+    const qsizetype added = result.added.size();
+    QString text =
+        QStringLiteral("Your spell catalogue has taken in this Tomewright's: %1 new %2, "
+                       "%3 changed, %4 taken out.")
+            .arg(QString::number(added),
+                 added == 1 ? QStringLiteral("spell") : QStringLiteral("spells"),
+                 QString::number(result.changed.size()), QString::number(result.removed.size()));
+    if (result.ownKept == 1)
+        text += QStringLiteral(" Your own spell is kept as it was.");
+    else if (result.ownKept > 1)
+        text += QStringLiteral(" Your own %1 spells are kept as they were.").arg(result.ownKept);
     return text;
 }
 
