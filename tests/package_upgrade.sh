@@ -77,7 +77,7 @@ grep -q "taken in this Tomewright's: 1 new spell, 1 changed, 0 taken out. Your o
 # The window takes it in at its start too (it is closed after a few seconds; its screen is kept).
 setpriv --reuid=nobody --regid=nogroup --clear-groups env -u XDG_DATA_HOME \
     HOME="$work/home-window" xvfb-run -a sh -c \
-    "tomewright & sleep 8; import -window root '$work/window.png'; kill \$!" || true
+    "tomewright & sleep 8; import -window root '$work/home-window/window.png'; kill \$!" || true
 as_user home-window tomewright-cli catalogue export \
     --db "$work/home-window/.local/share/Tomewright/Spells.mdb" --to "$work/home-window/out"
 
@@ -93,4 +93,4 @@ for home in home-cli home-window; do
     echo "$home: $(($(wc -l <"$spells") - 1)) spells, homebrew and new catalogue both there"
 done
 test -f "$folder/Spells.mdb"
-echo "PASSED (window screen: $work/window.png)"
+echo "PASSED (window screen: $work/home-window/window.png)"
