@@ -113,6 +113,12 @@ void TestCatalogueTools::commands_data() {
     QTest::newRow("import one") << import << kHeader + "New One,2,Rare,Fire,Home,12,Hot.\n"
                                 << 0 << QStringList{"Imported 1 spell."} << QByteArray()
                                 << QStringList{"New One", "Old Ward", "Other"} << false;
+    QTest::newRow("import a spreadsheet's file")
+        << import
+        << QByteArray("\xEF\xBB\xBFName;Level;Frequency;Schools;Book;Page;Description\r\n"
+                      "Ember;1;Common;\"Fire;Air\";Home, Vol. 2;3;\"Line one\r\nline two\"\r\n")
+        << 0 << QStringList{"Imported 1 spell."} << QByteArray()
+        << QStringList{"Ember", "Old Ward", "Other"} << false;
     QTest::newRow("import two") << import
                                 << kHeader + "New One,2,Rare,Fire,H,1,\nNew Two,3,Common,Air,H,1,\n"
                                 << 0 << QStringList{"Imported 2 spells."} << QByteArray()
