@@ -1,6 +1,8 @@
 // Tomewright: builds the spellbook of a wizard character.
 #include "app/Constants.h"
 #include "app/Frm_Main.h"
+#include "library/CatalogueUpgrade.h"
+#include "library/TW_Library.h"
 #include "ui/DatabaseLocation.h"
 #include "ui/MessageBox.h"
 #include "ui/TwError.h"
@@ -32,6 +34,14 @@ int main(int argc, char* argv[]) {
     } catch (const TwError& error) {
         MessageBox::show(nullptr, error.description().trimmed());
         return 1;
+    }
+    try {
+        // A user's copy takes in the spells of a newer installed catalogue, keeping the user's
+        // own; on failure it is used as it was.
+        CatalogueUpgrade::refreshUserCopy(database, installedDatabasePath(programFolder),
+                                          TW_Library::kConnectText);
+    } catch (const TwError& error) {
+        MessageBox::show(nullptr, CatalogueUpgrade::failureNote(error));
     }
     int status = 1;
     {

@@ -1,5 +1,5 @@
--- The spell database. Catalogue tables first, then the view the spell details read, then the
--- three staging tables the report template reads.
+-- The spell database. Catalogue tables first, then the view the spell details read, then where
+-- the spells came from, then the three staging tables the report template reads.
 
 CREATE TABLE Frequency (
     Frequency   TEXT    NOT NULL UNIQUE,
@@ -37,6 +37,22 @@ CREATE VIEW AddSpheres AS
            Spells.Page, Spells.Description
     FROM Spells INNER JOIN SpellandSphere ON SpellandSphere.Name = Spells.Name
     ORDER BY Spells.Name, SpellandSphere.rowid;
+
+-- Where each spell came from: "shipped" with the program, "user" when the user added or
+-- replaced it, "removed" for a shipped spell the user took out (it has no Spells row). An upgrade
+-- of the program brings its new and changed spells into a user's copy and leaves the user's own
+-- alone by these marks.
+CREATE TABLE SpellOrigin (
+    Name   TEXT NOT NULL PRIMARY KEY,
+    Origin TEXT NOT NULL
+);
+
+-- The shipped catalogue the file holds: "Version" (of the program that built it) and
+-- "Fingerprint" (of its contents). A user's copy keeps the values of the catalogue it last took in.
+CREATE TABLE CatalogueInfo (
+    Item  TEXT NOT NULL PRIMARY KEY,
+    Value TEXT NOT NULL
+);
 
 CREATE TABLE SpellbookFiltered (
     Caster     TEXT,

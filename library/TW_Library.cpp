@@ -1,10 +1,13 @@
 #include "library/TW_Library.h"
 
+#include "library/SchemaUpgrade.h"
 #include "ui/TwError.h"
 
 TW_Library::TW_Library(const QString& databasePath, const SharedSettings& settings)
     : m_database(databasePath, kConnectText), m_settings(settings) {
     checkSchema();
+    // A database of an earlier design (no descriptions) is brought up to date once, here.
+    SchemaUpgrade::bringUpToDate(m_database);
 }
 
 void TW_Library::checkSchema() {

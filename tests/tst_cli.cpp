@@ -216,7 +216,7 @@ void TestCli::quotesAndCommasSurvive() {
     QCOMPARE(QJsonDocument::fromJson(json.out).object()["caster"].toString(), name);
     const Run csv =
         run({"--name", name, "--level", "3", "--seed", "5", "--format", "csv", "--count", "2"});
-    const CsvContent content = parseCsv(csv.out, "out.csv");
+    const CsvContent content = parseCsv(csv.out);
     QVERIFY(content.errors.isEmpty());
     QCOMPARE(content.records.first().fields.first(), QString("Caster"));
     QCOMPARE(content.records[1].fields.first(), name + " 1");
@@ -303,8 +303,8 @@ void TestCli::handEditedBookRendersAsEdited() {
 
     const Run printed = render({book, "--format", "csv"});
     QCOMPARE(printed.status, 0);
-    const CsvContent csv = parseCsv(printed.out, "render");
-    QCOMPARE(csv.errors, QStringList());
+    const CsvContent csv = parseCsv(printed.out);
+    QVERIFY(csv.errors.isEmpty());
     QCOMPARE(csv.records.size(), spells.size() + 1); // the header and one row a spell
     QCOMPARE(csv.records[1].fields[0], QString("Hand-Written \"Ward\", Mine"));
     QCOMPARE(csv.records[1].fields[5], QString("xii"));

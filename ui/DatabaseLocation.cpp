@@ -18,8 +18,12 @@ QString userDataFolder() {
     return base.isEmpty() ? QString() : QDir(base).filePath(QStringLiteral("Tomewright"));
 }
 
+QString installedDatabasePath(const QString& programFolder) {
+    return QDir(programFolder).filePath(kDatabase);
+}
+
 QString databasePathFor(const QString& programFolder) {
-    const QString installed = QDir(programFolder).filePath(kDatabase);
+    const QString installed = installedDatabasePath(programFolder);
     if (QFileInfo(programFolder).isWritable())
         return installed;
 

@@ -8,5 +8,8 @@
 // homebrew spells live in it). Throws TwError when the copy cannot be made.
 QString databasePathFor(const QString& programFolder);
 
+// The database installed with the program, in its folder (what a user's copy is made from).
+QString installedDatabasePath(const QString& programFolder);
+
 // The user's data folder that holds that copy (~/.local/share/Tomewright on Linux).
 QString userDataFolder();

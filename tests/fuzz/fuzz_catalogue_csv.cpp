@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (const CatalogueSpell& spell : spells) {
         // An accepted row is a valid spell.
         if (spell.name.isEmpty() || spell.level.size() != 1 || spell.schools.isEmpty() ||
-            !frequencies.contains(spell.frequency) || spell.description.size() > 400)
+            !frequencies.contains(spell.frequency) || characterCount(spell.description) > 400)
             std::abort();
         for (const QString& school : spell.schools) {
             if (!schools.contains(school))

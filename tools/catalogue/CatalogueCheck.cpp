@@ -2,10 +2,12 @@
 
 #include "library/CasterClasses.h"
 #include "library/SchoolCondition.h"
+#include "library/SpellName.h"
 #include "tools/catalogue/Catalogue.h"
 #include "ui/Database.h"
 
 #include <QHash>
+#include <QMap>
 
 namespace {
 
@@ -48,12 +50,25 @@ CatalogueReport checkCatalogue(Database& database) {
             QStringLiteral("SELECT Name FROM SpellandSphere WHERE Name NOT IN (SELECT Name FROM "
                            "Spells) GROUP BY Name ORDER BY Name"),
             QStringLiteral("school rows name \"%1\", which is no spell%2"), &report.problems);
-    collect(database,
-            QStringLiteral("SELECT trim(Name), count(*) FROM Spells GROUP BY trim(Name) "
-                           "HAVING count(*) > 1 ORDER BY 1"),
-            QStringLiteral("spell \"%1\" is listed %2 times"), &report.problems);
 
     const Catalogue catalogue = readCatalogueDatabase(database);
+    // Names that are one spell as the catalogue tools compare them.
+    QMap<QString, QStringList> spellings;
+    for (const CatalogueSpell& spell : catalogue.spells)
+        spellings[spellNameKey(spell.name)] << spell.name;
+    for (const QStringList& names : std::as_const(spellings)) {
+        if (names.size() < 2)
+            continue;
+        QStringList trimmed;
+        for (const QString& name : names)
+            trimmed << name.trimmed();
+        trimmed.removeDuplicates();
+        report.problems << (trimmed.size() == 1
+                                ? QStringLiteral("spell \"%1\" is listed %2 times")
+                                      .arg(trimmed.first(), QString::number(names.size()))
+                                : QStringLiteral("spells \"%1\" differ only in letter case")
+                                      .arg(trimmed.join(QStringLiteral("\", \""))));
+    }
     report.spells = int(catalogue.spells.size());
     QHash<QString, qint64> frequencyIds;
     for (const CatalogueFrequency& frequency : catalogue.frequencies)

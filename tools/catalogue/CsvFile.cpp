@@ -1,7 +1,6 @@
 #include "tools/catalogue/CsvFile.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <csv.h>
 
 namespace {
@@ -26,65 +25,126 @@ void onRecordEnd(int /*terminator*/, void* context) {
     collector->betweenRecords = true;
 }
 
+// libcsv's parser, freed however the reading ends; reset() starts afresh after an error.
+class Parser {
+public:
+    explicit Parser(char separator) : m_separator(separator) { start(); }
+    ~Parser() { csv_free(&m_parser); }
+    Parser(const Parser&) = delete;
+    Parser& operator=(const Parser&) = delete;
+
+    bool ready() const { return m_ready; }
+    csv_parser* get() { return &m_parser; }
+    void reset() {
+        csv_free(&m_parser);
+        start();
+    }
+
+private:
+    void start() {
+        m_ready = csv_init(&m_parser, CSV_STRICT | CSV_STRICT_FINI | CSV_APPEND_NULL) == 0;
+        csv_set_delim(&m_parser, static_cast<unsigned char>(m_separator));
+    }
+
+    char m_separator;
+    csv_parser m_parser{};
+    bool m_ready = false;
+};
+
+// The separator of the first line that holds any text, outside quotes: a comma when there is
+// one, else a semicolon, else a tab.
+char separatorOf(const QByteArray& text) {
+    qsizetype start = 0;
+    while (start < text.size()) {
+        const qsizetype end = text.indexOf('\n', start);
+        const QByteArray line = text.mid(start, end - start);
+        if (!line.trimmed().isEmpty()) {
+            bool quoted = false;
+            bool semicolon = false;
+            bool tab = false;
+            for (const char c : line) {
+                if (c == '"')
+                    quoted = !quoted;
+                else if (!quoted && c == ',')
+                    return ',';
+                else if (!quoted && c == ';')
+                    semicolon = true;
+                else if (!quoted && c == '\t')
+                    tab = true;
+            }
+            return semicolon ? ';' : tab ? '\t' : ',';
+        }
+        start = end + 1;
+    }
+    return ',';
+}
+
+QString syntaxError(const QByteArray& line, qsizetype offset) {
+    if (offset < line.size() && line[offset] == '"')
+        return QStringLiteral("a quote inside a field that does not begin with one; a field "
+                              "that holds quotes must be quoted as a whole, with each quote "
+                              "inside it doubled (\"say \"\"hi\"\"\")");
+    return QStringLiteral("text after the closing quote of a field; a field that holds quotes "
+                          "must be quoted as a whole, with each quote inside it doubled "
+                          "(\"say \"\"hi\"\"\")");
+}
+
 } // namespace
 
-CsvContent parseCsv(const QByteArray& bytes, const QString& fileName) {
+CsvContent parseCsv(const QByteArray& bytes, TextEncoding encoding) {
     Collector collector;
-    csv_parser parser;
-    if (csv_init(&parser, CSV_STRICT | CSV_STRICT_FINI | CSV_APPEND_NULL) != 0) {
-        collector.content.errors
-            << QStringLiteral("%1: the CSV reader could not start").arg(fileName);
+    const DecodedText decoded = decodeText(bytes, encoding);
+    if (decoded.problem) {
+        collector.content.errors << *decoded.problem;
+        return collector.content;
+    }
+    const QByteArray& text = decoded.utf8;
+    collector.content.separator = separatorOf(text);
+    Parser parser(collector.content.separator);
+    if (!parser.ready()) {
+        collector.content.errors << LineProblem{1,
+                                                QStringLiteral("the CSV reader could not start")};
         return collector.content;
     }
 
-    QByteArray text = bytes;
-    if (text.startsWith("\xEF\xBB\xBF"))
-        text.remove(0, 3); // a byte-order mark written by some spreadsheets
-    if (!text.isEmpty() && !text.endsWith('\n'))
-        text.append('\n');
-
-    // Fed one physical line at a time, so a record knows the line it starts on.
+    // Fed one line at a time, so a record knows the line it starts on and an error its line.
     int line = 0;
     qsizetype start = 0;
-    bool failed = false;
     while (start < text.size()) {
-        qsizetype end = text.indexOf('\n', start);
-        end = end < 0 ? text.size() : end + 1;
+        const qsizetype end = text.indexOf('\n', start) + 1;
         ++line;
         const QByteArray physical = text.mid(start, end - start);
+        start = end;
         if (collector.betweenRecords && !physical.trimmed().isEmpty()) {
             collector.recordStart = line;
             collector.betweenRecords = false;
         }
-        const size_t parsed = csv_parse(&parser, physical.constData(), size_t(physical.size()),
+        const size_t parsed = csv_parse(parser.get(), physical.constData(), size_t(physical.size()),
                                         onField, onRecordEnd, &collector);
-        if (parsed != size_t(physical.size())) {
-            collector.content.errors
-                << QStringLiteral("%1:%2: %3")
-                       .arg(fileName)
-                       .arg(line)
-                       .arg(QString::fromUtf8(csv_strerror(csv_error(&parser))));
-            failed = true;
-            break;
-        }
-        start = end;
+        if (parsed == size_t(physical.size()))
+            continue;
+        collector.content.errors << LineProblem{line, syntaxError(physical, qsizetype(parsed))};
+        // The broken record is left out; the next line starts a new one.
+        parser.reset();
+        collector.fields.clear();
+        collector.betweenRecords = true;
     }
-    if (!failed && csv_fini(&parser, onField, onRecordEnd, &collector) != 0)
-        collector.content.errors
-            << QStringLiteral("%1:%2: unterminated quote").arg(fileName).arg(collector.recordStart);
-    csv_free(&parser);
+    if (csv_fini(parser.get(), onField, onRecordEnd, &collector) != 0)
+        collector.content.errors << LineProblem{
+            collector.recordStart,
+            QStringLiteral("a quote opens a field here that is never closed")};
     return collector.content;
 }
 
-CsvContent readCsvFile(const QString& path) {
+CsvContent readCsvFile(const QString& path, TextEncoding encoding) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         CsvContent content;
-        content.errors << QStringLiteral("%1: cannot be read: %2")
-                              .arg(QFileInfo(path).fileName(), file.errorString());
+        content.errors << LineProblem{0,
+                                      QStringLiteral("cannot be read: %1").arg(file.errorString())};
         return content;
     }
-    return parseCsv(file.readAll(), QFileInfo(path).fileName());
+    return parseCsv(file.readAll(), encoding);
 }
 
 QByteArray csvLine(const QStringList& fields) {
@@ -106,4 +166,15 @@ QByteArray csvLine(const QStringList& fields) {
         line += quoted.left(qsizetype(written));
     }
     return line + '\n';
+}
+
+QStringList describeProblems(const QString& fileName, QList<LineProblem> problems) {
+    std::stable_sort(problems.begin(), problems.end(),
+                     [](const LineProblem& a, const LineProblem& b) { return a.line < b.line; });
+    QStringList texts;
+    for (const LineProblem& problem : problems)
+        texts << (problem.line > 0 ? QStringLiteral("%1:%2: %3")
+                                         .arg(fileName, QString::number(problem.line), problem.text)
+                                   : QStringLiteral("%1: %2").arg(fileName, problem.text));
+    return texts;
 }

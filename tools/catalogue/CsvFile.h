@@ -1,12 +1,17 @@
 #pragma once
 
+#include "tools/catalogue/TextDecoding.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
 
-// A CSV file read with libcsv (RFC 4180 quoting, UTF-8): its records, each with the line it
-// starts on, and every problem found, as "FILE:LINE: what is wrong".
+// A CSV file read with libcsv (RFC 4180 quoting): its records, each with the line it starts on,
+// and every problem found, with its line. The fields are separated by what the
+// first line uses: commas, or semicolons or tabs (what spreadsheets save in many languages).
+// A record with a syntax error is left out and reading carries on at the next line, so one
+// stray quote does not hide the problems of the rows after it.
 struct CsvRecord {
     int line = 0;
     QStringList fields;
@@ -14,13 +19,13 @@ struct CsvRecord {
 
 struct CsvContent {
     QList<CsvRecord> records;
-    QStringList errors;
+    QList<LineProblem> errors;
+    char separator = ',';
 };
 
-// Parses bytes; fileName only names the source in error texts.
-CsvContent parseCsv(const QByteArray& bytes, const QString& fileName);
+CsvContent parseCsv(const QByteArray& bytes, TextEncoding encoding = TextEncoding::Utf8);
 // Reads and parses a file; a file that cannot be read is one error.
-CsvContent readCsvFile(const QString& path);
+CsvContent readCsvFile(const QString& path, TextEncoding encoding = TextEncoding::Utf8);
 
 // One record as a CSV line (with its "\n"): a field is quoted only when it must be (it holds a
 // comma, a quote or a line break), the way the shipped sources are written.

@@ -3,29 +3,36 @@
 #include "library/TW_Library.h"
 #include "tools/catalogue/Catalogue.h"
 #include "tools/catalogue/CatalogueCheck.h"
+#include "tools/catalogue/CatalogueEdit.h"
+#include "tools/cli/CommandDatabase.h"
 #include "ui/Database.h"
-#include "ui/DatabaseLocation.h"
 #include "ui/TwError.h"
 
 #include <QCommandLineParser>
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <cstdio>
 
 namespace {
 
-const char* kUsage = "Usage: tomewright-cli catalogue COMMAND [OPTIONS]\n"
-                     "Commands:\n"
-                     "  build   --from DIR --out FILE     CSV sources to a new spell database\n"
-                     "  export  [--db FILE] --to DIR      the catalogue back to CSV sources\n"
-                     "  import  [--db FILE] --from FILE [--replace]  add spells from a CSV file\n"
-                     "  check   [--db FILE]               integrity and coverage of a catalogue\n"
-                     "Run a command with --help for its options.\n";
+const char* kUsage =
+    "Usage: tomewright-cli catalogue COMMAND [OPTIONS]\n"
+    "Commands:\n"
+    "  build   --from DIR --out FILE [--force]        CSV sources to a new spell database\n"
+    "  export  [--db FILE] --to DIR                   the catalogue back to CSV sources\n"
+    "  import  [--db FILE] --from FILE [--replace] [--dry-run]  add spells from a CSV file\n"
+    "  remove  [--db FILE] NAME... | --from FILE      take spells out\n"
+    "  check   [--db FILE]                            integrity and coverage of a catalogue\n"
+    "Run a command with --help for its options.\n";
 
 void printError(const QString& text) {
     std::fprintf(stderr, "%s\n", qUtf8Printable(text));
+}
+
+QString spellCount(qsizetype count) {
+    return count == 1 ? QStringLiteral("1 spell") : QStringLiteral("%1 spells").arg(count);
 }
 
 // A parser for one command; --help prints its text and ends the program.
@@ -39,7 +46,8 @@ struct CommandLine {
     }
 
     // False when the arguments are wrong (the message is already printed).
-    bool parse(const QString& command, const QStringList& arguments, const QStringList& required) {
+    bool parse(const QString& command, const QStringList& arguments, const QStringList& required,
+               bool positional = false) {
         if (!parser.parse(QStringList{QStringLiteral("tomewright-cli catalogue ") + command} +
                           arguments)) {
             printError(parser.errorText());
@@ -59,9 +67,15 @@ struct CommandLine {
                 return false;
             }
         }
-        if (!parser.positionalArguments().isEmpty()) {
+        if (!positional && !parser.positionalArguments().isEmpty()) {
             printError(QStringLiteral("Unexpected argument \"%1\".")
                            .arg(parser.positionalArguments().first()));
+            return false;
+        }
+        if (parser.optionNames().contains(QStringLiteral("encoding")) &&
+            !encodingFromName(value("encoding"), &encoding)) {
+            printError(QStringLiteral("--encoding takes utf-8 or windows-1252, not \"%1\".")
+                           .arg(value("encoding")));
             return false;
         }
         return true;
@@ -70,53 +84,74 @@ struct CommandLine {
     QString value(const char* name) const { return parser.value(QString::fromLatin1(name)); }
     bool isSet(const char* name) const { return parser.isSet(QString::fromLatin1(name)); }
 
-    // --db, or the database the window uses (beside the program, or the user's copy).
-    QString database() const {
-        return isSet("db") ? value("db") : databasePathFor(QCoreApplication::applicationDirPath());
-    }
+    TextEncoding encoding = TextEncoding::Utf8;
 };
 
-QCommandLineOption databaseOption() {
-    return {QStringLiteral("db"),
-            QStringLiteral("Spell database (default: the one the window uses: beside the program, "
-                           "or the user's copy when the program's folder is read-only)."),
-            QStringLiteral("FILE")};
+QCommandLineOption encodingOption() {
+    return {QStringLiteral("encoding"),
+            QStringLiteral("How the CSV text is encoded: utf-8 (default) or windows-1252 (a file "
+                           "saved by an older Windows program)."),
+            QStringLiteral("NAME")};
 }
 
 int reportErrors(const QStringList& errors) {
     for (const QString& error : errors)
         printError(error);
-    printError(QStringLiteral("Nothing was written: %1 problem(s).").arg(errors.size()));
+    printError(QStringLiteral("Nothing was written: %1.")
+                   .arg(errors.size() == 1 ? QStringLiteral("1 problem")
+                                           : QStringLiteral("%1 problems").arg(errors.size())));
     return 1;
 }
 
+bool readFile(const QString& path, QByteArray* bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        printError(QStringLiteral("\"%1\" cannot be read: %2").arg(path, file.errorString()));
+        return false;
+    }
+    *bytes = file.readAll();
+    return true;
+}
+
 int runBuild(const QStringList& arguments) {
-    CommandLine line(QStringLiteral("Builds a new encrypted spell database from the CSV sources "
-                                    "in a folder (frequencies.csv, schools.csv, spells.csv)."),
-                     {{QStringLiteral("from"), QStringLiteral("Folder of the CSV sources."),
-                       QStringLiteral("DIR")},
-                      {QStringLiteral("out"), QStringLiteral("Database file to write."),
-                       QStringLiteral("FILE")}});
+    CommandLine line(
+        QStringLiteral("Builds a new encrypted spell database from the CSV sources "
+                       "in a folder (frequencies.csv, schools.csv, spells.csv)."),
+        {{QStringLiteral("from"), QStringLiteral("Folder of the CSV sources."),
+          QStringLiteral("DIR")},
+         {QStringLiteral("out"), QStringLiteral("Database file to write."), QStringLiteral("FILE")},
+         {QStringLiteral("force"), QStringLiteral("Replace the database file when it exists.")},
+         encodingOption()});
     if (!line.parse(QStringLiteral("build"), arguments,
                     {QStringLiteral("from"), QStringLiteral("out")}))
         return 2;
+    const QString out = line.value("out");
+    if (QFileInfo::exists(out) && !line.isSet("force")) {
+        printError(QStringLiteral("\"%1\" already exists; nothing was written. Add --force to "
+                                  "replace it, spells added to it and all.")
+                       .arg(out));
+        return 1;
+    }
     QStringList errors;
-    const Catalogue catalogue = readCatalogueFolder(line.value("from"), &errors);
+    const Catalogue catalogue = readCatalogueFolder(line.value("from"), &errors, line.encoding);
     if (!errors.isEmpty())
         return reportErrors(errors);
-    buildCatalogueDatabase(catalogue, line.value("out"), TW_Library::kConnectText);
+    buildCatalogueDatabase(catalogue, out, TW_Library::kConnectText);
+    std::fprintf(stderr, "Built %s with %s.\n", qUtf8Printable(out),
+                 qUtf8Printable(spellCount(catalogue.spells.size())));
     return 0;
 }
 
 int runExport(const QStringList& arguments) {
     CommandLine line(QStringLiteral("Writes the catalogue of a spell database as CSV sources "
-                                    "(frequencies.csv, schools.csv, spells.csv) into a folder."),
+                                    "(frequencies.csv, schools.csv, spells.csv) into a folder, "
+                                    "spells sorted by level and name."),
                      {databaseOption(),
                       {QStringLiteral("to"), QStringLiteral("Folder to write the files into."),
                        QStringLiteral("DIR")}});
     if (!line.parse(QStringLiteral("export"), arguments, {QStringLiteral("to")}))
         return 2;
-    Database database(line.database(), TW_Library::kConnectText);
+    const Database database(commandDatabase(line.parser), TW_Library::kConnectText);
     const Catalogue catalogue = readCatalogueDatabase(database);
     const QDir folder(line.value("to"));
     if (!QDir().mkpath(folder.path())) {
@@ -136,7 +171,8 @@ int runExport(const QStringList& arguments) {
             return 1;
         }
     }
-    std::fprintf(stderr, "Exported %lld spells to %s\n", qlonglong(catalogue.spells.size()),
+    std::fprintf(stderr, "Exported %s to %s.\n",
+                 qUtf8Printable(spellCount(catalogue.spells.size())),
                  qUtf8Printable(folder.path()));
     return 0;
 }
@@ -148,23 +184,88 @@ int runImport(const QStringList& arguments) {
         {databaseOption(),
          {QStringLiteral("from"), QStringLiteral("The CSV file of spells."),
           QStringLiteral("FILE")},
-         {QStringLiteral("replace"), QStringLiteral("Overwrite spells whose names exist.")}});
+         {QStringLiteral("replace"),
+          QStringLiteral("Overwrite spells whose names exist (in any letter case).")},
+         {QStringLiteral("dry-run"),
+          QStringLiteral("Check the file and say what would be added and replaced; write "
+                         "nothing.")},
+         encodingOption()});
     if (!line.parse(QStringLiteral("import"), arguments, {QStringLiteral("from")}))
         return 2;
-    QFile source(line.value("from"));
-    if (!source.open(QIODevice::ReadOnly)) {
-        printError(QStringLiteral("\"%1\" cannot be read: %2")
-                       .arg(line.value("from"), source.errorString()));
+    QByteArray bytes;
+    if (!readFile(line.value("from"), &bytes))
         return 1;
-    }
-    Database database(line.database(), TW_Library::kConnectText);
+    ImportOptions options;
+    options.replace = line.isSet("replace");
+    options.dryRun = line.isSet("dry-run");
+    options.encoding = line.encoding;
+    Database database(commandDatabase(line.parser, !options.dryRun), TW_Library::kConnectText);
     QStringList errors;
-    const int added =
-        importSpells(database, source.readAll(), QFileInfo(line.value("from")).fileName(),
-                     line.isSet("replace"), &errors);
+    const ImportResult result =
+        importSpells(database, bytes, QFileInfo(line.value("from")).fileName(), options, &errors);
     if (!errors.isEmpty())
         return reportErrors(errors);
-    std::fprintf(stderr, "Imported %d spells.\n", added);
+    const qsizetype total = result.added.size() + result.replaced.size();
+    if (options.dryRun) {
+        for (const QString& name : result.added)
+            std::printf("would add: %s\n", qUtf8Printable(name));
+        for (const QString& name : result.replaced)
+            std::printf("would replace: %s\n", qUtf8Printable(name));
+        std::fprintf(stderr,
+                     "Dry run: %s would be imported (%lld added, %lld replaced); nothing "
+                     "was written.\n",
+                     qUtf8Printable(spellCount(total)), qlonglong(result.added.size()),
+                     qlonglong(result.replaced.size()));
+        return 0;
+    }
+    if (options.replace)
+        std::fprintf(stderr, "Imported %s: %lld added, %lld replaced.\n",
+                     qUtf8Printable(spellCount(total)), qlonglong(result.added.size()),
+                     qlonglong(result.replaced.size()));
+    else
+        std::fprintf(stderr, "Imported %s.\n", qUtf8Printable(spellCount(total)));
+    return 0;
+}
+
+int runRemove(const QStringList& arguments) {
+    CommandLine line(
+        QStringLiteral("Takes spells out of a spell database, all or nothing: the names given "
+                       "(in any letter case), or those of a file. A shipped spell taken out "
+                       "stays out when the program is upgraded."),
+        {databaseOption(),
+         {QStringLiteral("from"),
+          QStringLiteral("A file of names, one a line, or a spells CSV file (its Name column)."),
+          QStringLiteral("FILE")},
+         encodingOption()});
+    line.parser.addPositionalArgument(QStringLiteral("NAME"),
+                                      QStringLiteral("A spell to take out."),
+                                      QStringLiteral("[NAME...]"));
+    if (!line.parse(QStringLiteral("remove"), arguments, {}, true))
+        return 2;
+    QList<GivenName> names;
+    for (const QString& name : line.parser.positionalArguments())
+        names.append({name, 0});
+    QStringList errors;
+    QString fileName;
+    if (line.isSet("from")) {
+        QByteArray bytes;
+        if (!readFile(line.value("from"), &bytes))
+            return 1;
+        fileName = QFileInfo(line.value("from")).fileName();
+        names << readNameList(bytes, fileName, line.encoding, &errors);
+    }
+    if (!errors.isEmpty())
+        return reportErrors(errors);
+    if (names.isEmpty()) {
+        printError(QStringLiteral("remove needs the names of spells, or --from FILE."));
+        return 2;
+    }
+    Database database(commandDatabase(line.parser), TW_Library::kConnectText);
+    const QStringList removed = removeSpells(database, names, fileName, &errors);
+    if (!errors.isEmpty())
+        return reportErrors(errors);
+    std::fprintf(stderr, "Removed %s: %s.\n", qUtf8Printable(spellCount(removed.size())),
+                 qUtf8Printable(removed.join(QStringLiteral(", "))));
     return 0;
 }
 
@@ -174,7 +275,7 @@ int runCheck(const QStringList& arguments) {
                      {databaseOption()});
     if (!line.parse(QStringLiteral("check"), arguments, {}))
         return 2;
-    Database database(line.database(), TW_Library::kConnectText);
+    Database database(commandDatabase(line.parser), TW_Library::kConnectText);
     const CatalogueReport report = checkCatalogue(database);
     std::printf("Spells: %d\nSpells without a description: %d\n\n", report.spells,
                 report.withoutDescription);
@@ -207,6 +308,8 @@ int runCatalogueCommand(const QStringList& arguments) {
             return runExport(rest);
         if (command == QLatin1String("import"))
             return runImport(rest);
+        if (command == QLatin1String("remove"))
+            return runRemove(rest);
         if (command == QLatin1String("check"))
             return runCheck(rest);
     } catch (const TwError& error) {

@@ -7,7 +7,7 @@
 #include "library/GenerationForm.h"
 #include "library/TW_Library.h"
 #include "tools/cli/BookOutput.h"
-#include "ui/DatabaseLocation.h"
+#include "tools/cli/CommandDatabase.h"
 #include "ui/TwError.h"
 
 #include <QCommandLineParser>
@@ -201,10 +201,7 @@ int generate(const QStringList& arguments) {
          QStringLiteral("Write to this file (pdf and book need it). With book and --count, a "
                         "folder that gets one file per book, named after the book."),
          QStringLiteral("PATH")},
-        {QStringLiteral("db"),
-         QStringLiteral("Spell database (default: the one the window uses: beside the program, or "
-                        "the user's copy when the program's folder is read-only)."),
-         QStringLiteral("FILE")},
+        databaseOption(),
         {QStringLiteral("template"),
          QStringLiteral("Report template for pdf (default: filteredspellbook.rpt beside the "
                         "program)."),
@@ -254,10 +251,7 @@ int generate(const QStringList& arguments) {
                                       0, std::numeric_limits<quint64>::max())
                              : RandomSource::freshSeed();
 
-    const QString database = parser.isSet(QStringLiteral("db"))
-                                 ? parser.value(QStringLiteral("db"))
-                                 : programFolder.filePath(QStringLiteral("Spells.mdb"));
-    TW_Library library(database, settings);
+    TW_Library library(commandDatabase(parser), settings);
     const QStringList schools =
         recordTexts(library.FetchSchoolList(), QStringLiteral("Sphere_Name"));
     RecordSet frequencyRows = library.FetchFrequencyList();

@@ -9,7 +9,7 @@
 namespace {
 const char* kUsage = "Usage: tomewright-cli generate [OPTIONS]\n"
                      "       tomewright-cli render [OPTIONS] BOOK...\n"
-                     "       tomewright-cli catalogue build|export|import|check [OPTIONS]\n"
+                     "       tomewright-cli catalogue build|export|import|remove|check [OPTIONS]\n"
                      "Run a command with --help for its options.\n";
 }
 

@@ -1,0 +1,160 @@
+#include "tools/catalogue/CatalogueEdit.h"
+
+#include "library/SchemaUpgrade.h"
+#include "library/SpellCatalogue.h"
+#include "library/SpellName.h"
+#include "tools/catalogue/CsvFile.h"
+#include "tools/catalogue/SpellFile.h"
+#include "ui/Database.h"
+#include "ui/Transaction.h"
+
+#include <QHash>
+#include <QRegularExpression>
+#include <QSet>
+
+namespace {
+
+// The database's spells by name key: their stored names.
+QHash<QString, QString> storedNames(const Catalogue& catalogue) {
+    QHash<QString, QString> names;
+    for (const CatalogueSpell& spell : catalogue.spells)
+        names.insert(spellNameKey(spell.name), spell.name);
+    return names;
+}
+
+// Records a spell as the user's, forgetting what was recorded under any other spelling of its
+// name (a shipped spell it replaces, or one the user once took out).
+void markAsUsers(Database& database, const QHash<QString, QString>& origins,
+                 const CatalogueSpell& spell) {
+    const QString key = spellNameKey(spell.name);
+    for (auto it = origins.cbegin(); it != origins.cend(); ++it) {
+        if (it.key() != spell.name && spellNameKey(it.key()) == key)
+            SpellOrigin::forget(database, it.key());
+    }
+    SpellOrigin::set(database, spell.name, SpellOrigin::kUser);
+}
+
+} // namespace
+
+ImportResult importSpells(Database& database, const QByteArray& bytes, const QString& fileName,
+                          const ImportOptions& options, QStringList* errors) {
+    ImportResult result;
+    const Catalogue stored = readCatalogueDatabase(database);
+    QStringList frequencyNames;
+    for (const CatalogueFrequency& f : stored.frequencies)
+        frequencyNames << f.name;
+    SpellFile file = readSpellFile(bytes, stored.schools, frequencyNames, options.encoding);
+    const QHash<QString, QString> existing = storedNames(stored);
+    for (const CatalogueSpell& spell : file.spells) {
+        const QString storedName = existing.value(spellNameKey(spell.name));
+        if (storedName.isEmpty()) {
+            result.added << spell.name;
+        } else if (options.replace) {
+            result.replaced << spell.name;
+        } else if (storedName == spell.name) {
+            file.problems << LineProblem{spell.line,
+                                         QStringLiteral("\"%1\" is already in the catalogue (use "
+                                                        "--replace to overwrite it)")
+                                             .arg(printable(spell.name))};
+        } else {
+            file.problems << LineProblem{
+                spell.line, QStringLiteral("\"%1\" is already in the catalogue as \"%2\" (names "
+                                           "are compared without regard to letter case; use "
+                                           "--replace to overwrite it)")
+                                .arg(printable(spell.name), printable(storedName))};
+        }
+    }
+    if (!file.problems.isEmpty()) {
+        *errors << describeProblems(fileName, file.problems);
+        return {};
+    }
+    if (options.dryRun)
+        return result;
+
+    Transaction transaction(database);
+    SchemaUpgrade::apply(database);
+    const QHash<QString, QString> origins = SpellOrigin::read(database);
+    for (const CatalogueSpell& spell : file.spells) {
+        const QString storedName = existing.value(spellNameKey(spell.name));
+        if (!storedName.isEmpty())
+            deleteSpell(database, storedName);
+        insertSpell(database, spell);
+        markAsUsers(database, origins, spell);
+    }
+    transaction.commit();
+    return result;
+}
+
+QList<GivenName> readNameList(const QByteArray& bytes, const QString& fileName,
+                              TextEncoding encoding, QStringList* errors) {
+    QList<GivenName> names;
+    const DecodedText text = decodeText(bytes, encoding);
+    if (text.problem) {
+        *errors << describeProblems(fileName, {*text.problem});
+        return names;
+    }
+    QList<LineProblem> problems;
+    const QString firstLine = QString::fromUtf8(text.utf8.left(text.utf8.indexOf('\n')));
+    static const QRegularExpression spellHeader(QStringLiteral("^\\s*\"?Name\"?\\s*[,;\t]"),
+                                                QRegularExpression::CaseInsensitiveOption);
+    if (spellHeader.match(firstLine).hasMatch()) {
+        const CsvContent content = parseCsv(bytes, encoding);
+        problems = content.errors;
+        for (qsizetype r = 1; r < content.records.size(); ++r) {
+            const QString name = content.records[r].fields.value(0).trimmed();
+            if (!name.isEmpty())
+                names.append({name, content.records[r].line});
+        }
+    } else {
+        const QList<QByteArray> lines = text.utf8.split('\n');
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            const QString name = QString::fromUtf8(lines[i]).trimmed();
+            if (!name.isEmpty())
+                names.append({name, int(i + 1)});
+        }
+    }
+    if (names.isEmpty() && problems.isEmpty())
+        problems << LineProblem{1, QStringLiteral("the file names no spell")};
+    *errors << describeProblems(fileName, problems);
+    return problems.isEmpty() ? names : QList<GivenName>();
+}
+
+QStringList removeSpells(Database& database, const QList<GivenName>& names, const QString& fileName,
+                         QStringList* errors) {
+    const Catalogue stored = readCatalogueDatabase(database);
+    const QHash<QString, QString> existing = storedNames(stored);
+    QStringList removed;
+    QList<LineProblem> problems;
+    QStringList unknownOnCommandLine;
+    for (const GivenName& given : names) {
+        const QString storedName = existing.value(spellNameKey(given.name));
+        if (storedName.isEmpty()) {
+            const QString text =
+                QStringLiteral("no spell \"%1\" in the catalogue").arg(printable(given.name));
+            if (given.line > 0)
+                problems << LineProblem{given.line, text};
+            else
+                unknownOnCommandLine << text;
+        } else if (!removed.contains(storedName)) {
+            removed << storedName;
+        }
+    }
+    *errors << unknownOnCommandLine << describeProblems(fileName, problems);
+    if (!unknownOnCommandLine.isEmpty() || !problems.isEmpty())
+        return {};
+
+    Transaction transaction(database);
+    SchemaUpgrade::apply(database);
+    const QHash<QString, QString> origins = SpellOrigin::read(database);
+    for (const QString& name : removed) {
+        deleteSpell(database, name);
+        // A spell that came with the program is remembered as taken out, so an upgrade does not
+        // bring it back; the user's own spell is simply gone.
+        if (origins.value(name) == SpellOrigin::kUser)
+            SpellOrigin::forget(database, name);
+        else
+            SpellOrigin::set(database, name, SpellOrigin::kRemoved);
+    }
+    transaction.commit();
+    return removed;
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "tools/catalogue/TextDecoding.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+class Database;
+
+// Adding spells to a database from a spells.csv-shaped file, and taking spells out, each all
+// or nothing. Names compare as spellNameKey() says (letter case does not count). What the user
+// adds, replaces or takes out is recorded (SpellOrigin), so an upgrade of the program leaves it
+// as the user made it.
+
+struct ImportOptions {
+    bool replace = false; // a name already in the database gives way to the file's spell
+    bool dryRun = false;  // check everything, write nothing
+    TextEncoding encoding = TextEncoding::Utf8;
+};
+
+struct ImportResult {
+    QStringList added;    // names as the file has them, in file order
+    QStringList replaced; // likewise
+};
+
+// On any problem nothing is written and errors holds every one, as "FILE:LINE: ...", in line
+// order. A database of an earlier design is brought up to date in the same transaction (not in a
+// dry run, which writes nothing at all).
+ImportResult importSpells(Database& database, const QByteArray& bytes, const QString& fileName,
+                          const ImportOptions& options, QStringList* errors);
+
+// A name to take out and where it was given (line 0: on the command line).
+struct GivenName {
+    QString name;
+    int line = 0;
+};
+
+// The names of a file: one a line, or, when the file starts with the header of spells.csv, its
+// Name column (so the file an import read takes those spells out again). Problems as
+// "FILE:LINE: ..." appended to errors.
+QList<GivenName> readNameList(const QByteArray& bytes, const QString& fileName,
+                              TextEncoding encoding, QStringList* errors);
+
+// Takes the named spells out, all or nothing: a name that is no spell of the database is an
+// error ("FILE:LINE: ..." for a name from a file) and nothing is removed. Returns the stored
+// names of the spells taken out.
+QStringList removeSpells(Database& database, const QList<GivenName>& names, const QString& fileName,
+                         QStringList* errors);

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "library/SpellCatalogue.h"
+#include "tools/catalogue/LineProblem.h"
+#include "tools/catalogue/TextDecoding.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// A spells.csv-shaped file: its header, then one spell a row, every row checked.
+
+// The longest the free-text fields may be, in characters (an emoji or an accented letter typed
+// as one character counts once, however it is stored).
+struct SpellLimits {
+    static constexpr int kName = 100;
+    static constexpr int kBook = 100;
+    static constexpr int kPage = 20;
+    static constexpr int kDescription = 400;
+};
+
+struct SpellFile {
+    QList<CatalogueSpell> spells; // the good rows, in file order
+    QList<LineProblem> problems;
+};
+
+namespace CatalogueFiles {
+// The header of spells.csv; the Description column is optional on import.
+const QStringList& spellHeader();
+} // namespace CatalogueFiles
+
+// Reads the rows; knownSchools and knownFrequencies check those values (empty lists skip the
+// check).
+SpellFile readSpellFile(const QByteArray& bytes, const QStringList& knownSchools,
+                        const QStringList& knownFrequencies,
+                        TextEncoding encoding = TextEncoding::Utf8);
+
+// The good rows; every problem as "FILE:LINE: ..." appended to errors.
+QList<CatalogueSpell> parseSpells(const QByteArray& bytes, const QString& fileName,
+                                  const QStringList& knownSchools,
+                                  const QStringList& knownFrequencies, QStringList* errors,
+                                  TextEncoding encoding = TextEncoding::Utf8);
+
+// A text as a message may quote it: control characters (which could move a terminal's cursor or
+// hide the rest) are shown as U+XXXX.
+QString printable(const QString& text);
+
+// The number of characters (code points) of a text.
+qsizetype characterCount(const QString& text);
