@@ -142,6 +142,8 @@ void TestBookWindow::saveQuitOpenGivesTheSameBook() {
     m_openPath = m_savePath;
     QVERIFY(m_window->File_Open_Click());
     QCOMPARE(m_window->spellRows(), rows);
+    m_window->winId();
+    QCOMPARE(m_window->windowHandle()->title(), QString(" Tomewright, V 1.0 - Ana.twbook"));
     QCOMPARE(name()->text(), QString("Ana Vell"));
     QCOMPARE(combo("cboLevel")->currentText(), QString("5th"));
     QCOMPARE(combo("cboClass")->currentText(), QString("MAGE"));

@@ -9,6 +9,11 @@
 #include <QtTest>
 
 namespace {
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 struct Run {
     int status = -1;
     QByteArray out;
@@ -32,6 +37,10 @@ private slots:
     void quotesAndCommasSurvive();
     void pdfStartsEachBookOnANewPage();
     void seedIsReportedWhenDrawn();
+    void optionBoundaries_data();
+    void optionBoundaries();
+    void sameSeedSameFileAcrossProcesses_data();
+    void sameSeedSameFileAcrossProcesses();
     void savedBookRendersAsGenerated_data();
     void savedBookRendersAsGenerated();
     void handEditedBookRendersAsEdited();
@@ -256,6 +265,91 @@ void TestCli::seedIsReportedWhenDrawn() {
     const Run again =
         run({"--name", "Ana", "--level", "2", "--format", "markdown", "--seed", match.captured(1)});
     QCOMPARE(again.out, result.out);
+}
+
+void TestCli::optionBoundaries_data() {
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("message");
+    const auto row = [](const char* tag, const QStringList& options, int status,
+                        const QString& message = QString()) {
+        QTest::newRow(tag) << options << status << message;
+    };
+    const QString level = "Unknown level \"%1\". Valid: 1 to 30, or 1st to 30th.";
+    for (const char* accepted : {"1", "1st", "30", "30th", "22nd", "23RD"})
+        row(qPrintable(QString("level %1").arg(accepted)), {"--level", accepted}, 0);
+    for (const char* refused : {"0", "31", "31st", "abc", "-1", "2nd-ish"})
+        row(qPrintable(QString("level %1").arg(refused)), {"--level", refused}, 2,
+            level.arg(refused));
+    const QString custom = "--custom takes a whole number from %1 to %2, not \"%3\".";
+    row("custom 1=0 and 9=1000", {"--level", "20", "--volume", "custom", "--custom", "1=0,9=1000"},
+        0);
+    row("custom level 0", {"--level", "5", "--custom", "0=3"}, 2, custom.arg(1).arg(9).arg("0"));
+    row("custom level 10", {"--level", "5", "--custom", "10=3"}, 2, custom.arg(1).arg(9).arg("10"));
+    row("custom count 1001", {"--level", "5", "--custom", "1=1001"}, 2,
+        custom.arg(0).arg(1000).arg("1001"));
+    row("custom count negative", {"--level", "5", "--custom", "1=-1"}, 2,
+        custom.arg(0).arg(1000).arg("-1"));
+    const QString percent = "--specialist-percent takes a whole number from 0 to 100, not \"%1\".";
+    for (const char* accepted : {"0", "100", "50"})
+        row(qPrintable(QString("percent %1").arg(accepted)),
+            {"--level", "5", "--class", "ILLUSIONIST", "--specialist-percent", accepted}, 0);
+    for (const char* refused : {"110", "-10", "ten"})
+        row(qPrintable(QString("percent %1").arg(refused)),
+            {"--level", "5", "--specialist-percent", refused}, 2, percent.arg(refused));
+    const QString count = "--count takes a whole number from 1 to 100000, not \"%1\".";
+    row("count 1", {"--level", "5", "--count", "1"}, 0);
+    for (const char* refused : {"0", "100001", "-2", "many"})
+        row(qPrintable(QString("count %1").arg(refused)), {"--level", "5", "--count", refused}, 2,
+            count.arg(refused));
+    const QString seed = "--seed takes a whole number from 0 to 18446744073709551615, not \"%1\".";
+    for (const char* accepted : {"0", "18446744073709551615"})
+        row(qPrintable(QString("seed %1").arg(accepted)), {"--level", "5", "--seed", accepted}, 0);
+    for (const char* refused : {"18446744073709551616", "-1", "seed"})
+        row(qPrintable(QString("seed %1").arg(refused)), {"--level", "5", "--seed", refused}, 2,
+            seed.arg(refused));
+}
+
+void TestCli::optionBoundaries() {
+    QFETCH(QStringList, options);
+    QFETCH(int, status);
+    QFETCH(QString, message);
+    const Run result = run(QStringList{"--name", "Ana", "--seed", "3"} + options);
+    QCOMPARE(result.status, status);
+    if (status == 0) {
+        QVERIFY(result.out.startsWith("Ana\n"));
+    } else {
+        QCOMPARE(result.out, QByteArray());
+        QCOMPARE(result.errors.trimmed().split('\n').last(), message);
+    }
+}
+
+void TestCli::sameSeedSameFileAcrossProcesses_data() {
+    QTest::addColumn<QString>("format");
+    for (const char* format : {"text", "csv", "json", "markdown", "pdf", "book"})
+        QTest::newRow(format) << format;
+}
+
+void TestCli::sameSeedSameFileAcrossProcesses() {
+    QFETCH(QString, format);
+    // Each run a process of its own, as a user runs the command twice.
+    const auto file = [&](const QString& seed) {
+        const QString path = m_dir.filePath(QString("%1-%2.out").arg(format, seed));
+        const Run result =
+            run({"--name", "Ana", "--level", "9", "--class", "NECROMANCER", "--count", "2",
+                 "--format", format, "--output",
+                 format == "book" ? m_dir.filePath("books-" + seed) : path, "--seed", seed});
+        if (result.status != 0)
+            return QByteArray("failed: ") + result.errors.toUtf8();
+        if (format == "book")
+            return fileBytes(m_dir.filePath("books-" + seed + "/Ana 2.twbook"));
+        return fileBytes(path);
+    };
+    const QByteArray first = file("77");
+    QVERIFY2(first.size() > 300, first.constData());
+    QDir(m_dir.filePath("books-77")).removeRecursively();
+    QCOMPARE(file("77"), first);
+    QVERIFY(file("78") != first);
 }
 
 void TestCli::savedBookRendersAsGenerated_data() {
