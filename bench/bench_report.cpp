@@ -57,7 +57,8 @@ int main(int argc, char* argv[]) {
             SpellbookReport::readStagedBook(database, QStringLiteral("kobold3"));
         auto document =
             SpellbookReport::makeDocument(SpellbookReport::renderHtml(staged, templatePath));
-        const QByteArray pdf = SpellbookReport::pdfBytes(*document, QStringLiteral("Bench"));
+        const QByteArray pdf =
+            SpellbookReport::pdfBytes(*document, QStringLiteral("Bench"), QPageSize(QPageSize::A4));
         rendering.push_back(double(timer.nsecsElapsed()) / 1e6);
         pages = int(pdf.count("/Type /Page\n") + pdf.count("/Type /Page "));
         if (added)

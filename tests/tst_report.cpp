@@ -131,7 +131,8 @@ void TestReport::badTemplateNamesTheFile() {
 void TestReport::pdfEmbedsItsFonts() {
     auto document = SpellbookReport::makeDocument(
         SpellbookReport::renderHtml(stagedBook(), TOMEWRIGHT_TEMPLATE));
-    const QByteArray pdf = SpellbookReport::pdfBytes(*document, "Previewing Spellbook Ana Vell");
+    const QByteArray pdf = SpellbookReport::pdfBytes(*document, "Previewing Spellbook Ana Vell",
+                                                     QPageSize(QPageSize::A4));
     QVERIFY(pdf.startsWith("%PDF"));
     QVERIFY(pdf.contains("/FontFile2"));
     QVERIFY(pdf.contains("DejaVu"));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class QWidget;
@@ -23,9 +24,11 @@ public:
     QString password;
     QString outputPath;
 
-    // Runs the report: a preview window, the print dialog then the printer, or the PDF file.
-    // Cancelling the print dialog prints nothing and is no failure. Throws TwError.
-    void run(QWidget* parent) const;
+    // Runs the report: a preview window, the print dialog then the printer, or the PDF file,
+    // on the user's paper (PaperSize::userDefault) unless the print dialog changes it.
+    // Cancelling the print dialog prints nothing and is no failure. Returns notes for the
+    // user: the text of the book the installed fonts cannot show. Throws TwError.
+    QStringList run(QWidget* parent) const;
 
     // Tests replace the run (nullptr restores it); returns the previous one.
     using Runner = std::function<void(const ReportJob& job)>;
