@@ -7,6 +7,7 @@
 #include "library/TW_Library.h"
 #include "tools/cli/BookPdf.h"
 #include "ui/DatabaseLocation.h"
+#include "ui/PaperSize.h"
 #include "ui/TwError.h"
 
 #include <QCommandLineParser>
@@ -14,6 +15,7 @@
 #include <QDir>
 #include <QSaveFile>
 #include <cstdio>
+#include <optional>
 #include <unistd.h>
 
 namespace {
@@ -180,8 +182,13 @@ int generate(const QStringList& arguments) {
          QStringLiteral("FILE")},
         {QStringLiteral("template"),
          QStringLiteral("Report template for pdf (default: filteredspellbook.rpt beside the "
-                        "program)."),
+                        "program; filteredspellbook-compact.rpt and filteredspellbook-cards.rpt "
+                        "lie there too)."),
          QStringLiteral("FILE")},
+        {QStringLiteral("paper"),
+         QStringLiteral("Paper for pdf: a4 or letter (default: the default printer's, else the "
+                        "one of the user's locale)."),
+         QStringLiteral("PAPER")},
     });
     if (!parser.parse(QStringList{QStringLiteral("tomewright-cli generate")} + arguments))
         throw UsageError{parser.errorText()};
@@ -205,6 +212,13 @@ int generate(const QStringList& arguments) {
     const QString output = parser.value(QStringLiteral("output"));
     if (format == QLatin1String("pdf") && output.isEmpty())
         throw UsageError{QStringLiteral("--format pdf needs --output.")};
+    std::optional<QPageSize> paper = PaperSize::userDefault();
+    if (parser.isSet(QStringLiteral("paper"))) {
+        paper = PaperSize::fromName(parser.value(QStringLiteral("paper")));
+        if (!paper)
+            throw UsageError{QStringLiteral("Unknown paper \"%1\". Valid: \"a4\", \"letter\".")
+                                 .arg(parser.value(QStringLiteral("paper")))};
+    }
 
     SharedSettings settings;
     if (parser.isSet(QStringLiteral("custom")))
@@ -307,11 +321,16 @@ int generate(const QStringList& arguments) {
         bytes = BookExport::json(books);
     else if (format == QLatin1String("markdown"))
         bytes = BookExport::markdown(books);
-    else
-        bytes =
-            booksPdf(books, parser.isSet(QStringLiteral("template"))
-                                ? parser.value(QStringLiteral("template"))
-                                : programFolder.filePath(QStringLiteral("filteredspellbook.rpt")));
+    else {
+        QStringList notes;
+        bytes = booksPdf(books,
+                         parser.isSet(QStringLiteral("template"))
+                             ? parser.value(QStringLiteral("template"))
+                             : programFolder.filePath(QStringLiteral("filteredspellbook.rpt")),
+                         *paper, notes);
+        for (const QString& note : notes)
+            printError(QStringLiteral("warning: %1").arg(note));
+    }
 
     if (output.isEmpty()) {
         std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
