@@ -30,6 +30,8 @@ public:
     static inline const QString kPrintKey = QStringLiteral("Print Spellbook");
     static inline const QString kPreviewKey = QStringLiteral("Preview Spellbook");
     static inline const QString kGenerateKey = QStringLiteral("Generate Spellbook");
+    // The print button's menu entry that previews the book as spell cards.
+    static inline const QString kCardsKey = QStringLiteral("Preview Spell Cards");
 
     // The program's folder holds the report template and, unless another path is given, the
     // spell database Spells.mdb.
@@ -105,7 +107,7 @@ private:
     // Print requests.
     QString casterName() const;
     bool bookIsPrintable();
-    void runSpellbookReport();
+    void runSpellbookReport(const QString& templateName = QStringLiteral("filteredspellbook.rpt"));
     void keepSorted();
     void showSeed();
 
