@@ -18,6 +18,10 @@ using Slice = ReportPages::Slice;
 
 // How fine the positions found by halving are, in device pixels.
 const qreal kPrecision = 0.02;
+// How far past a cut a line must reach to be drawn on that side of it, in device pixels. The
+// layout draws a table from a position rounded to a whole pixel, so its lines may stand half a
+// pixel off the positions it reports.
+const qreal kEdge = 1.5;
 
 // The resolution Qt's text layout takes a CSS pixel to be, as it scales lengths to a device.
 qreal layoutDpi() {
@@ -133,6 +137,8 @@ struct Piece {
     bool breakAfter = false;
     // For a body row of a table with header rows: the header to draw above it on a new page.
     std::optional<Slice> header;
+    // The table it is a row of (counted from 1), or 0.
+    int table = 0;
 };
 
 // The pieces of a laid-out document, top to bottom.
@@ -234,6 +240,7 @@ private:
         if (headerRows > 0)
             header = Slice{tops[0], tops[1]};
         const QTextFormat::PageBreakFlags flags = table->frameFormat().pageBreakPolicy();
+        ++m_tables;
         for (qsizetype i = 0; i < starts.size(); ++i) {
             const bool last = i + 1 == starts.size();
             Piece piece;
@@ -248,6 +255,7 @@ private:
                 piece.header = header;
             piece.breakBefore = i == 0 && breaksBefore(flags);
             piece.breakAfter = last && breaksAfter(flags);
+            piece.table = m_tables;
             append(piece);
         }
     }
@@ -257,6 +265,7 @@ private:
     const TableGeometry& m_geometry;
     QList<Piece> m_pieces;
     bool m_pendingBreak = false;
+    int m_tables = 0;
 };
 
 // The lowest place between from and limit where a cut crosses none of the lines: the end of
@@ -316,8 +325,15 @@ QList<ReportPages::Page> cutPages(const QList<Piece>& pieces, const TableGeometr
         return std::nullopt;
     };
 
+    // Whether a cut at the top of piece i falls between two rows of one table.
+    auto betweenRows = [&](qsizetype i) {
+        return i > 0 && i < pieces.size() && pieces[i].table > 0 &&
+               pieces[i].table == pieces[i - 1].table;
+    };
+
     qsizetype g = 0;
     qreal start = groupTop(0);
+    bool startsBetweenRows = false;
     while (g < groups) {
         const std::optional<Slice> header = headerAt(g, start);
         const qreal room = bodyHeight - (header ? header->height() : 0);
@@ -335,9 +351,12 @@ QList<ReportPages::Page> cutPages(const QList<Piece>& pieces, const TableGeometr
                     break;
                 continue;
             }
-            if (placed)
+            // What fits on a page of its own goes to the next page; what no page can hold
+            // starts here and is cut between two of its lines.
+            const std::optional<Slice> ownHeader = headerAt(g, groupTop(g));
+            const qreal ownRoom = bodyHeight - (ownHeader ? ownHeader->height() : 0);
+            if (placed && groupBottom(g) - groupTop(g) <= ownRoom + kPrecision)
                 break;
-            // Taller than a page from here: cut it between two of its lines.
             QList<Slice> lines;
             QList<qreal> boundaries;
             for (qsizetype i = groupStart[g]; i < groupStart[g + 1]; ++i) {
@@ -351,10 +370,15 @@ QList<ReportPages::Page> cutPages(const QList<Piece>& pieces, const TableGeometr
         ReportPages::Page page;
         if (header)
             page.slices.append(*header);
-        page.slices.append(Slice{start, end});
+        Slice body{start, end};
+        body.rowEdgeAbove = startsBetweenRows;
+        body.rowEdgeBelow = !cutInside && betweenRows(groupStart[g]);
+        page.slices.append(body);
         pages.append(page);
-        if (g < groups)
+        if (g < groups) {
             start = cutInside ? end : groupTop(g);
+            startsBetweenRows = body.rowEdgeBelow;
+        }
     }
     return pages;
 }
@@ -364,8 +388,7 @@ QList<ReportPages::Page> cutPages(const QList<Piece>& pieces, const TableGeometr
 ReportPages::ReportPages(QTextDocument& document, QPaintDevice* device, const QSizeF& bodySize)
     : m_document(document), m_pageSize(document.pageSize()), m_margin(document.documentMargin()) {
     const qreal deviceScale = device ? device->logicalDpiY() / layoutDpi() : 1;
-    // Clips reach a CSS pixel past each cut, so that a border drawn across the cut (a line
-    // between two cards) shows whole on both pages.
+    // How far a border along a cut between two rows is drawn past the cut: a CSS pixel.
     m_bleed = deviceScale;
     // A null page size keeps each change below from starting a layout of its own.
     m_document.setPageSize(QSizeF(0, 0));
@@ -470,10 +493,15 @@ void ReportPages::drawPage(QPainter& painter, qsizetype index) const {
     for (const Slice& slice : m_pages.at(index).slices) {
         painter.save();
         painter.translate(0, y - slice.top);
-        const QRectF view(-m_bleed, slice.top - m_bleed, m_width + 2 * m_bleed,
-                          slice.height() + 2 * m_bleed);
-        painter.setClipRect(view, Qt::IntersectClip);
-        context.clip = view;
+        const qreal above = slice.rowEdgeAbove ? m_bleed : 0;
+        const qreal below = slice.rowEdgeBelow ? m_bleed : 0;
+        painter.setClipRect(QRectF(-m_bleed, slice.top - above, m_width + 2 * m_bleed,
+                                   slice.height() + above + below),
+                            Qt::IntersectClip);
+        // The layout draws every line that touches its clip, even one that only meets the cut:
+        // hidden by the painter's clip, it would still be in the file, twice.
+        context.clip =
+            QRectF(-m_bleed, slice.top + kEdge, m_width + 2 * m_bleed, slice.height() - 2 * kEdge);
         m_document.documentLayout()->draw(&painter, context);
         painter.restore();
         y += slice.height();

@@ -31,6 +31,10 @@ public:
     struct Slice {
         qreal top = 0;
         qreal bottom = 0;
+        // An edge that falls between two rows of a table: a border drawn along it (the line
+        // between two cards) is drawn a little past the edge, so it shows whole on both pages.
+        bool rowEdgeAbove = false;
+        bool rowEdgeBelow = false;
         qreal height() const { return bottom - top; }
     };
     // What a page shows, from the top of its body down: the repeated table header if the page

@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QHashFunctions>
+#include <QImage>
 #include <QMap>
 #include <QPainter>
 #include <QPdfWriter>
@@ -23,6 +24,8 @@ const char* kSource = "SpellbookReport";
 
 // The white margin around the text of every page, on paper and in the preview alike.
 const qreal kMarginCm = 2.0;
+// The resolution every book is laid out at, whatever it is printed on.
+const qreal kLayoutDpi = 1200;
 
 // Qt writes a PDF's fonts in the order of a hash table, and that order follows the process's
 // random hash seed. A fixed seed while the file is written gives the same bytes in every run;
@@ -209,36 +212,48 @@ void printDocument(QTextDocument& document, QPagedPaintDevice* device) {
     if (!painter.isActive())
         throw TwError(-1, QString::fromLatin1(kSource),
                       QStringLiteral("The spellbook cannot be printed: the printer is not ready."));
-    const qreal dpiX = device->logicalDpiX();
-    const qreal dpiY = device->logicalDpiY();
     // The text stands 2 cm from the paper's edges, or at the printer's own margin where that is
-    // wider. The painter's origin is the corner of the printable area.
+    // wider; in points, from the corner of the printable area (the painter's origin).
     const QPageLayout pageLayout = device->pageLayout();
-    const QRectF paper = pageLayout.fullRectPixels(int(dpiX));
-    const QRectF printable = pageLayout.paintRectPixels(int(dpiX));
-    const QRectF wanted = paper.adjusted(kMarginCm / 2.54 * dpiX, kMarginCm / 2.54 * dpiY,
-                                         -kMarginCm / 2.54 * dpiX, -kMarginCm / 2.54 * dpiY);
-    const QRectF body = wanted.intersected(printable).translated(-printable.topLeft());
+    const QRectF printable = pageLayout.paintRect(QPageLayout::Point);
+    const qreal margin = kMarginCm / 2.54 * 72;
+    const QRectF body = pageLayout.fullRect(QPageLayout::Point)
+                            .adjusted(margin, margin, -margin, -margin)
+                            .intersected(printable)
+                            .translated(-printable.topLeft());
 
-    const ReportPages pages(document, device, body.size());
+    // Every device gets the same layout, made at one resolution and drawn scaled to the
+    // device's own: the preview, the printer and the PDF file show the same pages, line for line.
+    QImage layoutDevice(1, 1, QImage::Format_Mono);
+    layoutDevice.setDotsPerMeterX(qRound(kLayoutDpi / 0.0254));
+    layoutDevice.setDotsPerMeterY(qRound(kLayoutDpi / 0.0254));
+    const qreal pointToLayout = kLayoutDpi / 72;
+    const ReportPages pages(document, &layoutDevice, body.size() * pointToLayout);
 
+    const qreal pointToDeviceX = device->logicalDpiX() / 72.0;
+    const qreal pointToDeviceY = device->logicalDpiY() / 72.0;
     const QFont numberFont(document.defaultFont(), device);
     const QFontMetricsF numberMetrics(numberFont);
     for (qsizetype index = 0; index < pages.pages().size(); ++index) {
         if (index > 0)
             device->newPage();
         painter.save();
+        painter.scale(pointToDeviceX, pointToDeviceY);
         painter.translate(body.topLeft());
+        painter.scale(1 / pointToLayout, 1 / pointToLayout);
         pages.drawPage(painter, index);
         painter.restore();
-        // The page number at the right, under the text.
+        // The page number at the right, 5 points under the text.
         const QString number = QString::number(index + 1);
         painter.setFont(numberFont);
         painter.setPen(Qt::black);
-        const qreal baseline = std::min(body.bottom() + numberMetrics.ascent() + 5 * dpiY / 72,
-                                        printable.height() - numberMetrics.descent());
-        painter.drawText(QPointF(body.right() - numberMetrics.horizontalAdvance(number), baseline),
-                         number);
+        const qreal baseline =
+            std::min((body.bottom() + 5) * pointToDeviceY + numberMetrics.ascent(),
+                     printable.height() * pointToDeviceY - numberMetrics.descent());
+        painter.drawText(
+            QPointF(body.right() * pointToDeviceX - numberMetrics.horizontalAdvance(number),
+                    baseline),
+            number);
     }
 }
 
@@ -253,7 +268,7 @@ QByteArray pdfBytes(QTextDocument& document, const QString& title, const QPageSi
         writer.setCreator(QStringLiteral("Tomewright"));
         writer.setPageSize(paper);
         writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-        writer.setResolution(300);
+        writer.setResolution(int(kLayoutDpi));
         printDocument(document, &writer);
     }
     return bytes;
@@ -275,10 +290,10 @@ QStringList undrawableNotes(const ReportBook& book) {
         for (const QString& character : missing)
             shown << QStringLiteral("\"%1\" (%2)")
                          .arg(character, GlyphCoverage::codePoint(character));
-        notes << QStringLiteral("%1: no installed font can draw %2; %3 as an empty box.")
+        notes << QStringLiteral("%1: no installed font can draw %2; %3.")
                      .arg(what, shown.join(QStringLiteral(", ")),
-                          missing.size() == 1 ? QStringLiteral("it prints")
-                                              : QStringLiteral("they print"));
+                          missing.size() == 1 ? QStringLiteral("it prints as an empty box")
+                                              : QStringLiteral("they print as empty boxes"));
     };
     check(QStringLiteral("Caster \"%1\"").arg(book.caster), {book.caster, book.filterName});
     for (const ReportSpell& spell : book.spells)
