@@ -83,6 +83,7 @@ void Frm_Main::runSpellbookReport(const QString& templateName) {
         Crystal.windowTitle = kTitleStart + casterName();
         Crystal.templatePath = QDir(m_programFolder).filePath(templateName);
         Crystal.databasePath = m_databasePath;
+        Crystal.database = &Constants::MyLibrary->database();
         Crystal.password = QLatin1Char('\n') + Database::passwordFrom(TW_Library::kConnectText);
         // The preview and the print dialog wait for the user: not with a busy pointer.
         busy.release();

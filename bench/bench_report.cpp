@@ -53,8 +53,8 @@ int main(int argc, char* argv[]) {
         staging.push_back(double(timer.nsecsElapsed()) / 1e6);
 
         timer.restart();
-        const ReportBook staged =
-            SpellbookReport::readStagedBook(database, QStringLiteral("kobold3"));
+        // Read through the open connection, as the window's print request does.
+        const ReportBook staged = SpellbookReport::readStagedBook(library.database());
         auto document =
             SpellbookReport::makeDocument(SpellbookReport::renderHtml(staged, templatePath));
         const QByteArray pdf =

@@ -33,7 +33,9 @@ QStringList ReportJob::run(QWidget* parent) const {
         currentRunner()(*this);
         return {};
     }
-    const ReportBook book = SpellbookReport::readStagedBook(databasePath, plainPassword());
+    const ReportBook book = database
+                                ? SpellbookReport::readStagedBook(*database)
+                                : SpellbookReport::readStagedBook(databasePath, plainPassword());
     const std::unique_ptr<QTextDocument> document =
         SpellbookReport::makeDocument(SpellbookReport::renderHtml(book, templatePath));
     document->setMetaInformation(QTextDocument::DocumentTitle, windowTitle);

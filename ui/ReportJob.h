@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <functional>
 
+class Database;
 class QWidget;
 
 // A report run: the settings a print request gives before it runs the report, then run().
@@ -22,6 +23,9 @@ public:
     QString databasePath;
     // The password as the print request gives it: a line feed, then the password.
     QString password;
+    // The database already open at databasePath (the window's), read instead of opening the
+    // file again; nullptr to open it with the password.
+    const Database* database = nullptr;
     QString outputPath;
 
     // Runs the report: a preview window, the print dialog then the printer, or the PDF file,

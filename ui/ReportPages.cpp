@@ -16,8 +16,9 @@ namespace {
 
 using Slice = ReportPages::Slice;
 
-// How fine the positions found by halving are, in device pixels.
-const qreal kPrecision = 0.02;
+// How fine the positions found by halving are, in device pixels (at 1200 dpi, a fiftieth of a
+// millimetre).
+const qreal kPrecision = 0.5;
 // How far past a cut a line must reach to be drawn on that side of it, in device pixels. The
 // layout draws a table from a position rounded to a whole pixel, so its lines may stand half a
 // pixel off the positions it reports.

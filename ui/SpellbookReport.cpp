@@ -110,7 +110,11 @@ kainjow::mustache::data cardRows(const QList<const ReportSpell*>& spells) {
 namespace SpellbookReport {
 
 ReportBook readStagedBook(const QString& databasePath, const QString& password) {
-    Database database(databasePath, QStringLiteral(";pwd=") + password);
+    const Database database(databasePath, QStringLiteral(";pwd=") + password);
+    return readStagedBook(database);
+}
+
+ReportBook readStagedBook(const Database& database) {
     ReportBook book;
     RecordSet hold =
         database.snapshot(QStringLiteral("SELECT Caster, CasterFilter FROM CasterHold ORDER BY "

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <memory>
 
+class Database;
 class QTextDocument;
 class QPagedPaintDevice;
 
@@ -33,6 +34,8 @@ namespace SpellbookReport {
 // Reads the staged book (CasterHold's first row and the SpellbookFiltered rows, with each
 // spell's details from the catalogue) from the database file. Throws TwError.
 ReportBook readStagedBook(const QString& databasePath, const QString& password);
+// The same from a database already open (opening one derives its key: tens of milliseconds).
+ReportBook readStagedBook(const Database& database);
 
 // Fills the template file with the book: HTML. A template that cannot be read or is not a
 // valid template throws TwError naming the file. Besides the book's values (see the shipped
