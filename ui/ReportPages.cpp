@@ -39,8 +39,9 @@ qreal layoutDpi() {
 // distance between a point outside and one inside.
 class TableGeometry {
 public:
-    explicit TableGeometry(QTextDocument& document)
-        : m_document(document), m_layout(*document.documentLayout()) {}
+    // deviceScale: device pixels to a CSS pixel, as the layout scales lengths.
+    TableGeometry(QTextDocument& document, qreal deviceScale)
+        : m_document(document), m_layout(*document.documentLayout()), m_scale(deviceScale) {}
 
     // The first line of a cell, in the document's coordinates.
     QRectF firstLine(const QTextTableCell& cell) const {
@@ -77,13 +78,25 @@ public:
     // Where a row begins, its cells' borders and padding included. The row must have no cell
     // reaching into it from above.
     qreal rowTop(QTextTable* table, int row) const {
-        const QRectF below = firstLine(table->cellAt(row, 0));
+        const QTextTableCell cell = table->cellAt(row, 0);
+        const QRectF below = firstLine(cell);
         const qreal x = below.center().x();
         auto rowAt = [&](qreal y) {
-            const QTextTableCell cell =
-                table->cellAt(m_layout.hitTest(QPointF(x, y), Qt::FuzzyHit));
-            return cell.isValid() ? cell.row() : -1;
+            const QTextTableCell hit = table->cellAt(m_layout.hitTest(QPointF(x, y), Qt::FuzzyHit));
+            return hit.isValid() ? hit.row() : -1;
         };
+        // Most rows begin the cell's top padding and its first paragraph's top margin above the
+        // text: two questions to the layout confirm it.
+        const QTextTableCellFormat format = cell.format().toTableCellFormat();
+        const qreal padding = format.hasProperty(QTextFormat::TableCellTopPadding)
+                                  ? format.topPadding()
+                                  : table->format().cellPadding();
+        const qreal margin = cell.firstCursorPosition().block().blockFormat().topMargin();
+        const qreal guess = below.top() - (padding + margin) * m_scale;
+        if (rowAt(guess - kPrecision) < row && rowAt(guess + kPrecision) == row)
+            return guess + kPrecision;
+        // Otherwise (a border, text set lower in its cell): halve the distance between a line of
+        // the row above and the first line of this row.
         qreal in = below.center().y();
         qreal out = firstLine(table->cellAt(row - 1, 0)).center().y();
         if (!(out < in) || rowAt(out) >= row || rowAt(in) != row)
@@ -125,6 +138,7 @@ public:
 private:
     QTextDocument& m_document;
     QAbstractTextDocumentLayout& m_layout;
+    qreal m_scale;
 };
 
 // A stretch of the document no page edge may cross, unless it is taller than a page.
@@ -400,7 +414,7 @@ ReportPages::ReportPages(QTextDocument& document, QPaintDevice* device, const QS
     m_width = std::max(bodySize.width(), m_document.documentLayout()->documentSize().width());
     stretchRows(bodySize.height(), deviceScale);
 
-    const TableGeometry geometry(m_document);
+    const TableGeometry geometry(m_document, deviceScale);
     m_pages = cutPages(PieceFinder(m_document, geometry).find(), geometry,
                        std::max<qreal>(bodySize.height(), 1));
 }
@@ -415,7 +429,7 @@ ReportPages::~ReportPages() {
 }
 
 void ReportPages::stretchRows(qreal bodyHeight, qreal deviceScale) {
-    const TableGeometry geometry(m_document);
+    const TableGeometry geometry(m_document, deviceScale);
     // Each row to stretch, with the height its content gives it and the height it should have.
     struct Row {
         QTextTable* table;
