@@ -91,6 +91,7 @@ private slots:
     void paperForLocale();
     void paperByName_data();
     void paperByName();
+    void namesInEveryScriptPrintAsThemselves();
     void undrawableTextIsNamed_data();
     void undrawableTextIsNamed();
 
@@ -352,6 +353,22 @@ void TestReport::paperByName() {
     QFETCH(int, paper);
     const std::optional<QPageSize> found = PaperSize::fromName(name);
     QCOMPARE(found ? int(found->id()) : -1, paper);
+}
+
+void TestReport::namesInEveryScriptPrintAsThemselves() {
+    ReportBook book = madeUpBook(3);
+    book.caster = QString::fromUtf8("Ærin Łódź");
+    book.spells[0].name = QString::fromUtf8("Ὠκεανοῦ Δεσμός");
+    book.spells[1].name = QString::fromUtf8("Жар Птица");
+    book.spells[2].name = QString::fromUtf8("Ŧħē Ŵȳrd Ŝœur");
+    QVERIFY(SpellbookReport::undrawableNotes(book).isEmpty());
+    // Read back from the file: drawn with the font's own glyphs, not boxes.
+    const QList<QStringList> pages =
+        printedPages(book, TOMEWRIGHT_TEMPLATE, QPageSize(QPageSize::A4));
+    QCOMPARE(pages.size(), 1);
+    for (const QString& text :
+         {book.caster, book.spells[0].name, book.spells[1].name, book.spells[2].name})
+        QVERIFY2(PdfText::find(pages[0], PdfText::words(text)) >= 0, qPrintable(text));
 }
 
 void TestReport::undrawableTextIsNamed_data() {
