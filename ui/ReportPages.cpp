@@ -235,6 +235,10 @@ private:
 
     void addTable(QTextTable* table) {
         const int rows = table->rows();
+        if (rows == 0 || table->columns() == 0) {
+            addFrame(table);
+            return;
+        }
         // A table of nothing but header rows has nothing to repeat them over.
         int headerRows = table->format().headerRowCount();
         if (headerRows >= rows)
@@ -440,7 +444,9 @@ void ReportPages::stretchRows(qreal bodyHeight, qreal deviceScale) {
     QList<Row> rows;
     for (QTextFrame* frame : m_document.rootFrame()->childFrames()) {
         auto* table = qobject_cast<QTextTable*>(frame);
-        const QTextLength height = table ? table->format().height() : QTextLength();
+        if (!table || table->rows() == 0 || table->columns() == 0)
+            continue;
+        const QTextLength height = table->format().height();
         if (height.type() != QTextLength::PercentageLength || height.rawValue() <= 0)
             continue;
         const qreal wanted = bodyHeight * height.rawValue() / 100;
