@@ -89,8 +89,6 @@ private slots:
     void printerAndPdfShowTheSamePages();
     void paperForLocale_data();
     void paperForLocale();
-    void paperByName_data();
-    void paperByName();
     void namesInEveryScriptPrintAsThemselves();
     void undrawableTextIsNamed_data();
     void undrawableTextIsNamed();
@@ -335,24 +333,6 @@ void TestReport::paperForLocale() {
     QFETCH(QString, locale);
     QFETCH(QPageSize::PageSizeId, paper);
     QCOMPARE(PaperSize::forLocale(QLocale(locale)).id(), paper);
-}
-
-void TestReport::paperByName_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("paper"); // a QPageSize::PageSizeId, or -1 for none
-    QTest::newRow("a4") << "a4" << int(QPageSize::A4);
-    QTest::newRow("A4") << "A4" << int(QPageSize::A4);
-    QTest::newRow("letter with blanks") << " Letter " << int(QPageSize::Letter);
-    QTest::newRow("legal") << "legal" << -1;
-    QTest::newRow("a5") << "a5" << -1;
-    QTest::newRow("empty") << "" << -1;
-}
-
-void TestReport::paperByName() {
-    QFETCH(QString, name);
-    QFETCH(int, paper);
-    const std::optional<QPageSize> found = PaperSize::fromName(name);
-    QCOMPARE(found ? int(found->id()) : -1, paper);
 }
 
 void TestReport::namesInEveryScriptPrintAsThemselves() {
