@@ -54,7 +54,7 @@ public:
                                                    layout->boundingRect().topLeft());
     }
 
-    // The top edge of a table (its margin and border included), given a height above it.
+    // The top edge of a table (its margin and border included), given a place above it.
     qreal top(QTextTable* table, qreal above) const {
         const QRectF first = firstLine(table->cellAt(0, 0));
         const qreal x = first.center().x();
