@@ -81,10 +81,14 @@ void Frm_Main::buildToolbar() {
     preview->setData(kPreviewKey);
     preview->setObjectName(QStringLiteral("File_Preview"));
     preview->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+    QAction* cards = printMenu->addAction(QIcon(QStringLiteral(":/icons/preview.svg")), kCardsKey);
+    cards->setData(kCardsKey);
+    cards->setObjectName(QStringLiteral("File_PreviewCards"));
     // The same entries in the File menu, where their shortcuts show.
     ui->File_Menu->insertAction(ui->File_SavePdf, ui->File_Generate);
     ui->File_Menu->insertAction(ui->File_SavePdf, preview);
     ui->File_Menu->insertAction(ui->File_SavePdf, print);
+    ui->File_Menu->insertAction(ui->File_SavePdf, cards);
     ui->File_Menu->insertSeparator(ui->File_SavePdf);
     // Shortcuts work wherever the focus is in the window.
     addActions({ui->File_Generate, preview, print});

@@ -33,6 +33,8 @@ public:
     static inline const QString kGenerateKey = QStringLiteral("Generate Spellbook");
     // Where a list row keeps its pin.
     static constexpr int kPinnedRole = Qt::UserRole + 1;
+    // The print button's menu entry that previews the book as spell cards.
+    static inline const QString kCardsKey = QStringLiteral("Preview Spell Cards");
 
     // The program's folder holds the report template and, unless another path is given, the
     // spell database Spells.mdb.
@@ -145,7 +147,7 @@ private:
     // Print requests.
     QString casterName() const;
     bool bookIsPrintable();
-    void runSpellbookReport();
+    void runSpellbookReport(const QString& templateName = QStringLiteral("filteredspellbook.rpt"));
     void keepSorted();
     void showSeed();
 

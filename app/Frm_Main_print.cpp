@@ -46,9 +46,10 @@ void Frm_Main::Toolbar1_ButtonMenuClick(const QString& tag) {
         return;
     if (tag == kPrintKey)
         Crystal.destination = ReportJob::Destination::Printer;
-    else if (tag == kPreviewKey)
+    else if (tag == kPreviewKey || tag == kCardsKey)
         Crystal.destination = ReportJob::Destination::PreviewWindow;
-    runSpellbookReport();
+    runSpellbookReport(tag == kCardsKey ? QStringLiteral("filteredspellbook-cards.rpt")
+                                        : QStringLiteral("filteredspellbook.rpt"));
 }
 
 void Frm_Main::File_SavePdf_Click() {
@@ -68,7 +69,7 @@ void Frm_Main::File_SavePdf_Click() {
     Crystal.destination = previous;
 }
 
-void Frm_Main::runSpellbookReport() {
+void Frm_Main::runSpellbookReport(const QString& templateName) {
     bool addedCaster = false;
     try {
         BusyCursor busy;
@@ -80,13 +81,20 @@ void Frm_Main::runSpellbookReport() {
         addedCaster = Constants::MyLibrary->AddNewCaster(casterName());
 
         Crystal.windowTitle = kTitleStart + casterName();
-        Crystal.templatePath =
-            QDir(m_programFolder).filePath(QStringLiteral("filteredspellbook.rpt"));
+        Crystal.templatePath = QDir(m_programFolder).filePath(templateName);
         Crystal.databasePath = m_databasePath;
+        Crystal.database = &Constants::MyLibrary->database();
         Crystal.password = QLatin1Char('\n') + Database::passwordFrom(TW_Library::kConnectText);
         // The preview and the print dialog wait for the user: not with a busy pointer.
         busy.release();
-        Crystal.run(this);
+        const QStringList notes = Crystal.run(this);
+        // Text the fonts cannot show printed as boxes: say so where the user looks next.
+        if (!notes.isEmpty())
+            setStatusText(
+                3,
+                notes.size() == 1
+                    ? notes.first()
+                    : QStringLiteral("%1 (and %2 more)").arg(notes.first()).arg(notes.size() - 1));
 
         if (addedCaster && Constants::MyLibrary->DeleteNewCaster(casterName()))
             addedCaster = false;

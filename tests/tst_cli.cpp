@@ -1,17 +1,70 @@
 // tomewright-cli generate as a user runs it: reproducible seeds, batches, formats, messages.
 #include "tests/support/FixtureDatabase.h"
+#include "tests/support/PdfText.h"
 #include "tools/catalogue/CsvFile.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QtTest>
 
 namespace {
 QByteArray fileBytes(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Words for made-up spell texts: none holds a hyphen (a line may break after it), so the words
+// read back from a PDF are the words written; none is a word of the report's own headings.
+const QStringList kWords = {"amber",  "ashen",  "bell",   "bramble", "cinder",  "copper", "crown",
+                            "dusk",   "ember",  "glass",  "gloam",   "hollow",  "iron",   "lantern",
+                            "marrow", "moth",   "oaken",  "pale",    "quiet",   "raven",  "salt",
+                            "silver", "stone",  "thorn",  "tide",    "umber",   "velvet", "willow",
+                            "winter", "wren",   "harbor", "needle",  "orchard", "pewter", "quill",
+                            "rook",   "saddle", "tallow", "vesper",  "yarrow"};
+
+QString sentence(QRandomGenerator& random, int count, bool title) {
+    QStringList words;
+    for (int i = 0; i < count; ++i) {
+        QString word = kWords[random.bounded(int(kWords.size()))];
+        if (title || i == 0)
+            word[0] = word[0].toUpper();
+        words << word;
+    }
+    return words.join(' ');
+}
+
+// A catalogue for full books of high-level casters: 40 spells a level, names of two to six
+// words (long ones wrap), descriptions from none to a long paragraph.
+QList<CatalogueSpell> wordySpells() {
+    QRandomGenerator random(2026);
+    QList<CatalogueSpell> spells;
+    QSet<QString> names;
+    const QStringList schools = FixtureDatabase::standardSchools();
+    const QStringList books = {"Greywater Compendium", "Ninefold Stair", "Vellum of Hours"};
+    for (int level = 1; level <= 9; ++level) {
+        for (int i = 0; i < 40; ++i) {
+            QString name;
+            do
+                name = sentence(random, 2 + random.bounded(5), true);
+            while (names.contains(name));
+            names.insert(name);
+            QStringList spellSchools;
+            for (int s = 0; s < 1 + random.bounded(3); ++s)
+                spellSchools << schools[random.bounded(int(schools.size()))];
+            spellSchools.removeDuplicates();
+            CatalogueSpell spell = FixtureDatabase::spell(
+                name, level, "Common", spellSchools.join(';'), books[random.bounded(3)],
+                QString::number(1 + random.bounded(300)));
+            const int length = random.bounded(10) == 0 ? 120 : random.bounded(45);
+            if (length > 0)
+                spell.description = sentence(random, length, false) + '.';
+            spells << spell;
+        }
+    }
+    return spells;
 }
 
 struct Run {
@@ -47,12 +100,19 @@ private slots:
     void batchOfBooksIsOneFileEach();
     void renderRefusesWhatItCannotRead_data();
     void renderRefusesWhatItCannotRead();
+    void pdfSameBytesInTwoProcesses();
+    void pdfKeepsEverySpellWhole();
+    void paperFromOptionOrLocale_data();
+    void paperFromOptionOrLocale();
+    void undrawableTextWarnsNamingTheSpell_data();
+    void undrawableTextWarnsNamingTheSpell();
 
 private:
-    Run run(QStringList arguments, bool withDatabase = true);
+    // Runs generate; environment entries "NAME=value" set a variable, "NAME" removes it.
+    Run run(QStringList arguments, bool withDatabase = true, const QStringList& environment = {});
     static Run render(const QStringList& arguments);
-    QTemporaryDir m_dir;
     FixtureDatabase m_fixture;
+    QTemporaryDir m_dir;
 };
 
 void TestCli::initTestCase() {
@@ -74,10 +134,18 @@ void TestCli::initTestCase() {
     m_fixture.build(spells);
 }
 
-Run TestCli::run(QStringList arguments, bool withDatabase) {
+Run TestCli::run(QStringList arguments, bool withDatabase, const QStringList& environment) {
     if (withDatabase)
         arguments << "--db" << m_fixture.path();
     QProcess process;
+    QProcessEnvironment variables = QProcessEnvironment::systemEnvironment();
+    for (const QString& entry : environment) {
+        if (entry.contains('='))
+            variables.insert(entry.section('=', 0, 0), entry.section('=', 1));
+        else
+            variables.remove(entry);
+    }
+    process.setProcessEnvironment(variables);
     process.start(TOMEWRIGHT_CLI, QStringList{"generate"} + arguments);
     process.waitForFinished(120000);
     return {process.exitCode(), process.readAllStandardOutput(),
@@ -163,6 +231,9 @@ void TestCli::wrongOptionsAndChecks_data() {
     QTest::newRow("all schools excluded")
         << everySchool << "You cannot request all Schools to be Excluded";
     QTest::newRow("unknown option") << base + QStringList{"--colour", "red"} << "Unknown option";
+    QTest::newRow("unknown paper")
+        << base + QStringList{"--format", "pdf", "--output", "x.pdf", "--paper", "legal"}
+        << "Unknown paper \"legal\". Valid: \"a4\", \"letter\".";
 }
 
 void TestCli::wrongOptionsAndChecks() {
@@ -454,6 +525,192 @@ void TestCli::renderRefusesWhatItCannotRead() {
     QCOMPARE(result.status, 2);
     QCOMPARE(result.out, QByteArray());
     QCOMPARE(result.errors.trimmed().split('\n').last(), message.arg(path));
+}
+
+void TestCli::pdfSameBytesInTwoProcesses() {
+    QTemporaryDir folder;
+    const QStringList options = {
+        "--name", "Ana",      "--level", "20th",       "--volume",          "full",    "--seed",
+        "42",     "--format", "pdf",     "--template", TOMEWRIGHT_TEMPLATE, "--paper", "a4"};
+    // Qt takes QT_HASH_SEED=0 as a fixed hash seed and draws a random one otherwise (it ignores
+    // other values): every run but the first hashes in its own order.
+    const QStringList hashSeeds = {"QT_HASH_SEED=0", "QT_HASH_SEED", "QT_HASH_SEED=7",
+                                   "QT_HASH_SEED",   "QT_HASH_SEED", "QT_HASH_SEED"};
+    QList<QByteArray> files;
+    for (qsizetype i = 0; i < hashSeeds.size(); ++i) {
+        const QString path = folder.filePath(QString("book%1.pdf").arg(i));
+        const Run result = run(options + QStringList{"--output", path}, true, {hashSeeds[i]});
+        QCOMPARE(result.status, 0);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        files << file.readAll();
+    }
+    QVERIFY(files[0].startsWith("%PDF"));
+    for (qsizetype i = 1; i < files.size(); ++i)
+        QVERIFY2(files[i] == files[0], qPrintable(QString("run %1 differs").arg(i)));
+    // The bytes follow the book: another seed, another file.
+    const QString other = folder.filePath("other.pdf");
+    QCOMPARE(run(QStringList(options).replaceInStrings("42", "43") + QStringList{"--output", other})
+                 .status,
+             0);
+    QFile file(other);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll() != files[0]);
+}
+
+void TestCli::pdfKeepsEverySpellWhole() {
+    FixtureDatabase catalogue;
+    catalogue.build(wordySpells());
+    QTemporaryDir folder;
+    const QString pdf = folder.filePath("books.pdf");
+    const QStringList options = {"--name",   "Cultist", "--level", "20",
+                                 "--volume", "full",    "--count", "20",
+                                 "--seed",   "2026",    "--db",    catalogue.path()};
+    const Run books = run(options + QStringList{"--format", "json"}, false);
+    QCOMPARE(books.status, 0);
+    const Run printed = run(options + QStringList{"--format", "pdf", "--output", pdf, "--template",
+                                                  TOMEWRIGHT_TEMPLATE},
+                            false);
+    QCOMPARE(printed.status, 0);
+    const QList<QStringList> pages = PdfText::pageWords(pdf);
+    QVERIFY(pages.size() > 20);
+
+    // Every page ends with its number and repeats the column header.
+    const QStringList header = {"Spell", "Schools", "Frequency", "Book", "Page"};
+    for (qsizetype p = 0; p < pages.size(); ++p) {
+        QCOMPARE(pages[p].last(), QString::number(p + 1));
+        QVERIFY2(PdfText::find(pages[p], header) >= 0, qPrintable(QString("page %1").arg(p + 1)));
+    }
+
+    // Each spell, its row and its description, stands whole on one page, in the book's order.
+    QList<QSet<qsizetype>> spellStarts(pages.size());
+    qsizetype page = 0;
+    qsizetype from = 0;
+    int spellCount = 0;
+    const QList<QByteArray> lines = books.out.trimmed().split('\n');
+    QCOMPARE(lines.size(), 20);
+    for (const QByteArray& line : lines) {
+        QList<QJsonObject> spells;
+        for (const QJsonValue& spell : QJsonDocument::fromJson(line).object()["spells"].toArray())
+            spells << spell.toObject();
+        std::stable_sort(spells.begin(), spells.end(), [](const auto& a, const auto& b) {
+            return a["level"].toInt() < b["level"].toInt();
+        });
+        for (const QJsonObject& spell : spells) {
+            QStringList schools;
+            for (const QJsonValue& school : spell["schools"].toArray())
+                schools << school.toString();
+            const QStringList words = PdfText::words(QStringList{
+                spell["name"].toString(), schools.join(", "), spell["frequency"].toString(),
+                spell["book"].toString(), spell["page"].toString(), spell["description"].toString()}
+                                                         .join(' '));
+            qsizetype at = PdfText::find(pages[page], words, from);
+            while (at < 0 && page + 1 < pages.size() &&
+                   PdfText::find(pages[page], PdfText::words(spell["name"].toString()), from) < 0) {
+                ++page;
+                from = 0;
+                at = PdfText::find(pages[page], words, from);
+            }
+            QVERIFY2(at >= 0, qPrintable(QString("\"%1\" is not whole on page %2: %3 ...")
+                                             .arg(words.join(' '))
+                                             .arg(page + 1)
+                                             .arg(pages[page].mid(from, 60).join(' '))));
+            spellStarts[page].insert(at);
+            from = at + words.size();
+            ++spellCount;
+        }
+    }
+    QVERIFY(spellCount > 20 * 9 * 10);
+
+    // A level heading and the column header always have a spell under them on their page.
+    for (qsizetype p = 0; p < pages.size(); ++p) {
+        for (qsizetype at = PdfText::find(pages[p], header); at >= 0;
+             at = PdfText::find(pages[p], header, at + 1)) {
+            QVERIFY2(spellStarts[p].contains(at + header.size()),
+                     qPrintable(QString("page %1: a heading with no spell under it").arg(p + 1)));
+            QCOMPARE(pages[p].value(at - 4), QString("Level"));
+        }
+    }
+}
+
+void TestCli::paperFromOptionOrLocale_data() {
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("paper");
+    QTest::newRow("a4 asked") << QStringList{"--paper", "a4"} << "en_US.UTF-8"
+                              << "A4";
+    QTest::newRow("letter asked") << QStringList{"--paper", "LETTER"} << "de_DE.UTF-8"
+                                  << "letter";
+    QTest::newRow("United States") << QStringList() << "en_US.UTF-8"
+                                   << "letter";
+    QTest::newRow("Germany") << QStringList() << "de_DE.UTF-8"
+                             << "A4";
+    QTest::newRow("no locale") << QStringList() << "C"
+                               << "A4";
+}
+
+void TestCli::paperFromOptionOrLocale() {
+    QFETCH(QStringList, options);
+    QFETCH(QString, locale);
+    QFETCH(QString, paper);
+    QTemporaryDir folder;
+    const QString pdf = folder.filePath("book.pdf");
+    // No print server: a default printer's paper would come before the locale's.
+    const QStringList environment = {"LC_ALL=" + locale, "LANG", "LC_PAPER", "LC_MEASUREMENT",
+                                     "CUPS_SERVER=" + folder.filePath("no-cups.sock")};
+    const Run result =
+        run(options + QStringList{"--name", "Ana", "--level", "3", "--format", "pdf", "--output",
+                                  pdf, "--template", TOMEWRIGHT_TEMPLATE},
+            true, environment);
+    QCOMPARE(result.status, 0);
+    QProcess info;
+    info.start("pdfinfo", {pdf});
+    QVERIFY(info.waitForFinished(60000));
+    const QString text = QString::fromUtf8(info.readAllStandardOutput());
+    const QRegularExpressionMatch size =
+        QRegularExpression("Page size:\\s+([0-9.]+) x ([0-9.]+) pts").match(text);
+    QVERIFY2(size.hasMatch(), qPrintable(text));
+    // Points: A4 is 210 x 297 mm, Letter 8.5 x 11 inches.
+    const QSizeF expected = paper == "A4" ? QSizeF(595.3, 841.9) : QSizeF(612, 792);
+    QVERIFY2(qAbs(size.captured(1).toDouble() - expected.width()) < 1 &&
+                 qAbs(size.captured(2).toDouble() - expected.height()) < 1,
+             qPrintable(text));
+}
+
+void TestCli::undrawableTextWarnsNamingTheSpell_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("description");
+    QTest::addColumn<QString>("warning");
+    QTest::newRow("Greek and Cyrillic") << QString::fromUtf8("Ὠκεανοῦ Жар-птица")
+                                        << QString::fromUtf8("Ωραία φλόγα, жаркое пламя.") << "";
+    QTest::newRow("unassigned character in the name")
+        << QString::fromUtf8("Sigil \u0378 Unwritten") << "Plain words."
+        << QString::fromUtf8("warning: Spell \"Sigil \u0378 Unwritten\": no installed font can "
+                             "draw \"\u0378\" (U+0378); it prints as an empty box.");
+}
+
+void TestCli::undrawableTextWarnsNamingTheSpell() {
+    QFETCH(QString, name);
+    QFETCH(QString, description);
+    QFETCH(QString, warning);
+    FixtureDatabase catalogue;
+    CatalogueSpell spell = FixtureDatabase::spell(name, 1, "Common", "Fire");
+    spell.description = description;
+    catalogue.build({spell, FixtureDatabase::spell("Plain Spark", 1, "Common", "Fire")});
+    QTemporaryDir folder;
+    const QString pdf = folder.filePath("book.pdf");
+    const Run result = run({"--name", "Ana", "--level", "1", "--volume", "custom", "--custom",
+                            "1=2", "--seed", "1", "--format", "pdf", "--output", pdf, "--template",
+                            TOMEWRIGHT_TEMPLATE, "--db", catalogue.path()},
+                           false);
+    QCOMPARE(result.status, 0);
+    QVERIFY(QFileInfo(pdf).size() > 0);
+    if (warning.isEmpty()) {
+        QVERIFY2(!result.errors.contains("warning"), qPrintable(result.errors));
+    } else {
+        QVERIFY2(result.errors.contains(warning), qPrintable(result.errors));
+        QVERIFY(!result.errors.contains("Plain Spark"));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestCli)

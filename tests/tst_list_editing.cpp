@@ -10,6 +10,8 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QToolButton>
@@ -22,6 +24,12 @@ CatalogueSpell tripleKnot() {
     CatalogueSpell spell = FixtureDatabase::spell(
         "Triple Knot", 4, "Very Rare", "Enchantment;Charm;Wild", "Ninefold Stair", "141");
     spell.description = kKnotDescription;
+    return spell;
+}
+// A spell whose description holds a character no font has (an unassigned code point).
+CatalogueSpell unwrittenSigil() {
+    CatalogueSpell spell = FixtureDatabase::spell("Unwritten Sigil", 9, "Unique", "Divination");
+    spell.description = QString::fromUtf8("Traces the sign \u0378 that no scribe has named.");
     return spell;
 }
 } // namespace
@@ -48,6 +56,7 @@ private slots:
     void printRequestRefusesAnEmptyBook();
     void failedReportShowsMessageAndCleansUp();
     void saveAsPdf();
+    void undrawableTextIsNotedInTheStatusBar();
     void descriptionsAreToolTips();
     void exportByFileType_data();
     void exportByFileType();
@@ -85,7 +94,7 @@ void TestListEditing::init() {
                       FixtureDatabase::spell("fire ward", 2, "Rare", "Fire;Abjuration"),
                       FixtureDatabase::spell("Firefly Lantern", 1, "Common", "Illusion"),
                       FixtureDatabase::spell("Amber Stair", 3, "Uncommon", "Alteration"),
-                      tripleKnot(),
+                      tripleKnot(), unwrittenSigil(),
                       FixtureDatabase::spell("Zephyr Note", 2, "Common", "Air;Evocation")});
     QVERIFY(QFile::copy(TOMEWRIGHT_TEMPLATE, m_fixture->folder() + "/filteredspellbook.rpt"));
     Constants::Settings = SharedSettings();
@@ -238,13 +247,16 @@ void TestListEditing::columnClicksShareOneToggle() {
 void TestListEditing::printRequestStagesAndRuns_data() {
     QTest::addColumn<QString>("tag");
     QTest::addColumn<int>("destination");
-    QTest::newRow("preview") << "Preview Spellbook" << 0;
-    QTest::newRow("print") << "Print Spellbook" << 1;
+    QTest::addColumn<QString>("templateName");
+    QTest::newRow("preview") << "Preview Spellbook" << 0 << "filteredspellbook.rpt";
+    QTest::newRow("print") << "Print Spellbook" << 1 << "filteredspellbook.rpt";
+    QTest::newRow("cards") << "Preview Spell Cards" << 0 << "filteredspellbook-cards.rpt";
 }
 
 void TestListEditing::printRequestStagesAndRuns() {
     QFETCH(QString, tag);
     QFETCH(int, destination);
+    QFETCH(QString, templateName);
     m_window->findChild<QLineEdit*>("txtName")->setText("  Ana \"Red\" Vell ");
     add("Fire Ward");
     add("Triple Knot");
@@ -254,7 +266,7 @@ void TestListEditing::printRequestStagesAndRuns() {
     QCOMPARE(job.windowTitle, QString("Previewing Spellbook Ana \"Red\" Vell"));
     QCOMPARE(int(job.destination), destination);
     QCOMPARE(job.password, QString("\nkobold3"));
-    QVERIFY(job.templatePath.endsWith("filteredspellbook.rpt"));
+    QCOMPARE(QFileInfo(job.templatePath).fileName(), templateName);
     QCOMPARE(count("SELECT count(*) FROM SpellbookFiltered WHERE Caster = 'Ana \"Red\" Vell'"), 2);
     QCOMPARE(count("SELECT count(*) FROM CasterHold WHERE CasterFilter = 'Tomewright Auto "
                    "Generated Spellbook'"),
@@ -329,6 +341,25 @@ void TestListEditing::saveAsPdf() {
     QCOMPARE(m_messages.size(), 1);
     QVERIFY2(m_messages[0].contains("cannot be saved"), qPrintable(m_messages[0]));
     QVERIFY(!QFile::exists(nowhere));
+}
+
+void TestListEditing::undrawableTextIsNotedInTheStatusBar() {
+    ReportJob::setRunner(nullptr); // the real report
+    QTemporaryDir folder;
+    const QString pdf = folder.filePath("book.pdf");
+    SaveFileDialog::setHandler([pdf](const QString&, const QString&) { return pdf; });
+    auto* panel = m_window->findChild<QLabel*>("SB_Spells_Panel3");
+    add("Triple Knot");
+    m_window->File_SavePdf_Click();
+    QVERIFY2(!panel->text().contains("font"), qPrintable(panel->text()));
+    add("Unwritten Sigil");
+    m_window->File_SavePdf_Click();
+    QVERIFY2(m_messages.isEmpty(), qPrintable(m_messages.join('\n')));
+    QVERIFY2(panel->text().contains("Spell \"Unwritten Sigil\"") &&
+                 panel->text().contains("U+0378") && !panel->text().contains("Triple Knot"),
+             qPrintable(panel->text()));
+    // The book is still written, the sign printed as the box the note warns of.
+    QVERIFY(QFileInfo(pdf).size() > 0);
 }
 
 void TestListEditing::descriptionsAreToolTips() {

@@ -1,12 +1,75 @@
 // The report: the staged book read back, filled into the template, laid out and saved as PDF.
 #include "library/TW_Library.h"
 #include "tests/support/FixtureDatabase.h"
+#include "tests/support/PdfText.h"
+#include "ui/PaperSize.h"
 #include "ui/SpellbookReport.h"
 #include "ui/TwError.h"
 
 #include <QFile>
+#include <QPrinter>
 #include <QTextDocument>
 #include <QtTest>
+#include <numeric>
+
+namespace {
+const QStringList kWords = {"amber", "ashen",  "bell",   "cinder", "copper",  "dusk",
+                            "ember", "glass",  "hollow", "iron",   "lantern", "moth",
+                            "pale",  "quiet",  "raven",  "salt",   "silver",  "thorn",
+                            "tide",  "velvet", "willow", "winter", "wren",    "yarrow"};
+
+QString madeUpText(int first, int count) {
+    QStringList words;
+    for (int i = 0; i < count; ++i)
+        words << kWords[(first * 7 + i * 5) % kWords.size()];
+    return words.join(' ');
+}
+
+// A book of count spells in level order, three a level, with descriptions of up to
+// longest words (every fifth spell without one).
+ReportBook madeUpBook(int count, int longest = 40) {
+    ReportBook book;
+    book.caster = "Ana Vell";
+    book.filterName = "Tomewright Auto Generated Spellbook";
+    for (int i = 0; i < count; ++i) {
+        const QString name = QString("Spell %1 %2").arg(i + 1).arg(madeUpText(i, 1 + i % 4));
+        book.spells.append({name, QString::number(1 + i / 3), i % 2 ? "Rare" : "Common",
+                            i % 3 ? "Fire, Evocation" : "Illusion", "Greywater Compendium",
+                            QString::number(10 + i),
+                            i % 5 == 4 ? QString() : madeUpText(i, (i * 13) % longest) + "."});
+    }
+    return book;
+}
+
+QString ordinal(int level) {
+    return level == 1   ? "1st"
+           : level == 2 ? "2nd"
+           : level == 3 ? "3rd"
+                        : QString("%1th").arg(level);
+}
+
+QList<QStringList> printedPages(const ReportBook& book, const QString& templatePath,
+                                const QPageSize& paper) {
+    auto document = SpellbookReport::makeDocument(SpellbookReport::renderHtml(book, templatePath));
+    QTemporaryDir folder;
+    QFile file(folder.filePath("book.pdf"));
+    if (!file.open(QIODevice::WriteOnly))
+        return {};
+    file.write(SpellbookReport::pdfBytes(*document, "Book", paper));
+    file.close();
+    return PdfText::pageWords(file.fileName());
+}
+
+// The pages holding the words one after the other.
+QList<qsizetype> pagesWith(const QList<QStringList>& pages, const QStringList& words) {
+    QList<qsizetype> found;
+    for (qsizetype p = 0; p < pages.size(); ++p) {
+        if (PdfText::find(pages[p], words) >= 0)
+            found << p;
+    }
+    return found;
+}
+} // namespace
 
 class TestReport : public QObject {
     Q_OBJECT
@@ -20,6 +83,15 @@ private slots:
     void badTemplateNamesTheFile_data();
     void badTemplateNamesTheFile();
     void pdfEmbedsItsFonts();
+    void cardsNineToAPageNoneSplit_data();
+    void cardsNineToAPageNoneSplit();
+    void textTallerThanAPageIsCutBetweenLines();
+    void printerAndPdfShowTheSamePages();
+    void paperForLocale_data();
+    void paperForLocale();
+    void namesInEveryScriptPrintAsThemselves();
+    void undrawableTextIsNamed_data();
+    void undrawableTextIsNamed();
 
 private:
     ReportBook stagedBook();
@@ -131,10 +203,188 @@ void TestReport::badTemplateNamesTheFile() {
 void TestReport::pdfEmbedsItsFonts() {
     auto document = SpellbookReport::makeDocument(
         SpellbookReport::renderHtml(stagedBook(), TOMEWRIGHT_TEMPLATE));
-    const QByteArray pdf = SpellbookReport::pdfBytes(*document, "Previewing Spellbook Ana Vell");
+    const QByteArray pdf = SpellbookReport::pdfBytes(*document, "Previewing Spellbook Ana Vell",
+                                                     QPageSize(QPageSize::A4));
     QVERIFY(pdf.startsWith("%PDF"));
     QVERIFY(pdf.contains("/FontFile2"));
     QVERIFY(pdf.contains("DejaVu"));
+}
+
+void TestReport::cardsNineToAPageNoneSplit_data() {
+    QTest::addColumn<QPageSize>("paper");
+    QTest::addColumn<int>("longSpell"); // the spell with a very long description, or -1
+    QTest::newRow("A4") << QPageSize(QPageSize::A4) << -1;
+    QTest::newRow("Letter") << QPageSize(QPageSize::Letter) << -1;
+    QTest::newRow("a card with a page of text") << QPageSize(QPageSize::A4) << 13;
+}
+
+void TestReport::cardsNineToAPageNoneSplit() {
+    QFETCH(QPageSize, paper);
+    QFETCH(int, longSpell);
+    ReportBook book = madeUpBook(23);
+    if (longSpell >= 0)
+        book.spells[longSpell].description = madeUpText(1, 180) + ".";
+    const QList<QStringList> pages = printedPages(book, TOMEWRIGHT_CARDS_TEMPLATE, paper);
+    QList<int> cards(pages.size());
+    qsizetype longCardPage = -1;
+    for (qsizetype i = 0; i < book.spells.size(); ++i) {
+        const ReportSpell& spell = book.spells[i];
+        const QString card =
+            QStringList{spell.name,
+                        ordinal(spell.level.toInt()) + " Level \u00b7 " + spell.frequency,
+                        spell.schools, spell.description,
+                        spell.book + ", page " + spell.page + " \u00b7 " + book.caster}
+                .join(' ');
+        const QList<qsizetype> found = pagesWith(pages, PdfText::words(card));
+        QVERIFY2(found.size() == 1, qPrintable(spell.name + " is not whole on one page"));
+        ++cards[found.first()];
+        if (i == longSpell)
+            longCardPage = found.first();
+    }
+    if (longSpell < 0) {
+        QCOMPARE(cards, (QList<int>{9, 9, 5}));
+    } else {
+        // The long card's row keeps its own height, so its page holds fewer rows; the others
+        // stay three rows to a page.
+        QCOMPARE(std::accumulate(cards.begin(), cards.end(), 0), 23);
+        QVERIFY(cards[longCardPage] < 9);
+        for (qsizetype p = 0; p + 1 < cards.size(); ++p)
+            QVERIFY(cards[p] % 3 == 0 && cards[p] <= 9);
+    }
+    // Every page is numbered at its foot.
+    for (qsizetype p = 0; p < pages.size(); ++p)
+        QCOMPARE(pages[p].last(), QString::number(p + 1));
+}
+
+void TestReport::textTallerThanAPageIsCutBetweenLines() {
+    ReportBook book = madeUpBook(4);
+    QStringList numbered;
+    for (int i = 1; i <= 1500; ++i)
+        numbered << QString("w%1").arg(i);
+    book.spells[1].description = numbered.join(' ');
+    const QList<QStringList> pages =
+        printedPages(book, TOMEWRIGHT_TEMPLATE, QPageSize(QPageSize::A4));
+    QVERIFY(pages.size() >= 2);
+    // Read on from page to page, leaving out the page numbers and the repeated headers, the
+    // text comes whole: no line lost at a cut. (Qt draws one line above a clip that starts
+    // inside a paragraph; the page's clip hides it, but it stays in the file: a join may
+    // repeat one line, no more.)
+    const QStringList header = PdfText::words("1st Level \u2014 3 spells Spell Schools Frequency "
+                                              "Book Page");
+    QStringList read;
+    for (qsizetype p = 0; p < pages.size(); ++p) {
+        QStringList words = pages[p].mid(0, pages[p].size() - 1);
+        if (p > 0) {
+            QCOMPARE(words.mid(0, header.size()), header);
+            words = words.mid(header.size());
+            for (qsizetype repeated = std::min<qsizetype>(30, words.size()); repeated > 0;
+                 --repeated) {
+                if (read.mid(read.size() - repeated) == words.mid(0, repeated)) {
+                    words = words.mid(repeated);
+                    break;
+                }
+            }
+        }
+        read += words;
+    }
+    QVERIFY2(PdfText::find(read, numbered) >= 0, qPrintable(read.join(' ')));
+    QCOMPARE(read.count("w1"), 1);
+    // The spell after it still follows whole.
+    QVERIFY(PdfText::find(read, PdfText::words(book.spells[2].name)) >
+            PdfText::find(read, numbered));
+}
+
+void TestReport::printerAndPdfShowTheSamePages() {
+    const ReportBook book = madeUpBook(60);
+    auto document =
+        SpellbookReport::makeDocument(SpellbookReport::renderHtml(book, TOMEWRIGHT_TEMPLATE));
+    QTemporaryDir folder;
+    // The printer at its own resolution, as the print dialog and the preview use it.
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(folder.filePath("printer.pdf"));
+    printer.setPageSize(QPageSize(QPageSize::Letter));
+    SpellbookReport::printDocument(*document, &printer);
+    QFile written(folder.filePath("writer.pdf"));
+    QVERIFY(written.open(QIODevice::WriteOnly));
+    written.write(SpellbookReport::pdfBytes(*document, "Book", QPageSize(QPageSize::Letter)));
+    written.close();
+    const QList<QStringList> fromWriter = PdfText::pageWords(written.fileName());
+    QVERIFY(fromWriter.size() > 2);
+    QCOMPARE(PdfText::pageWords(folder.filePath("printer.pdf")), fromWriter);
+}
+
+void TestReport::paperForLocale_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QPageSize::PageSizeId>("paper");
+    QTest::newRow("United States") << "en_US" << QPageSize::Letter;
+    QTest::newRow("Canada, English") << "en_CA" << QPageSize::Letter;
+    QTest::newRow("Canada, French") << "fr_CA" << QPageSize::Letter;
+    QTest::newRow("Mexico") << "es_MX" << QPageSize::Letter;
+    QTest::newRow("Philippines") << "fil_PH" << QPageSize::Letter;
+    QTest::newRow("United Kingdom") << "en_GB" << QPageSize::A4;
+    QTest::newRow("Germany") << "de_DE" << QPageSize::A4;
+    QTest::newRow("Spain") << "es_ES" << QPageSize::A4;
+    QTest::newRow("Australia") << "en_AU" << QPageSize::A4;
+    QTest::newRow("no locale") << "C" << QPageSize::A4;
+}
+
+void TestReport::paperForLocale() {
+    QFETCH(QString, locale);
+    QFETCH(QPageSize::PageSizeId, paper);
+    QCOMPARE(PaperSize::forLocale(QLocale(locale)).id(), paper);
+}
+
+void TestReport::namesInEveryScriptPrintAsThemselves() {
+    ReportBook book = madeUpBook(3);
+    book.caster = QString::fromUtf8("Ærin Łódź");
+    book.spells[0].name = QString::fromUtf8("Ὠκεανοῦ Δεσμός");
+    book.spells[1].name = QString::fromUtf8("Жар Птица");
+    book.spells[2].name = QString::fromUtf8("Ŧħē Ŵȳrd Ŝœur");
+    QVERIFY(SpellbookReport::undrawableNotes(book).isEmpty());
+    // Read back from the file: drawn with the font's own glyphs, not boxes.
+    const QList<QStringList> pages =
+        printedPages(book, TOMEWRIGHT_TEMPLATE, QPageSize(QPageSize::A4));
+    QCOMPARE(pages.size(), 1);
+    for (const QString& text :
+         {book.caster, book.spells[0].name, book.spells[1].name, book.spells[2].name})
+        QVERIFY2(PdfText::find(pages[0], PdfText::words(text)) >= 0, qPrintable(text));
+}
+
+void TestReport::undrawableTextIsNamed_data() {
+    QTest::addColumn<QString>("caster");
+    QTest::addColumn<QString>("description");
+    QTest::addColumn<QStringList>("notes");
+    QTest::newRow("Latin, Greek and Cyrillic")
+        << QString::fromUtf8("Ærin Łódź") << QString::fromUtf8("Ἄνεμος, вихрь и ветер.")
+        << QStringList();
+    QTest::newRow("joiners and variation selectors")
+        << QString::fromUtf8("Ana\u200dVell") << QString::fromUtf8("Star\ufe0f and tab\there.")
+        << QStringList();
+    QTest::newRow("unassigned character in a description")
+        << "Ana" << QString::fromUtf8("The sign \u0378 glows.")
+        << QStringList{QString::fromUtf8("Spell \"Quiet Step\": no installed font can draw "
+                                         "\"\u0378\" (U+0378); it prints as an empty box.")};
+    QTest::newRow("two characters, one outside the basic plane")
+        << "Ana" << QString::fromUtf8("\U0010FFFD and \u0378, \u0378 again.")
+        << QStringList{QString::fromUtf8("Spell \"Quiet Step\": no installed font can draw "
+                                         "\"\U0010FFFD\" (U+10FFFD), \"\u0378\" (U+0378); they "
+                                         "print as empty boxes.")};
+    QTest::newRow("the caster's name")
+        << QString::fromUtf8("Ana \u0378") << "Calm."
+        << QStringList{QString::fromUtf8("Caster \"Ana \u0378\": no installed font can draw "
+                                         "\"\u0378\" (U+0378); it prints as an empty box.")};
+}
+
+void TestReport::undrawableTextIsNamed() {
+    QFETCH(QString, caster);
+    QFETCH(QString, description);
+    QFETCH(QStringList, notes);
+    ReportBook book;
+    book.caster = caster;
+    book.spells.append({"Quiet Step", "1", "Common", "Illusion", "B", "1", description});
+    book.spells.append({"Plain Spark", "1", "Common", "Fire", "B", "2", "Sparks."});
+    QCOMPARE(SpellbookReport::undrawableNotes(book), notes);
 }
 
 QTEST_MAIN(TestReport)

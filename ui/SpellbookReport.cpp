@@ -1,12 +1,17 @@
 #include "ui/SpellbookReport.h"
 
 #include "ui/Database.h"
+#include "ui/GlyphCoverage.h"
+#include "ui/ReportPages.h"
 #include "ui/TwError.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontMetricsF>
+#include <QHashFunctions>
+#include <QImage>
 #include <QMap>
 #include <QPainter>
 #include <QPdfWriter>
@@ -16,6 +21,31 @@
 namespace {
 
 const char* kSource = "SpellbookReport";
+
+// The white margin around the text of every page, on paper and in the preview alike.
+const qreal kMarginCm = 2.0;
+// The resolution every book is laid out at, whatever it is printed on.
+const qreal kLayoutDpi = 1200;
+
+// Qt writes a PDF's fonts in the order of a hash table, and that order follows the process's
+// random hash seed. A fixed seed while the file is written gives the same bytes in every run;
+// the random seed comes back afterwards (unless QT_HASH_SEED=0 asked for the fixed one).
+class FixedHashSeed {
+public:
+    FixedHashSeed() : m_wasRandom(QHashSeed::globalSeed() != 0) {
+        if (m_wasRandom)
+            QHashSeed::setDeterministicGlobalSeed();
+    }
+    ~FixedHashSeed() {
+        if (m_wasRandom)
+            QHashSeed::resetRandomGlobalSeed();
+    }
+    FixedHashSeed(const FixedHashSeed&) = delete;
+    FixedHashSeed& operator=(const FixedHashSeed&) = delete;
+
+private:
+    bool m_wasRandom;
+};
 
 std::string utf8(const QString& text) {
     return text.toStdString();
@@ -35,12 +65,56 @@ QString ordinalLevel(const QString& level) {
     }
 }
 
+kainjow::mustache::data spellData(const ReportSpell& spell) {
+    using kainjow::mustache::data;
+    data row;
+    row.set("name", utf8(spell.name));
+    row.set("level", utf8(spell.level));
+    row.set("levelTitle", utf8(ordinalLevel(spell.level)));
+    row.set("frequency", utf8(spell.frequency));
+    row.set("schools", utf8(spell.schools));
+    row.set("book", utf8(spell.book));
+    row.set("page", utf8(spell.page));
+    row.set("description", utf8(spell.description));
+    row.set("hasDescription",
+            spell.description.isEmpty() ? data::type::bool_false : data::type::bool_true);
+    row.set("blank", data::type::bool_false);
+    return row;
+}
+
+// The spells as cards, in rows of three, the last row filled with blank cards.
+kainjow::mustache::data cardRows(const QList<const ReportSpell*>& spells) {
+    using kainjow::mustache::data;
+    const qsizetype perRow = 3;
+    data rows{data::type::list};
+    for (qsizetype first = 0; first < spells.size(); first += perRow) {
+        data cards{data::type::list};
+        for (qsizetype i = first; i < first + perRow; ++i) {
+            if (i < spells.size()) {
+                cards.push_back(spellData(*spells[i]));
+            } else {
+                data blank;
+                blank.set("blank", data::type::bool_true);
+                cards.push_back(blank);
+            }
+        }
+        data row;
+        row.set("cards", cards);
+        rows.push_back(row);
+    }
+    return rows;
+}
+
 } // namespace
 
 namespace SpellbookReport {
 
 ReportBook readStagedBook(const QString& databasePath, const QString& password) {
-    Database database(databasePath, QStringLiteral(";pwd=") + password);
+    const Database database(databasePath, QStringLiteral(";pwd=") + password);
+    return readStagedBook(database);
+}
+
+ReportBook readStagedBook(const Database& database) {
     ReportBook book;
     RecordSet hold =
         database.snapshot(QStringLiteral("SELECT Caster, CasterFilter FROM CasterHold ORDER BY "
@@ -93,20 +167,12 @@ QString renderHtml(const ReportBook& book, const QString& templatePath) {
     for (const ReportSpell& spell : book.spells)
         byLevel[spell.level.toInt()].append(&spell);
     data levels{data::type::list};
+    QList<const ReportSpell*> inOrder;
     for (auto it = byLevel.cbegin(); it != byLevel.cend(); ++it) {
         data spells{data::type::list};
         for (const ReportSpell* spell : it.value()) {
-            data row;
-            row.set("name", utf8(spell->name));
-            row.set("level", utf8(spell->level));
-            row.set("frequency", utf8(spell->frequency));
-            row.set("schools", utf8(spell->schools));
-            row.set("book", utf8(spell->book));
-            row.set("page", utf8(spell->page));
-            row.set("description", utf8(spell->description));
-            row.set("hasDescription",
-                    spell->description.isEmpty() ? data::type::bool_false : data::type::bool_true);
-            spells.push_back(row);
+            spells.push_back(spellData(*spell));
+            inOrder.append(spell);
         }
         data level;
         level.set("level", utf8(it.value().first()->level));
@@ -123,6 +189,7 @@ QString renderHtml(const ReportBook& book, const QString& templatePath) {
     root.set("hasSeed", book.seed.isEmpty() ? data::type::bool_false : data::type::bool_true);
     root.set("levelCount", std::to_string(byLevel.size()));
     root.set("levels", levels);
+    root.set("cardRows", cardRows(inOrder));
 
     std::string html;
     report.render(root, [&html](const std::string& part) { html += part; });
@@ -136,16 +203,66 @@ QString renderHtml(const ReportBook& book, const QString& templatePath) {
 
 std::unique_ptr<QTextDocument> makeDocument(const QString& html) {
     auto document = std::make_unique<QTextDocument>();
+    // Printing changes formats for a while and puts them back: nothing for the user to undo.
+    document->setUndoRedoEnabled(false);
+    // No layout until the page width is known: printing lays it out once, for its device.
+    document->setPageSize(QSizeF(0, 0));
     document->setHtml(html);
     return document;
 }
 
 void printDocument(QTextDocument& document, QPagedPaintDevice* device) {
-    // Without a page size of its own the document takes the device's pages and numbers them.
-    document.print(device);
+    QPainter painter(device);
+    if (!painter.isActive())
+        throw TwError(-1, QString::fromLatin1(kSource),
+                      QStringLiteral("The spellbook cannot be printed: the printer is not ready."));
+    // The text stands 2 cm from the paper's edges, or at the printer's own margin where that is
+    // wider; in points, from the corner of the printable area (the painter's origin).
+    const QPageLayout pageLayout = device->pageLayout();
+    const QRectF printable = pageLayout.paintRect(QPageLayout::Point);
+    const qreal margin = kMarginCm / 2.54 * 72;
+    const QRectF body = pageLayout.fullRect(QPageLayout::Point)
+                            .adjusted(margin, margin, -margin, -margin)
+                            .intersected(printable)
+                            .translated(-printable.topLeft());
+
+    // Every device gets the same layout, made at one resolution and drawn scaled to the
+    // device's own: the preview, the printer and the PDF file show the same pages, line for line.
+    QImage layoutDevice(1, 1, QImage::Format_Mono);
+    layoutDevice.setDotsPerMeterX(qRound(kLayoutDpi / 0.0254));
+    layoutDevice.setDotsPerMeterY(qRound(kLayoutDpi / 0.0254));
+    const qreal pointToLayout = kLayoutDpi / 72;
+    const ReportPages pages(document, &layoutDevice, body.size() * pointToLayout);
+
+    const qreal pointToDeviceX = device->logicalDpiX() / 72.0;
+    const qreal pointToDeviceY = device->logicalDpiY() / 72.0;
+    const QFont numberFont(document.defaultFont(), device);
+    const QFontMetricsF numberMetrics(numberFont);
+    for (qsizetype index = 0; index < pages.pages().size(); ++index) {
+        if (index > 0)
+            device->newPage();
+        painter.save();
+        painter.scale(pointToDeviceX, pointToDeviceY);
+        painter.translate(body.topLeft());
+        painter.scale(1 / pointToLayout, 1 / pointToLayout);
+        pages.drawPage(painter, index);
+        painter.restore();
+        // The page number at the right, 5 points under the text.
+        const QString number = QString::number(index + 1);
+        painter.setFont(numberFont);
+        painter.setPen(Qt::black);
+        const qreal baseline =
+            std::min((body.bottom() + 5) * pointToDeviceY + numberMetrics.ascent(),
+                     printable.height() * pointToDeviceY - numberMetrics.descent());
+        painter.drawText(
+            QPointF(body.right() * pointToDeviceX - numberMetrics.horizontalAdvance(number),
+                    baseline),
+            number);
+    }
 }
 
-QByteArray pdfBytes(QTextDocument& document, const QString& title) {
+QByteArray pdfBytes(QTextDocument& document, const QString& title, const QPageSize& paper) {
+    const FixedHashSeed sameBytesInEveryRun;
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -153,11 +270,41 @@ QByteArray pdfBytes(QTextDocument& document, const QString& title) {
         QPdfWriter writer(&buffer);
         writer.setTitle(title);
         writer.setCreator(QStringLiteral("Tomewright"));
-        writer.setPageSize(QPageSize(QPageSize::A4));
-        writer.setResolution(300);
+        writer.setPageSize(paper);
+        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+        writer.setResolution(int(kLayoutDpi));
         printDocument(document, &writer);
     }
     return bytes;
+}
+
+QStringList undrawableNotes(const ReportBook& book) {
+    QStringList notes;
+    auto check = [&notes](const QString& what, const QStringList& texts) {
+        QStringList missing;
+        for (const QString& text : texts) {
+            for (const QString& character : GlyphCoverage::undrawable(text)) {
+                if (!missing.contains(character))
+                    missing << character;
+            }
+        }
+        if (missing.isEmpty())
+            return;
+        QStringList shown;
+        for (const QString& character : missing)
+            shown << QStringLiteral("\"%1\" (%2)")
+                         .arg(character, GlyphCoverage::codePoint(character));
+        notes << QStringLiteral("%1: no installed font can draw %2; %3.")
+                     .arg(what, shown.join(QStringLiteral(", ")),
+                          missing.size() == 1 ? QStringLiteral("it prints as an empty box")
+                                              : QStringLiteral("they print as empty boxes"));
+    };
+    check(QStringLiteral("Caster \"%1\"").arg(book.caster), {book.caster, book.filterName});
+    for (const ReportSpell& spell : book.spells)
+        check(QStringLiteral("Spell \"%1\"").arg(spell.name),
+              {spell.name, spell.level, spell.frequency, spell.schools, spell.book, spell.page,
+               spell.description});
+    return notes;
 }
 
 } // namespace SpellbookReport

@@ -1,6 +1,7 @@
 #include "tools/cli/BookOutput.h"
 
 #include "tools/cli/BookPdf.h"
+#include "ui/PaperSize.h"
 
 #include <QSaveFile>
 #include <cstdio>
@@ -13,7 +14,7 @@ const QStringList& formats() {
 }
 
 QByteArray render(const QList<GeneratedBook>& books, const QString& format,
-                  const QString& templatePath) {
+                  const QString& templatePath, const QPageSize& paper, QStringList& notes) {
     if (format == QLatin1String("csv"))
         return BookExport::csv(books);
     if (format == QLatin1String("json"))
@@ -21,8 +22,13 @@ QByteArray render(const QList<GeneratedBook>& books, const QString& format,
     if (format == QLatin1String("markdown"))
         return BookExport::markdown(books);
     if (format == QLatin1String("pdf"))
-        return booksPdf(books, templatePath);
+        return booksPdf(books, templatePath, paper, notes);
     return BookExport::text(books);
+}
+
+std::optional<QPageSize> paperFor(const QString& option) {
+    return option.isEmpty() ? std::optional<QPageSize>(PaperSize::userDefault())
+                            : PaperSize::fromName(option);
 }
 
 int write(const QByteArray& bytes, const QString& path) {

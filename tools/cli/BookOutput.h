@@ -4,8 +4,10 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QPageSize>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 // What generate and render print: the books in one of the printed formats, to standard output
 // or to a file.
@@ -14,9 +16,14 @@ namespace BookOutput {
 // The printed formats, the first the default.
 const QStringList& formats();
 
-// The books' bytes in a format of formats(); pdf goes through the report template.
+// The books' bytes in a format of formats(); pdf goes through the report template on the
+// paper, and adds to notes what the installed fonts cannot show.
 QByteArray render(const QList<GeneratedBook>& books, const QString& format,
-                  const QString& templatePath);
+                  const QString& templatePath, const QPageSize& paper, QStringList& notes);
+
+// The paper an option names ("a4", "letter"); the user's default when the option is empty;
+// nothing for any other name.
+std::optional<QPageSize> paperFor(const QString& option);
 
 // To standard output when path is empty, else to the file (whole or not at all). Returns the
 // exit status: 0, or 1 with a message on the error stream.

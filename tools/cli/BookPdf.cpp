@@ -30,11 +30,15 @@ QString bodyOf(const QString& html) {
 
 } // namespace
 
-QByteArray booksPdf(const QList<GeneratedBook>& books, const QString& templatePath) {
+QByteArray booksPdf(const QList<GeneratedBook>& books, const QString& templatePath,
+                    const QPageSize& paper, QStringList& notes) {
     QString html;
     QString head;
     for (qsizetype i = 0; i < books.size(); ++i) {
-        const QString filled = SpellbookReport::renderHtml(reportBook(books[i]), templatePath);
+        const ReportBook book = reportBook(books[i]);
+        for (const QString& note : SpellbookReport::undrawableNotes(book))
+            notes << (books.size() > 1 ? QStringLiteral("%1: %2").arg(book.caster, note) : note);
+        const QString filled = SpellbookReport::renderHtml(book, templatePath);
         if (i == 0) {
             const qsizetype bodyStart =
                 filled.indexOf(QStringLiteral("<body"), 0, Qt::CaseInsensitive);
@@ -47,7 +51,7 @@ QByteArray booksPdf(const QList<GeneratedBook>& books, const QString& templatePa
     const auto document = SpellbookReport::makeDocument(head + QStringLiteral("<body>") + html +
                                                         QStringLiteral("</body></html>"));
     QByteArray pdf = SpellbookReport::pdfBytes(
-        *document, books.size() == 1 ? books.first().caster : QStringLiteral("Spellbooks"));
+        *document, books.size() == 1 ? books.first().caster : QStringLiteral("Spellbooks"), paper);
     // The writer stamps the current time; a fixed date of the same length keeps the file's
     // offsets valid and makes the bytes depend on the books alone.
     static const QRegularExpression date(QStringLiteral("/CreationDate \\(D:[0-9]{14}"));

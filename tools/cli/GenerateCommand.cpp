@@ -14,6 +14,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <cstdio>
+#include <optional>
 #include <unistd.h>
 
 namespace {
@@ -204,8 +205,13 @@ int generate(const QStringList& arguments) {
         databaseOption(),
         {QStringLiteral("template"),
          QStringLiteral("Report template for pdf (default: filteredspellbook.rpt beside the "
-                        "program)."),
+                        "program; filteredspellbook-compact.rpt and filteredspellbook-cards.rpt "
+                        "lie there too)."),
          QStringLiteral("FILE")},
+        {QStringLiteral("paper"),
+         QStringLiteral("Paper for pdf: a4 or letter (default: the default printer's, else the "
+                        "one of the user's locale)."),
+         QStringLiteral("PAPER")},
     });
     if (!parser.parse(QStringList{QStringLiteral("tomewright-cli generate")} + arguments))
         throw UsageError{parser.errorText()};
@@ -229,6 +235,11 @@ int generate(const QStringList& arguments) {
     const QString output = parser.value(QStringLiteral("output"));
     if ((format == QLatin1String("pdf") || format == QLatin1String("book")) && output.isEmpty())
         throw UsageError{QStringLiteral("--format %1 needs --output.").arg(format)};
+    const std::optional<QPageSize> paper =
+        BookOutput::paperFor(parser.value(QStringLiteral("paper")));
+    if (!paper)
+        throw UsageError{QStringLiteral("Unknown paper \"%1\". Valid: \"a4\", \"letter\".")
+                             .arg(parser.value(QStringLiteral("paper")))};
 
     SharedSettings settings;
     if (parser.isSet(QStringLiteral("custom")))
@@ -325,7 +336,11 @@ int generate(const QStringList& arguments) {
         parser.isSet(QStringLiteral("template"))
             ? parser.value(QStringLiteral("template"))
             : programFolder.filePath(QStringLiteral("filteredspellbook.rpt"));
-    return BookOutput::write(BookOutput::render(books, format, templatePath), output);
+    QStringList notes;
+    const QByteArray bytes = BookOutput::render(books, format, templatePath, *paper, notes);
+    for (const QString& note : notes)
+        printError(QStringLiteral("warning: %1").arg(note));
+    return BookOutput::write(bytes, output);
 }
 
 } // namespace

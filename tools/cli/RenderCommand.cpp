@@ -33,8 +33,13 @@ int runRenderCommand(const QStringList& arguments) {
          QStringLiteral("PATH")},
         {QStringLiteral("template"),
          QStringLiteral("Report template for pdf (default: filteredspellbook.rpt beside the "
-                        "program)."),
+                        "program; filteredspellbook-compact.rpt and filteredspellbook-cards.rpt "
+                        "lie there too)."),
          QStringLiteral("FILE")},
+        {QStringLiteral("paper"),
+         QStringLiteral("Paper for pdf: a4 or letter (default: the default printer's, else the "
+                        "one of the user's locale)."),
+         QStringLiteral("PAPER")},
     });
     if (!parser.parse(QStringList{QStringLiteral("tomewright-cli render")} + arguments))
         return fail(parser.errorText());
@@ -55,6 +60,11 @@ int runRenderCommand(const QStringList& arguments) {
     const QString output = parser.value(QStringLiteral("output"));
     if (format == QLatin1String("pdf") && output.isEmpty())
         return fail(QStringLiteral("--format pdf needs --output."));
+    const std::optional<QPageSize> paper =
+        BookOutput::paperFor(parser.value(QStringLiteral("paper")));
+    if (!paper)
+        return fail(QStringLiteral("Unknown paper \"%1\". Valid: \"a4\", \"letter\".")
+                        .arg(parser.value(QStringLiteral("paper"))));
     if (parser.positionalArguments().isEmpty())
         return fail(QStringLiteral("Name at least one book file to render."));
 
@@ -70,7 +80,11 @@ int runRenderCommand(const QStringList& arguments) {
                                      : QDir(QCoreApplication::applicationDirPath())
                                            .filePath(QStringLiteral("filteredspellbook.rpt"));
     try {
-        return BookOutput::write(BookOutput::render(books, format, templatePath), output);
+        QStringList notes;
+        const QByteArray bytes = BookOutput::render(books, format, templatePath, *paper, notes);
+        for (const QString& note : notes)
+            std::fprintf(stderr, "warning: %s\n", qUtf8Printable(note));
+        return BookOutput::write(bytes, output);
     } catch (const TwError& error) {
         std::fprintf(stderr, "%s\n", qUtf8Printable(error.description().trimmed()));
         return 1;
