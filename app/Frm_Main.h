@@ -120,6 +120,8 @@ private:
     void markEdited();
     void updateCaption();
     void refreshRecentMenu();
+    // The book in the window is now the one in the file at path, unchanged since.
+    void bookIsInFile(const QString& path);
     // Asks to save a modified book first; false when the user cancels (or the save fails).
     bool maybeSaveChanges();
     bool saveBook(const QString& path);

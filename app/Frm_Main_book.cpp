@@ -64,6 +64,14 @@ void Frm_Main::updateCaption() {
     setWindowTitle(caption + QStringLiteral("[*]"));
 }
 
+void Frm_Main::bookIsInFile(const QString& path) {
+    m_bookPath = QFileInfo(path).absoluteFilePath();
+    setBookModified(false);
+    RecentFiles::add(m_bookPath);
+    refreshRecentMenu();
+    updateCaption();
+}
+
 void Frm_Main::refreshRecentMenu() {
     ui->File_Recent->clear();
     const QStringList files = RecentFiles::list();
@@ -196,11 +204,7 @@ bool Frm_Main::loadBook(const QString& path) {
         return false;
     }
     applyDocument(document);
-    m_bookPath = QFileInfo(path).absoluteFilePath();
-    setBookModified(false);
-    RecentFiles::add(m_bookPath);
-    refreshRecentMenu();
-    updateCaption();
+    bookIsInFile(path);
     return true;
 }
 
@@ -274,11 +278,7 @@ bool Frm_Main::saveBook(const QString& path) {
         MessageBox::show(this, error.description().trimmed());
         return false;
     }
-    m_bookPath = QFileInfo(path).absoluteFilePath();
-    setBookModified(false);
-    RecentFiles::add(m_bookPath);
-    refreshRecentMenu();
-    updateCaption();
+    bookIsInFile(path);
     return true;
 }
 
