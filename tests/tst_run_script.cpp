@@ -58,7 +58,7 @@ void TestRunScript::withoutADisplaySaysHowToRunIt() {
     QProcess run;
     run.setProcessEnvironment(userEnvironment(false));
     run.start(kRunScript, {});
-    QVERIFY(run.waitForFinished(120000));
+    QVERIFY(run.waitForFinished(600000));
     QCOMPARE(run.exitStatus(), QProcess::NormalExit);
     QVERIFY(run.exitCode() != 0);
     const QStringList lines =
