@@ -26,6 +26,20 @@ QByteArray render(const QList<GeneratedBook>& books, const QString& format,
     return BookExport::text(books);
 }
 
+QList<QCommandLineOption> pdfOptions() {
+    return {
+        {QStringLiteral("template"),
+         QStringLiteral("Report template for pdf (default: filteredspellbook.rpt beside the "
+                        "program; filteredspellbook-compact.rpt and filteredspellbook-cards.rpt "
+                        "lie there too)."),
+         QStringLiteral("FILE")},
+        {QStringLiteral("paper"),
+         QStringLiteral("Paper for pdf: a4 or letter (default: the default printer's, else the "
+                        "one of the user's locale)."),
+         QStringLiteral("PAPER")},
+    };
+}
+
 std::optional<QPageSize> paperFor(const QString& option) {
     return option.isEmpty() ? std::optional<QPageSize>(PaperSize::userDefault())
                             : PaperSize::fromName(option);

@@ -3,6 +3,7 @@
 #include "library/BookExport.h"
 
 #include <QByteArray>
+#include <QCommandLineOption>
 #include <QList>
 #include <QPageSize>
 #include <QString>
@@ -20,6 +21,9 @@ const QStringList& formats();
 // paper, and adds to notes what the installed fonts cannot show.
 QByteArray render(const QList<GeneratedBook>& books, const QString& format,
                   const QString& templatePath, const QPageSize& paper, QStringList& notes);
+
+// The options of the printed PDF, shared by generate and render: --template and --paper.
+QList<QCommandLineOption> pdfOptions();
 
 // The paper an option names ("a4", "letter"); the user's default when the option is empty;
 // nothing for any other name.

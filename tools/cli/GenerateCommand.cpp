@@ -203,16 +203,8 @@ int generate(const QStringList& arguments) {
                         "folder that gets one file per book, named after the book."),
          QStringLiteral("PATH")},
         databaseOption(),
-        {QStringLiteral("template"),
-         QStringLiteral("Report template for pdf (default: filteredspellbook.rpt beside the "
-                        "program; filteredspellbook-compact.rpt and filteredspellbook-cards.rpt "
-                        "lie there too)."),
-         QStringLiteral("FILE")},
-        {QStringLiteral("paper"),
-         QStringLiteral("Paper for pdf: a4 or letter (default: the default printer's, else the "
-                        "one of the user's locale)."),
-         QStringLiteral("PAPER")},
     });
+    parser.addOptions(BookOutput::pdfOptions());
     if (!parser.parse(QStringList{QStringLiteral("tomewright-cli generate")} + arguments))
         throw UsageError{parser.errorText()};
     if (parser.isSet(QStringLiteral("help"))) {

@@ -31,16 +31,8 @@ int runRenderCommand(const QStringList& arguments) {
          QStringLiteral("FORMAT")},
         {QStringLiteral("output"), QStringLiteral("Write to this file (pdf needs it)."),
          QStringLiteral("PATH")},
-        {QStringLiteral("template"),
-         QStringLiteral("Report template for pdf (default: filteredspellbook.rpt beside the "
-                        "program; filteredspellbook-compact.rpt and filteredspellbook-cards.rpt "
-                        "lie there too)."),
-         QStringLiteral("FILE")},
-        {QStringLiteral("paper"),
-         QStringLiteral("Paper for pdf: a4 or letter (default: the default printer's, else the "
-                        "one of the user's locale)."),
-         QStringLiteral("PAPER")},
     });
+    parser.addOptions(BookOutput::pdfOptions());
     if (!parser.parse(QStringList{QStringLiteral("tomewright-cli render")} + arguments))
         return fail(parser.errorText());
     if (parser.isSet(QStringLiteral("help"))) {
