@@ -1,38 +1,18 @@
-// Spellbook generation: one query per spell level, then the random draw of that level.
+// Spellbook generation: each spell level's spells (read once, see SpellCatalogue), then the
+// random draw of that level.
 #include "library/CasterClasses.h"
+#include "library/DrawPool.h"
 #include "library/GenerationForm.h"
 #include "library/SchoolCondition.h"
 #include "library/SchoolListText.h"
 #include "library/TW_Library.h"
 #include "ui/TwError.h"
 
-#include <QHash>
-#include <QSet>
 #include <cmath>
 
 namespace {
 
 const QString kNoteStart = QStringLiteral("Following Levels Volume was limited by criteria: ");
-
-// The rows of the spells that qualify: a school row passes the condition and the spell's
-// frequency is no rarer than the rarest allowed. Every school row of such a spell is kept.
-RecordSet qualifyingRows(const RecordSet& levelRows, const SchoolCondition& condition,
-                         const QHash<QString, qint64>& frequencyIds, qint32 rarestFrequency) {
-    QStringList qualifying;
-    RecordSet rows = levelRows.sortedWithin(QStringLiteral("Name"), QStringLiteral("SchoolOrder"));
-    const qsizetype nameField = rows.fieldIndex(QStringLiteral("Name"));
-    const qsizetype schoolField = rows.fieldIndex(QStringLiteral("Sphere"));
-    const qsizetype frequencyField = rows.fieldIndex(QStringLiteral("Frequency"));
-    for (rows.moveFirst(); !rows.eof(); rows.moveNext()) {
-        const QString name = rows.text(nameField);
-        const auto frequency = frequencyIds.constFind(rows.text(frequencyField));
-        if (frequency != frequencyIds.constEnd() && *frequency <= rarestFrequency &&
-            condition.passes(rows.text(schoolField)) &&
-            (qualifying.isEmpty() || qualifying.last() != name))
-            qualifying << name;
-    }
-    return rows.whereIn(QStringLiteral("Name"), qualifying);
-}
 
 QStringList parsedSchools(const QString& listText, const char* what) {
     QStringList names;
@@ -85,44 +65,23 @@ void TW_Library::GenerateSpellbook(GenerationForm& MyForm, const QString& pInclu
             throw TwError(-1, QStringLiteral("GenerateSpellbook"),
                           QStringLiteral("A specialist needs at least one core school."));
 
-        // One indexed read of the level's rows; the school and frequency conditions are then
-        // applied to those rows in memory. A spell whose frequency is not in the frequency
-        // table never qualifies.
-        refreshCatalogueCache();
-        if (!m_cache.frequenciesRead) {
-            RecordSet frequencies =
-                m_database.snapshot(QStringLiteral("SELECT Frequency, FrequencyID FROM Frequency"));
-            for (; !frequencies.eof(); frequencies.moveNext())
-                m_cache.frequencyIds.insert(
-                    frequencies.text(QStringLiteral("Frequency")),
-                    frequencies.value(QStringLiteral("FrequencyID")).toLongLong());
-            m_cache.frequenciesRead = true;
-        }
-        const QString sql =
-            QStringLiteral("SELECT Spells.Name, Spells.Lvl, Spells.Frequency, Spells.Book, "
-                           "Spells.Page, SpellandSphere.Sphere, SpellandSphere.rowid AS "
-                           "SchoolOrder, Spells.Description ") +
-            QStringLiteral("FROM Spells INNER JOIN SpellandSphere ON SpellandSphere.Name = "
-                           "Spells.Name ") +
-            QStringLiteral("WHERE Spells.Lvl = ? ORDER BY Spells.Name");
-
+        // The catalogue is read from the file once and kept while the file is unchanged; the
+        // school and frequency conditions are applied to the kept spells. A spell whose
+        // frequency is not in the frequency table never qualifies.
+        m_catalogue.refresh(m_database);
+        m_catalogue.frequencyIds(m_database);
+        QList<bool> schoolPasses;
         for (int level = 1; level <= highest; ++level) {
             MyForm.setStatusText(2,
                                  QStringLiteral("Building List of Level %1 Spells...").arg(level));
-            m_sqlText = sql;
-            RecordSet levelRows;
-            if (const auto cached = m_cache.levels.constFind(level);
-                cached != m_cache.levels.constEnd()) {
-                levelRows = *cached;
-            } else {
-                levelRows = m_database.snapshot(sql, {QString::number(level)});
-                if (levelRows.recordCount() <= kLargestCachedLevel)
-                    m_cache.levels.insert(level, levelRows);
+            const std::shared_ptr<const SpellLevel> spells = m_catalogue.level(m_database, level);
+            if (schoolPasses.isEmpty()) {
+                for (const QString& school : m_catalogue.schoolNames())
+                    schoolPasses << condition.passes(school);
             }
-            m_myset =
-                qualifyingRows(levelRows, condition, m_cache.frequencyIds, pSpellbookFrequency);
-            LoadListView(MyForm, level, *m_myset, pSpellbookVolume, specialist,
-                         specialist ? pCasterClass : QString());
+            LoadListView(MyForm, level, *spells,
+                         qualifyingSpells(*spells, schoolPasses, pSpellbookFrequency),
+                         pSpellbookVolume, specialist, specialist ? pCasterClass : QString());
             MyForm.setProgressValue(MyForm.progressValue() + 1);
         }
         if (!m_limitedLevels.isEmpty())
@@ -130,25 +89,32 @@ void TW_Library::GenerateSpellbook(GenerationForm& MyForm, const QString& pInclu
         m_limitedLevels.clear();
     } catch (const TwError& error) {
         m_limitedLevels.clear();
-        m_myset.reset();
         throw error.raisedBy(QStringLiteral("GenerateSpellbook"), false);
     } catch (const std::exception& error) {
         m_limitedLevels.clear();
-        m_myset.reset();
         throw TwError(-1, QStringLiteral("GenerateSpellbook"),
                       QString::fromUtf8(error.what()).trimmed());
     }
 }
 
-void TW_Library::refreshCatalogueCache() {
-    // data_version changes when another connection has committed a change to the file (a
-    // catalogue import); this library itself never writes the catalogue tables.
-    const qint64 version =
-        m_database.snapshot(QStringLiteral("PRAGMA data_version")).value(qsizetype(0)).toLongLong();
-    if (version == m_cache.dataVersion)
-        return;
-    m_cache = CatalogueCache();
-    m_cache.dataVersion = version;
+QList<bool> TW_Library::qualifyingSpells(const SpellLevel& level, const QList<bool>& schoolPasses,
+                                         qint32 rarestFrequency) const {
+    // A spell qualifies when its frequency is no rarer than the rarest allowed and any one of
+    // its schools passes the school conditions.
+    const QList<qint32>& schoolRows = m_catalogue.schoolRows();
+    QList<bool> qualifies(level.spells.size(), false);
+    for (qsizetype i = 0; i < level.spells.size(); ++i) {
+        const LevelSpell& spell = level.spells[i];
+        if (!spell.frequencyKnown || spell.frequencyId > rarestFrequency)
+            continue;
+        for (qint32 row = spell.firstSchool; row < spell.firstSchool + spell.schoolCount; ++row) {
+            if (schoolPasses[schoolRows[row]]) {
+                qualifies[i] = true;
+                break;
+            }
+        }
+    }
+    return qualifies;
 }
 
 qint32 TW_Library::DrawVolumeCount(qint32 code) {
@@ -162,31 +128,32 @@ qint32 TW_Library::DrawVolumeCount(qint32 code) {
         std::floor(r * double(m_levelMaximum - m_levelMinimum + 1) + double(m_levelMinimum)));
 }
 
-QStringList TW_Library::CollectSpellNames(RecordSet set) {
-    QStringList pool;
-    QSet<QString> seen; // keeps the pool's distinct test linear on large catalogues
-    const qsizetype nameField = set.fieldIndex(QStringLiteral("Name"));
-    for (set.moveFirst(); !set.eof(); set.moveNext()) {
-        const QString name = set.text(nameField).trimmed();
-        if (!seen.contains(name)) {
-            seen.insert(name);
-            pool.append(name);
+QList<qint32> TW_Library::CollectSpellNames(const SpellLevel& level, const QList<bool>& qualifies,
+                                            const QStringList* schools) const {
+    // The distinct names (blanks removed) of the qualifying spells, in name order; with
+    // schools, only of the spells that have one of them.
+    QList<bool> inSchools;
+    if (schools) {
+        for (const QString& school : m_catalogue.schoolNames())
+            inSchools << schools->contains(school);
+    }
+    const QList<qint32>& schoolRows = m_catalogue.schoolRows();
+    QList<qint32> pool;
+    QList<bool> listed(level.spells.size(), false);
+    for (qsizetype i = 0; i < level.spells.size(); ++i) {
+        const LevelSpell& spell = level.spells[i];
+        if (!qualifies[i] || listed[spell.drawKey])
+            continue;
+        bool wanted = !schools;
+        for (qint32 row = spell.firstSchool; !wanted && row < spell.firstSchool + spell.schoolCount;
+             ++row)
+            wanted = inSchools[schoolRows[row]];
+        if (wanted) {
+            listed[spell.drawKey] = true;
+            pool << spell.drawKey;
         }
     }
     return pool;
-}
-
-RecordSet TW_Library::FilterBySchools(const RecordSet& set, const QStringList& schools) {
-    return set.whereIn(QStringLiteral("Sphere"), schools);
-}
-
-RecordSet TW_Library::FilterByField(const RecordSet& set, const QString& column,
-                                    const QString& value) {
-    return set.whereEquals(column, value);
-}
-
-void TW_Library::RemoveFromGeneralPool(const QString& name) {
-    m_generalPool.removeOne(name);
 }
 
 void TW_Library::noteLimitedLevel(qint32 level) {
@@ -195,8 +162,9 @@ void TW_Library::noteLimitedLevel(qint32 level) {
     m_limitedLevels += QString::number(level);
 }
 
-void TW_Library::LoadListView(GenerationForm& MyForm, qint32 CurrentLevel, const RecordSet& Myset,
-                              qint32 spVolume, bool IsSpecialist, const QString& pCasterClass) {
+void TW_Library::LoadListView(GenerationForm& MyForm, qint32 CurrentLevel, const SpellLevel& level,
+                              const QList<bool>& qualifies, qint32 spVolume, bool IsSpecialist,
+                              const QString& pCasterClass) {
     const bool custom = spVolume == 6;
     qint32 wanted = 0;
     if (custom) {
@@ -207,18 +175,20 @@ void TW_Library::LoadListView(GenerationForm& MyForm, qint32 CurrentLevel, const
         wanted = DrawVolumeCount(spVolume);
     }
 
-    m_generalPool = CollectSpellNames(Myset);
-    m_specialtyPool.clear();
+    const QList<qint32> generalNames = CollectSpellNames(level, qualifies, nullptr);
+    QList<qint32> specialtyNames;
     if (IsSpecialist) {
         const QStringList specialty = CasterClasses::specialtySchools(pCasterClass);
         if (specialty.isEmpty())
             throw TwError(-1, QStringLiteral("LoadListView"),
                           QStringLiteral("No specialty schools are known for the class \"%1\".")
                               .arg(pCasterClass.trimmed()));
-        m_specialtyPool = CollectSpellNames(FilterBySchools(Myset, specialty));
+        specialtyNames = CollectSpellNames(level, qualifies, &specialty);
     }
+    DrawPool generalPool(generalNames, level.spells.size());
+    DrawPool specialtyPool(specialtyNames, level.spells.size());
 
-    const auto available = qint32(m_generalPool.size());
+    const auto available = qint32(generalPool.size());
     const qint32 threshold = custom ? wanted : m_levelMinimum;
     if (available < threshold) {
         wanted = available;
@@ -227,47 +197,64 @@ void TW_Library::LoadListView(GenerationForm& MyForm, qint32 CurrentLevel, const
     if (available < wanted)
         wanted = available;
 
+    QList<qint32> drawn;
     const qint32 percentIndex = m_settings.SpecialistPercentIndex;
     if (IsSpecialist && percentIndex != 0) {
         // Halves go to the even neighbour (the default rounding mode).
         auto share = qint32(std::nearbyint(double(percentIndex) / 10.0 * double(wanted)));
         if (share < 1 && wanted > 0)
             share = 1;
-        if (share > m_specialtyPool.size())
-            share = qint32(m_specialtyPool.size());
-        DrawSpells(m_specialtyPool, share, MyForm, true, Myset);
+        if (share > specialtyPool.size())
+            share = qint32(specialtyPool.size());
+        DrawSpells(specialtyPool, share, &generalPool, level, qualifies, drawn);
         wanted -= share;
     }
-    DrawSpells(m_generalPool, wanted, MyForm, false, Myset);
-
-    m_generalPool.clear();
-    m_specialtyPool.clear();
+    DrawSpells(generalPool, wanted, nullptr, level, qualifies, drawn);
+    appendDrawnRows(MyForm, level, drawn);
 }
 
-void TW_Library::DrawSpells(QStringList& pool, qint32 count, GenerationForm& MyForm, bool specialty,
-                            const RecordSet& Myset) {
+void TW_Library::DrawSpells(DrawPool& pool, qint32 count, DrawPool* generalPool,
+                            const SpellLevel& level, const QList<bool>& qualifies,
+                            QList<qint32>& drawn) {
     for (qint32 k = 0; k < count && !pool.isEmpty(); ++k) {
-        const auto n = qsizetype(pool.size());
+        const qsizetype n = pool.size();
         auto index = qsizetype(m_random.uniform() * double(n));
         if (index >= n)
             index = n - 1;
-        const QString name = pool.takeAt(index).trimmed();
-        if (specialty)
-            RemoveFromGeneralPool(name);
+        const qint32 name = pool.takeAt(index);
+        // A spell drawn for the specialty is not drawn again from the general pool.
+        if (generalPool)
+            generalPool->remove(name);
+        // The drawn name, blanks removed, is looked up as stored: a name stored with blanks
+        // around it finds nothing and the draw counts all the same.
+        const qint32 spell = level.spells[name].storedAsTrimmed;
+        if (spell >= 0 && qualifies[spell])
+            drawn << spell;
+    }
+}
 
-        RecordSet rows = FilterByField(Myset, QStringLiteral("Name"), name);
-        if (rows.eof())
-            continue;
+void TW_Library::appendDrawnRows(GenerationForm& MyForm, const SpellLevel& level,
+                                 const QList<qint32>& drawn) {
+    QList<qint64> rowIds;
+    for (qint32 spell : drawn)
+        rowIds << level.spells[spell].rowId;
+    m_catalogue.readDescriptions(m_database, rowIds);
+    const QStringList& schoolNames = m_catalogue.schoolNames();
+    const QList<qint32>& schoolRows = m_catalogue.schoolRows();
+    for (qint32 spell : drawn) {
+        const LevelSpell& source = level.spells[spell];
         SpellRow row;
-        row.name = rows.text(QStringLiteral("Name"));
-        row.level = rows.text(QStringLiteral("Lvl"));
-        row.frequency = rows.text(QStringLiteral("Frequency"));
-        row.schools = rows.text(QStringLiteral("Sphere"));
-        row.book = rows.text(QStringLiteral("Book"));
-        row.page = rows.text(QStringLiteral("Page"));
-        row.description = rows.text(QStringLiteral("Description"));
-        for (rows.moveNext(); !rows.eof(); rows.moveNext())
-            row.schools += QStringLiteral(", ") + rows.text(QStringLiteral("Sphere"));
+        row.name = source.name;
+        row.level = source.level;
+        row.frequency = source.frequency;
+        for (qint32 i = 0; i < source.schoolCount; ++i) {
+            if (i > 0)
+                row.schools += QStringLiteral(", ");
+            row.schools += schoolNames[schoolRows[source.firstSchool + i]];
+        }
+        row.book = source.book;
+        row.page = source.page;
+        row.description = m_catalogue.description(source.rowId);
         MyForm.appendSpellRow(row);
     }
 }

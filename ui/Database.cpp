@@ -79,6 +79,38 @@ QVariant columnValue(sqlite3_stmt* stmt, int column) {
 
 } // namespace
 
+int RowReader::columnCount() const {
+    return sqlite3_column_count(m_statement);
+}
+
+QString RowReader::columnName(int column) const {
+    return QString::fromUtf8(sqlite3_column_name(m_statement, column));
+}
+
+QVariant RowReader::value(int column) const {
+    return columnValue(m_statement, column);
+}
+
+QString RowReader::text(int column) const {
+    if (isText(column))
+        return QString::fromUtf8(utf8(column));
+    const QVariant field = columnValue(m_statement, column);
+    return field.isNull() ? QString() : field.toString();
+}
+
+QByteArrayView RowReader::utf8(int column) const {
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(m_statement, column));
+    return QByteArrayView(text, sqlite3_column_bytes(m_statement, column));
+}
+
+bool RowReader::isText(int column) const {
+    return sqlite3_column_type(m_statement, column) == SQLITE_TEXT;
+}
+
+qint64 RowReader::integer(int column) const {
+    return sqlite3_column_int64(m_statement, column);
+}
+
 QString Database::passwordFrom(const QString& connectText) {
     const QStringList parts = connectText.split(QLatin1Char(';'));
     for (const QString& part : parts) {
@@ -199,7 +231,14 @@ void Database::fail(int rc, const QString& what) const {
     throw TwError(rc, kSource, QStringLiteral("%1: %2.").arg(what, message));
 }
 
-RecordSet Database::snapshot(const QString& sql, const QVariantList& parameters) const {
+void Database::forEachRow(const QString& sql, const QVariantList& parameters,
+                          const std::function<void(const RowReader&)>& visit) const {
+    readRows(sql, parameters, nullptr, visit);
+}
+
+void Database::readRows(const QString& sql, const QVariantList& parameters,
+                        const std::function<void(const RowReader&)>& prepared,
+                        const std::function<void(const RowReader&)>& visit) const {
     PreparedStatement stmt(m_db, sql);
     if (stmt.prepareResult() != SQLITE_OK)
         fail(stmt.prepareResult(), QStringLiteral("A query failed"));
@@ -208,39 +247,45 @@ RecordSet Database::snapshot(const QString& sql, const QVariantList& parameters)
         if (rc != SQLITE_OK)
             fail(rc, QStringLiteral("A query failed"));
     }
-    const int columnCount = sqlite3_column_count(stmt.get());
-    QStringList columns;
-    for (int c = 0; c < columnCount; ++c)
-        columns << QString::fromUtf8(sqlite3_column_name(stmt.get(), c));
-
-    QList<RecordSet::Row> rows;
+    const RowReader row(stmt.get());
+    if (prepared)
+        prepared(row);
     for (;;) {
         const int rc = sqlite3_step(stmt.get());
         if (rc == SQLITE_DONE)
             break;
         if (rc != SQLITE_ROW)
             fail(rc, QStringLiteral("A query failed"));
+        visit(row);
+    }
+}
+
+RecordSet Database::snapshot(const QString& sql, const QVariantList& parameters) const {
+    QStringList columns;
+    QList<RecordSet::Row> rows;
+    const auto readColumns = [&](const RowReader& reader) {
+        for (int c = 0; c < reader.columnCount(); ++c)
+            columns << reader.columnName(c);
+    };
+    readRows(sql, parameters, readColumns, [&](const RowReader& reader) {
+        const auto columnCount = int(columns.size());
         RecordSet::Row row(columnCount);
         for (int c = 0; c < columnCount; ++c) {
             // Joined rows repeat most fields of the row above: share that row's text instead
             // of converting and allocating it again.
-            if (!rows.isEmpty() && sqlite3_column_type(stmt.get(), c) == SQLITE_TEXT) {
+            if (!rows.isEmpty() && reader.isText(c)) {
                 const QVariant& above = rows.last().at(c);
-                if (above.typeId() == QMetaType::QString) {
-                    const auto* text =
-                        reinterpret_cast<const char*>(sqlite3_column_text(stmt.get(), c));
-                    const QUtf8StringView bytes(text, sqlite3_column_bytes(stmt.get(), c));
-                    if (QAnyStringView::equal(bytes,
-                                              *static_cast<const QString*>(above.constData()))) {
-                        row[c] = above;
-                        continue;
-                    }
+                if (above.typeId() == QMetaType::QString &&
+                    QAnyStringView::equal(QUtf8StringView(reader.utf8(c)),
+                                          *static_cast<const QString*>(above.constData()))) {
+                    row[c] = above;
+                    continue;
                 }
             }
-            row[c] = columnValue(stmt.get(), c);
+            row[c] = reader.value(c);
         }
         rows.append(std::move(row));
-    }
+    });
     return RecordSet(std::move(columns), std::move(rows));
 }
 
