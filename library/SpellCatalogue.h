@@ -1,5 +1,7 @@
 #pragma once
 
+#include "library/SpellRow.h"
+
 #include <QByteArray>
 #include <QHash>
 #include <QList>
@@ -9,20 +11,12 @@
 
 class Database;
 
-// One spell of a level as the draw reads it: the fields of the list row, its school rows and
-// its frequency, and where the draw finds it by name.
+// One spell of a level as the draw sees it: what decides whether it qualifies, and where the
+// draw finds it by name. The fields of its list row are read only when it is drawn.
 struct LevelSpell {
-    QString name; // as stored
-    QString level;
-    QString frequency;
-    QString book;
-    QString page;
-    qint64 rowId = 0; // its row in Spells, where its description is read when it is drawn
-    qint64 frequencyId = 0;
-    bool frequencyKnown = false; // the frequency table lists it
-    // Its schools, in the order they were stored: SpellCatalogue::schoolRows() from firstSchool.
-    qint32 firstSchool = 0;
-    qint32 schoolCount = 0;
+    qint64 rowId = 0;     // its row in Spells
+    qint32 spell = 0;     // its number in the catalogue (SpellCatalogue::schoolsOf)
+    qint32 frequency = 0; // SpellCatalogue::frequency
     // The draw lists spells by name with the blanks around it removed: the first spell of the
     // level with this spell's trimmed name stands for all that share it...
     qint32 drawKey = 0;
@@ -36,12 +30,21 @@ struct SpellLevel {
 };
 
 // What the draw reads of the spell tables, read from the file once and kept while the
-// catalogue in it is unchanged, so a session's books after the first read nothing but the
-// descriptions of spells not drawn before. Throws TwError from the engine.
+// catalogue in it is unchanged: every spell's schools, each level's spells, and the list rows
+// of the spells drawn so far. Throws TwError from the engine.
 class SpellCatalogue {
 public:
     // A level of more spells than this is read anew for every book (it would hold too much).
     static constexpr qsizetype kLargestCachedLevel = 20000;
+
+    struct Frequency {
+        bool known = false; // the frequency table lists it
+        qint64 id = 0;      // its FrequencyID
+    };
+    struct Schools {
+        qint32 first = 0; // in schoolRows()
+        qint32 count = 0;
+    };
 
     // Forgets everything read when another connection has changed the file since.
     void refresh(const Database& database);
@@ -51,28 +54,61 @@ public:
     // The spells of a spell level.
     std::shared_ptr<const SpellLevel> level(const Database& database, int spellLevel);
 
-    // School names by school number, and every spell's school numbers, each spell's together.
+    // School names by school number; every spell's school numbers, each spell's together in the
+    // order they were stored; where a spell's are.
     const QStringList& schoolNames() const { return m_schoolNames; }
     const QList<qint32>& schoolRows() const { return m_schoolRows; }
+    Schools schoolsOf(qint32 spell) const { return m_spells[spell]; }
+    const Frequency& frequency(qint32 index) const { return m_frequencies[index]; }
 
-    // Reads the descriptions of these Spells rows that have not been read yet.
-    void readDescriptions(const Database& database, const QList<qint64>& rowIds);
-    // A description read before; the empty text for a spell without one.
-    QString description(qint64 rowId) const { return m_descriptions.value(rowId); }
+    // Reads the list rows of these spells of the level that have not been read yet.
+    void readListRows(const Database& database, const SpellLevel& level,
+                      const QList<qint32>& spells);
+    // A list row read before.
+    const SpellRow& listRow(qint64 rowId) const { return *m_listRows.constFind(rowId); }
 
 private:
+    // Numbers the distinct texts of a column that holds a few of them (schools, frequencies): a
+    // look through the texts met so far beats hashing for a few dozen.
+    class FewTexts {
+    public:
+        qint32 find(QByteArrayView text) const;
+        qint32 add(QByteArrayView text);
+
+    private:
+        QList<QByteArray> m_texts;
+        QHash<QByteArray, qint32> m_byText; // once there are many
+    };
+
     void readSchools(const Database& database);
-    std::shared_ptr<SpellLevel> readLevel(const Database& database, int spellLevel) const;
+    QByteArrayView nameOf(qint32 spell) const;
+    // The spell of this name (-1 for none); hint is where the last search ended, since a
+    // level's names come in the same order as all names.
+    qint32 findSpell(QByteArrayView name, qint32& hint) const;
+    std::shared_ptr<SpellLevel> readLevel(const Database& database, int spellLevel);
+    qint32 frequencyIndex(const class RowReader& row, int column);
+    void indexByName(SpellLevel& level) const;
 
     qint64 m_dataVersion = -1;
     bool m_frequenciesRead = false;
     QHash<QString, qint64> m_frequencyIds;
+
     bool m_schoolsRead = false;
     QStringList m_schoolNames;
     QList<qint32> m_schoolRows;
-    // Where each spell's school numbers start in m_schoolRows and how many there are, by the
-    // spell's name as stored (UTF-8).
-    QHash<QByteArray, QPair<qint32, qint32>> m_schoolsByName;
+    QList<Schools> m_spells; // by spell number
+    // The names of the spells that have schools, one after another (UTF-8, as stored), in the
+    // engine's order; the spell number by name only when that order is not the order of their
+    // bytes (the keys point into m_names).
+    QByteArray m_names;
+    QList<QPair<qint32, qint32>> m_nameAt; // (offset, size) in m_names, by spell number
+    bool m_namesInByteOrder = true;
+    QHash<QByteArray, qint32> m_spellByName;
+
+    // The frequency texts met so far.
+    QList<Frequency> m_frequencies;
+    FewTexts m_frequencyTexts;
+
     QHash<int, std::shared_ptr<const SpellLevel>> m_levels;
-    QHash<qint64, QString> m_descriptions;
+    QHash<qint64, SpellRow> m_listRows;
 };

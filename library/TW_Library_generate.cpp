@@ -6,6 +6,7 @@
 #include "library/SchoolCondition.h"
 #include "library/SchoolListText.h"
 #include "library/TW_Library.h"
+#include "ui/Transaction.h"
 #include "ui/TwError.h"
 
 #include <cmath>
@@ -68,6 +69,9 @@ void TW_Library::GenerateSpellbook(GenerationForm& MyForm, const QString& pInclu
         // The catalogue is read from the file once and kept while the file is unchanged; the
         // school and frequency conditions are applied to the kept spells. A spell whose
         // frequency is not in the frequency table never qualifies.
+        // One consistent view of the file for the whole book: a spell's row read when it is
+        // drawn is the row its level was read with.
+        const ReadTransaction snapshot(m_database);
         m_catalogue.refresh(m_database);
         m_catalogue.frequencyIds(m_database);
         QList<bool> schoolPasses;
@@ -105,9 +109,11 @@ QList<bool> TW_Library::qualifyingSpells(const SpellLevel& level, const QList<bo
     QList<bool> qualifies(level.spells.size(), false);
     for (qsizetype i = 0; i < level.spells.size(); ++i) {
         const LevelSpell& spell = level.spells[i];
-        if (!spell.frequencyKnown || spell.frequencyId > rarestFrequency)
+        const SpellCatalogue::Frequency& frequency = m_catalogue.frequency(spell.frequency);
+        if (!frequency.known || frequency.id > rarestFrequency)
             continue;
-        for (qint32 row = spell.firstSchool; row < spell.firstSchool + spell.schoolCount; ++row) {
+        const SpellCatalogue::Schools schools = m_catalogue.schoolsOf(spell.spell);
+        for (qint32 row = schools.first; row < schools.first + schools.count; ++row) {
             if (schoolPasses[schoolRows[row]]) {
                 qualifies[i] = true;
                 break;
@@ -145,8 +151,8 @@ QList<qint32> TW_Library::CollectSpellNames(const SpellLevel& level, const QList
         if (!qualifies[i] || listed[spell.drawKey])
             continue;
         bool wanted = !schools;
-        for (qint32 row = spell.firstSchool; !wanted && row < spell.firstSchool + spell.schoolCount;
-             ++row)
+        const SpellCatalogue::Schools own = m_catalogue.schoolsOf(spell.spell);
+        for (qint32 row = own.first; !wanted && row < own.first + own.count; ++row)
             wanted = inSchools[schoolRows[row]];
         if (wanted) {
             listed[spell.drawKey] = true;
@@ -235,26 +241,7 @@ void TW_Library::DrawSpells(DrawPool& pool, qint32 count, DrawPool* generalPool,
 
 void TW_Library::appendDrawnRows(GenerationForm& MyForm, const SpellLevel& level,
                                  const QList<qint32>& drawn) {
-    QList<qint64> rowIds;
+    m_catalogue.readListRows(m_database, level, drawn);
     for (qint32 spell : drawn)
-        rowIds << level.spells[spell].rowId;
-    m_catalogue.readDescriptions(m_database, rowIds);
-    const QStringList& schoolNames = m_catalogue.schoolNames();
-    const QList<qint32>& schoolRows = m_catalogue.schoolRows();
-    for (qint32 spell : drawn) {
-        const LevelSpell& source = level.spells[spell];
-        SpellRow row;
-        row.name = source.name;
-        row.level = source.level;
-        row.frequency = source.frequency;
-        for (qint32 i = 0; i < source.schoolCount; ++i) {
-            if (i > 0)
-                row.schools += QStringLiteral(", ");
-            row.schools += schoolNames[schoolRows[source.firstSchool + i]];
-        }
-        row.book = source.book;
-        row.page = source.page;
-        row.description = m_catalogue.description(source.rowId);
-        MyForm.appendSpellRow(row);
-    }
+        MyForm.appendSpellRow(m_catalogue.listRow(level.spells[spell].rowId));
 }

@@ -1,5 +1,7 @@
 #include "ui/Database.h"
 
+#include "ui/KeyDerivation.h"
+#include "ui/ReadAheadVfs.h"
 #include "ui/TwError.h"
 
 #include <QFile>
@@ -149,7 +151,8 @@ Database::Database(const QString& path, const QString& connectText) : m_path(nat
     // READWRITE falls back to a read-only connection when the file cannot be written, so a
     // read-only catalogue can still be browsed.
     openAndKey(SQLITE_OPEN_READWRITE,
-               QStringLiteral("The spell database \"%1\" cannot be opened: %2."), connectText);
+               QStringLiteral("The spell database \"%1\" cannot be opened: %2."), connectText,
+               header);
 }
 
 Database::Database(const QString& path, const QString& connectText, Created)
@@ -158,8 +161,10 @@ Database::Database(const QString& path, const QString& connectText, Created)
     if (QFileInfo::exists(m_path))
         throw TwError(SQLITE_CANTOPEN, kSource,
                       QStringLiteral("The file \"%1\" already exists.").arg(m_path));
+    // A new file gets its salt from the engine when it is keyed.
     openAndKey(SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
-               QStringLiteral("The database \"%1\" cannot be created: %2."), connectText);
+               QStringLiteral("The database \"%1\" cannot be created: %2."), connectText,
+               QByteArray());
 }
 
 Database Database::create(const QString& path, const QString& connectText) {
@@ -170,21 +175,35 @@ Database::~Database() {
     sqlite3_close_v2(m_db);
 }
 
-void Database::openAndKey(int flags, const QString& failure, const QString& connectText) {
-    const int rc = sqlite3_open_v2(m_path.toUtf8().constData(), &m_db, flags, nullptr);
+void Database::openAndKey(int flags, const QString& failure, const QString& connectText,
+                          const QByteArray& salt) {
+    const int rc = sqlite3_open_v2(m_path.toUtf8().constData(), &m_db, flags, ReadAheadVfs::name());
     if (rc != SQLITE_OK) {
         const QString message = QString::fromUtf8(sqlite3_errstr(rc));
         sqlite3_close(m_db);
         m_db = nullptr;
         throw TwError(rc, kSource, failure.arg(m_path, message));
     }
-    applyKeyAndCheck(connectText);
+    applyKeyAndCheck(connectText, salt);
 }
 
-void Database::applyKeyAndCheck(const QString& connectText) {
-    const QByteArray key = passwordFrom(connectText).toUtf8();
-    // No password means a plain file (only ever created so that it can be refused).
-    int rc = key.isEmpty() ? SQLITE_OK : sqlite3_key(m_db, key.constData(), int(key.size()));
+void Database::applyKeyAndCheck(const QString& connectText, const QByteArray& salt) {
+    const QByteArray password = passwordFrom(connectText).toUtf8();
+    int rc = SQLITE_OK;
+    if (password.isEmpty()) {
+        // No password means a plain file (only ever created so that it can be refused).
+    } else if (salt.size() == KeyDerivation::kSqlCipherSaltBytes) {
+        // The key the engine would derive from the password and the file's salt, derived here
+        // in less time and given to the engine as its raw form x'...'.
+        QByteArray key = KeyDerivation::pbkdf2HmacSha1(
+            password, salt, KeyDerivation::kSqlCipherRounds, KeyDerivation::kSqlCipherKeyBytes);
+        QByteArray raw = "x'" + key.toHex() + "'";
+        rc = sqlite3_key(m_db, raw.constData(), int(raw.size()));
+        KeyDerivation::wipe(raw);
+        KeyDerivation::wipe(key);
+    } else {
+        rc = sqlite3_key(m_db, password.constData(), int(password.size()));
+    }
     if (rc == SQLITE_OK)
         rc = sqlite3_busy_timeout(m_db, kBusyTimeoutMs);
     // Every page read from the file is decrypted: keep up to 64 MiB of them decrypted in memory
@@ -304,6 +323,10 @@ int Database::execute(const QString& sql, const QVariantList& parameters) {
     if (rc != SQLITE_DONE)
         fail(rc, QStringLiteral("A change failed"));
     return sqlite3_changes(m_db);
+}
+
+bool Database::inTransaction() const {
+    return sqlite3_get_autocommit(m_db) == 0;
 }
 
 void Database::executeScript(const QString& sql) {

@@ -65,14 +65,17 @@ public:
     void executeScript(const QString& sql);
 
     const QString& path() const { return m_path; }
+    // True between BEGIN and COMMIT or ROLLBACK.
+    bool inTransaction() const;
 
 private:
     struct Created {};
     Database(const QString& path, const QString& connectText, Created);
     // Opens the file with the SQLite flags and checks the key; failure has %1 for the path and
-    // %2 for the engine's words.
-    void openAndKey(int flags, const QString& failure, const QString& connectText);
-    void applyKeyAndCheck(const QString& connectText);
+    // %2 for the engine's words. salt is the file's first bytes, where it has them.
+    void openAndKey(int flags, const QString& failure, const QString& connectText,
+                    const QByteArray& salt);
+    void applyKeyAndCheck(const QString& connectText, const QByteArray& salt);
     [[noreturn]] void fail(int rc, const QString& what) const;
     // Prepares and binds a query, gives it to prepared before the first row (its columns are
     // known then, even when it has no rows), then each row to visit.
