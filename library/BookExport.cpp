@@ -2,9 +2,6 @@
 
 #include "library/CasterClasses.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QMap>
 
 namespace {
@@ -34,6 +31,72 @@ QString csvField(const QString& field) {
     QString quoted = field;
     quoted.replace(QLatin1Char('"'), QLatin1String("\"\""));
     return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
+
+// A JSON string as Qt's JSON writer gives it: quotes, backslashes and control characters
+// escaped, everything else as UTF-8, and a surrogate without its partner as \\uXXXX.
+void appendJsonString(QByteArray& out, QStringView text) {
+    static const char hex[] = "0123456789abcdef";
+    out += '"';
+    qsizetype run = 0; // start of the characters not yet written
+    const auto flush = [&](qsizetype end) {
+        if (end > run)
+            out += text.mid(run, end - run).toUtf8();
+    };
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        const char* escape = nullptr;
+        switch (c) {
+        case u'"':
+            escape = "\\\"";
+            break;
+        case u'\\':
+            escape = "\\\\";
+            break;
+        case u'\b':
+            escape = "\\b";
+            break;
+        case u'\f':
+            escape = "\\f";
+            break;
+        case u'\n':
+            escape = "\\n";
+            break;
+        case u'\r':
+            escape = "\\r";
+            break;
+        case u'\t':
+            escape = "\\t";
+            break;
+        default:
+            break;
+        }
+        const bool pairedHigh = QChar::isHighSurrogate(c) && i + 1 < text.size() &&
+                                QChar::isLowSurrogate(text[i + 1].unicode());
+        if (pairedHigh) {
+            ++i; // the pair goes out as one character
+            continue;
+        }
+        if (!escape && c >= 0x20 && !QChar::isSurrogate(c))
+            continue;
+        flush(i);
+        run = i + 1;
+        if (escape) {
+            out += escape;
+        } else if (c < 0x20) {
+            out += "\\u00";
+            out += hex[c >> 4];
+            out += hex[c & 0xf];
+        } else {
+            out += "\\u";
+            out += hex[(c >> 12) & 0xf];
+            out += hex[(c >> 8) & 0xf];
+            out += hex[(c >> 4) & 0xf];
+            out += hex[c & 0xf];
+        }
+    }
+    flush(text.size());
+    out += '"';
 }
 
 QString markdownCell(QString text) {
@@ -113,36 +176,68 @@ QByteArray csv(const QList<GeneratedBook>& books) {
 }
 
 QByteArray json(const QList<GeneratedBook>& books) {
+    // Written here rather than through QJsonDocument, which builds every book as a tree of
+    // values first and took most of a batch's time; the text is the same, byte for byte: no
+    // blanks, each object's keys in alphabetical order, strings escaped as Qt escapes them.
     QByteArray out;
     for (const GeneratedBook& book : books) {
-        QJsonArray spells;
-        for (const SpellRow& spell : book.spells) {
-            QJsonArray schools;
-            for (const QString& school :
-                 spell.schools.split(QStringLiteral(", "), Qt::SkipEmptyParts))
-                schools.append(school);
-            spells.append(QJsonObject{{"name", spell.name},
-                                      {"level", spell.level.toInt()},
-                                      {"frequency", spell.frequency},
-                                      {"schools", schools},
-                                      {"book", spell.book},
-                                      {"page", spell.page},
-                                      {"description", spell.description}});
+        out += "{\"caster\":";
+        appendJsonString(out, book.caster);
+        out += ",\"class\":";
+        appendJsonString(out, book.casterClass);
+        out += ",\"excluded\":[";
+        for (qsizetype i = 0; i < book.excludedSchools.size(); ++i) {
+            if (i > 0)
+                out += ',';
+            appendJsonString(out, book.excludedSchools[i]);
         }
-        QJsonArray limited;
-        for (int level : book.limitedLevels)
-            limited.append(level);
-        QJsonObject object{{"caster", book.caster},
-                           {"level", book.casterLevel},
-                           {"class", book.casterClass},
-                           {"volume", book.volume},
-                           {"frequency", book.frequency},
-                           {"excluded", QJsonArray::fromStringList(book.excludedSchools)},
-                           {"limited", limited},
-                           {"spells", spells}};
+        out += "],\"frequency\":";
+        appendJsonString(out, book.frequency);
+        out += ",\"level\":";
+        appendJsonString(out, book.casterLevel);
+        out += ",\"limited\":[";
+        for (qsizetype i = 0; i < book.limitedLevels.size(); ++i) {
+            if (i > 0)
+                out += ',';
+            out += QByteArray::number(book.limitedLevels[i]);
+        }
         // A seed is a 64-bit number; JSON readers keep it exactly only as text.
-        object.insert("seed", book.hasSeed ? QJsonValue(QString::number(book.seed)) : QJsonValue());
-        out += QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
+        out += "],\"seed\":";
+        if (book.hasSeed)
+            appendJsonString(out, QString::number(book.seed));
+        else
+            out += "null";
+        out += ",\"spells\":[";
+        for (qsizetype i = 0; i < book.spells.size(); ++i) {
+            const SpellRow& spell = book.spells[i];
+            if (i > 0)
+                out += ',';
+            out += "{\"book\":";
+            appendJsonString(out, spell.book);
+            out += ",\"description\":";
+            appendJsonString(out, spell.description);
+            out += ",\"frequency\":";
+            appendJsonString(out, spell.frequency);
+            out += ",\"level\":";
+            out += QByteArray::number(spell.level.toInt());
+            out += ",\"name\":";
+            appendJsonString(out, spell.name);
+            out += ",\"page\":";
+            appendJsonString(out, spell.page);
+            out += ",\"schools\":[";
+            bool first = true;
+            for (const QStringView school :
+                 QStringView(spell.schools).split(u", ", Qt::SkipEmptyParts)) {
+                if (!first)
+                    out += ',';
+                first = false;
+                appendJsonString(out, school);
+            }
+            out += "]}";
+        }
+        out += "],\"volume\":";
+        appendJsonString(out, book.volume);
+        out += "}\n";
     }
     return out;
 }
