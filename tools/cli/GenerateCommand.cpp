@@ -274,7 +274,29 @@ int generate(const QStringList& arguments) {
     }
     request.schoolCount = schools.size();
 
-    QList<GeneratedBook> books;
+    // Each book is written as soon as it is drawn, so a batch never holds more than one book's
+    // text; a PDF is laid out from all the books at the end. A file appears only when complete.
+    QSaveFile file(output);
+    const auto cannotWrite = [&] {
+        printError(QStringLiteral("\"%1\" cannot be written: %2").arg(output, file.errorString()));
+        return 1;
+    };
+    if (!output.isEmpty() && !file.open(QIODevice::WriteOnly))
+        return cannotWrite();
+    const auto write = [&](const QByteArray& bytes) {
+        if (!output.isEmpty())
+            return file.write(bytes) == bytes.size();
+        std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+        return true;
+    };
+    const bool pdf = format == QLatin1String("pdf");
+    const BookExport::Format part = format == QLatin1String("csv")    ? BookExport::Format::Csv
+                                    : format == QLatin1String("json") ? BookExport::Format::Json
+                                    : format == QLatin1String("markdown")
+                                        ? BookExport::Format::Markdown
+                                        : BookExport::Format::Text;
+
+    QList<GeneratedBook> pdfBooks;
     Progress progress(count);
     for (int i = 1; i <= count; ++i) {
         BookRequest one = request;
@@ -290,39 +312,36 @@ int generate(const QStringList& arguments) {
                                   parameters.pSpellbookVolume, parameters.pSpellbookFrequency);
         if (!collector.note.isEmpty())
             printError(QStringLiteral("%1: %2").arg(parameters.pCasterName, collector.note));
-        books.append({parameters.pCasterName, CasterClasses::levelText(one.casterLevel),
-                      one.casterClass, volume, frequency, true, bookSeed, request.excludedSchools,
-                      BookExport::limitedLevelsFromNote(collector.note), collector.rows});
+        const GeneratedBook book{parameters.pCasterName,
+                                 CasterClasses::levelText(one.casterLevel),
+                                 one.casterClass,
+                                 volume,
+                                 frequency,
+                                 true,
+                                 bookSeed,
+                                 request.excludedSchools,
+                                 BookExport::limitedLevelsFromNote(collector.note),
+                                 collector.rows};
+        if (pdf)
+            pdfBooks.append(book);
+        else if (!write(BookExport::part(part, book, i - 1, count)))
+            return cannotWrite();
         progress.step(i);
     }
     if (!seedGiven)
         printError(QStringLiteral("Seed: %1").arg(seed));
 
-    QByteArray bytes;
-    if (format == QLatin1String("text"))
-        bytes = BookExport::text(books);
-    else if (format == QLatin1String("csv"))
-        bytes = BookExport::csv(books);
-    else if (format == QLatin1String("json"))
-        bytes = BookExport::json(books);
-    else if (format == QLatin1String("markdown"))
-        bytes = BookExport::markdown(books);
-    else
-        bytes =
-            booksPdf(books, parser.isSet(QStringLiteral("template"))
-                                ? parser.value(QStringLiteral("template"))
-                                : programFolder.filePath(QStringLiteral("filteredspellbook.rpt")));
-
+    if (pdf && !write(booksPdf(pdfBooks, parser.isSet(QStringLiteral("template"))
+                                             ? parser.value(QStringLiteral("template"))
+                                             : programFolder.filePath(
+                                                   QStringLiteral("filteredspellbook.rpt")))))
+        return cannotWrite();
     if (output.isEmpty()) {
-        std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
         std::fflush(stdout);
         return 0;
     }
-    QSaveFile file(output);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        printError(QStringLiteral("\"%1\" cannot be written: %2").arg(output, file.errorString()));
-        return 1;
-    }
+    if (!file.commit())
+        return cannotWrite();
     return 0;
 }
 
