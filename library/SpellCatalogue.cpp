@@ -44,7 +44,10 @@ qint32 SpellCatalogue::FewTexts::find(QByteArrayView text) const {
     if (!m_byText.isEmpty())
         return m_byText.value(keyFor(text), -1);
     for (qsizetype i = 0; i < m_texts.size(); ++i) {
-        if (m_texts[i].size() == text.size() && compareBytes(m_texts[i], text) == 0)
+        const QByteArray& known = m_texts[i];
+        if (known.size() == text.size() &&
+            (text.isEmpty() ||
+             std::memcmp(known.constData(), text.data(), size_t(text.size())) == 0))
             return qint32(i);
     }
     return -1;
@@ -68,40 +71,38 @@ QByteArrayView SpellCatalogue::nameOf(qint32 spell) const {
     return QByteArrayView(m_names.constData() + m_nameAt[spell].first, m_nameAt[spell].second);
 }
 
-qint32 SpellCatalogue::findSpell(QByteArrayView name, qint32& hint) const {
-    if (!m_namesInByteOrder)
-        return m_spellByName.value(keyFor(name), -1);
-    // Every spell before low has a smaller name; the name, if there, lies before high.
-    const auto count = qint32(m_nameAt.size());
-    qint32 low = 0;
-    qint32 high = std::min(hint + 1, count);
-    if (hint < count && compareBytes(nameOf(hint), name) < 0) {
-        // Gallop forward from the hint: the next name of a level is seldom far.
-        low = hint + 1;
-        qint32 step = 1;
-        for (;;) {
-            const qint32 probe = low + step - 1;
-            if (probe >= count) {
-                high = count;
-                break;
-            }
-            if (compareBytes(nameOf(probe), name) >= 0) {
-                high = probe + 1;
-                break;
-            }
-            low = probe + 1;
-            step *= 2;
-        }
+qint32 SpellCatalogue::findSpell(QByteArrayView name) const {
+    if (m_nameTable.isEmpty())
+        return -1;
+    const auto mask = size_t(m_nameTable.size() - 1);
+    for (size_t slot = qHashBits(name.data(), size_t(name.size())) & mask;;
+         slot = (slot + 1) & mask) {
+        const qint32 entry = m_nameTable[qsizetype(slot)];
+        if (entry == 0)
+            return -1;
+        const QByteArrayView stored = nameOf(entry - 1);
+        if (stored.size() == name.size() && compareBytes(stored, name) == 0)
+            return entry - 1;
     }
-    while (low < high) {
-        const qint32 middle = low + (high - low) / 2;
-        if (compareBytes(nameOf(middle), name) < 0)
-            low = middle + 1;
-        else
-            high = middle;
+}
+
+void SpellCatalogue::indexNames() {
+    // Open addressing over a power of two at least twice the names: a search looks at one or
+    // two slots.
+    qsizetype tableSize = 16;
+    while (tableSize < 2 * m_nameAt.size())
+        tableSize *= 2;
+    m_nameTable = QList<qint32>(tableSize, 0); // spell number + 1; 0 for an empty slot
+    const auto mask = size_t(tableSize - 1);
+    for (qint32 spell = 0; spell < qint32(m_nameAt.size()); ++spell) {
+        const QByteArrayView name = nameOf(spell);
+        if (findSpell(name) >= 0)
+            continue; // the same name again (a name of another kind than text): the first holds
+        size_t slot = qHashBits(name.data(), size_t(name.size())) & mask;
+        while (m_nameTable[qsizetype(slot)] != 0)
+            slot = (slot + 1) & mask;
+        m_nameTable[qsizetype(slot)] = spell + 1;
     }
-    hint = low;
-    return low < count && compareBytes(nameOf(low), name) == 0 ? low : -1;
 }
 
 void SpellCatalogue::refresh(const Database& database) {
@@ -133,8 +134,11 @@ void SpellCatalogue::readSchools(const Database& database) {
     FewTexts schools;
     QList<QPair<qint64, qint32>> spellRows; // (rowid, school) of the spell being read
     const auto closeSpell = [&] {
-        // A spell's schools in the order they were stored.
-        std::sort(spellRows.begin(), spellRows.end());
+        // A spell's schools in the order they were stored (a spell has a few).
+        for (qsizetype i = 1; i < spellRows.size(); ++i) {
+            for (qsizetype j = i; j > 0 && spellRows[j].first < spellRows[j - 1].first; --j)
+                std::swap(spellRows[j], spellRows[j - 1]);
+        }
         m_spells.append({qint32(m_schoolRows.size()), qint32(spellRows.size())});
         for (const auto& [rowId, school] : spellRows)
             m_schoolRows << school;
@@ -144,12 +148,9 @@ void SpellCatalogue::readSchools(const Database& database) {
         QStringLiteral("SELECT Name, Sphere, rowid FROM SpellandSphere ORDER BY Name"), {},
         [&](const RowReader& row) {
             const QByteArrayView name = row.utf8(0);
-            const int order =
-                m_nameAt.isEmpty() ? 1 : compareBytes(name, nameOf(qint32(m_nameAt.size() - 1)));
-            if (order != 0) {
+            if (m_nameAt.isEmpty() || nameOf(qint32(m_nameAt.size() - 1)) != name) {
                 if (!spellRows.isEmpty())
                     closeSpell();
-                m_namesInByteOrder = m_namesInByteOrder && order > 0;
                 m_nameAt.append({qint32(m_names.size()), qint32(name.size())});
                 m_names.append(name);
             }
@@ -163,15 +164,7 @@ void SpellCatalogue::readSchools(const Database& database) {
         });
     if (!spellRows.isEmpty())
         closeSpell();
-    // Names out of byte order (values that are not text) are found by hashing instead. The
-    // names are all in place now: the keys can point into them.
-    if (!m_namesInByteOrder) {
-        for (qsizetype spell = 0; spell < m_nameAt.size(); ++spell) {
-            const QByteArrayView name = nameOf(qint32(spell));
-            if (!m_spellByName.contains(keyFor(name)))
-                m_spellByName.insert(keyFor(name), qint32(spell));
-        }
-    }
+    indexNames();
     m_schoolsRead = true;
 }
 
@@ -206,14 +199,13 @@ std::shared_ptr<SpellLevel> SpellCatalogue::readLevel(const Database& database, 
     QList<LevelSpell>& spells = level->spells;
     bool plain = true;
     QByteArrayView before;
-    qint32 hint = 0;
     // The level's spells from the index alone, in name order; the rest of a spell's row is read
     // when it is drawn.
     database.forEachRow(
         QStringLiteral("SELECT Name, Frequency, rowid FROM Spells WHERE Lvl = ? ORDER BY Name"),
         {QString::number(spellLevel)}, [&](const RowReader& row) {
             LevelSpell spell;
-            spell.spell = findSpell(row.utf8(0), hint);
+            spell.spell = findSpell(row.utf8(0));
             if (spell.spell < 0)
                 return; // a spell without a school is in no book
             spell.frequency = frequencyIndex(row, 1);

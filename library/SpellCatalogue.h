@@ -82,9 +82,9 @@ private:
 
     void readSchools(const Database& database);
     QByteArrayView nameOf(qint32 spell) const;
-    // The spell of this name (-1 for none); hint is where the last search ended, since a
-    // level's names come in the same order as all names.
-    qint32 findSpell(QByteArrayView name, qint32& hint) const;
+    // The spell of this name as stored (-1 for none).
+    qint32 findSpell(QByteArrayView name) const;
+    void indexNames();
     std::shared_ptr<SpellLevel> readLevel(const Database& database, int spellLevel);
     qint32 frequencyIndex(const class RowReader& row, int column);
     void indexByName(SpellLevel& level) const;
@@ -97,13 +97,11 @@ private:
     QStringList m_schoolNames;
     QList<qint32> m_schoolRows;
     QList<Schools> m_spells; // by spell number
-    // The names of the spells that have schools, one after another (UTF-8, as stored), in the
-    // engine's order; the spell number by name only when that order is not the order of their
-    // bytes (the keys point into m_names).
+    // The names of the spells that have schools, one after another (UTF-8, as stored), and a
+    // hash table of them (see findSpell).
     QByteArray m_names;
     QList<QPair<qint32, qint32>> m_nameAt; // (offset, size) in m_names, by spell number
-    bool m_namesInByteOrder = true;
-    QHash<QByteArray, qint32> m_spellByName;
+    QList<qint32> m_nameTable;
 
     // The frequency texts met so far.
     QList<Frequency> m_frequencies;
