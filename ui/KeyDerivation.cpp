@@ -9,6 +9,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <system_error>
+#include <thread>
 
 namespace {
 
@@ -45,6 +47,25 @@ struct HmacStates {
     HmacStates(const HmacStates&) = delete;
     HmacStates& operator=(const HmacStates&) = delete;
 
+    // Block index of the key: U1 ^ U2 ^ ... with U1 = HMAC(salt || index, big-endian) and
+    // Uj = HMAC(Uj-1).
+    void block(QByteArrayView salt, int rounds, int index,
+               unsigned char out[SHA_DIGEST_LENGTH]) const {
+        const unsigned char number[4] = {
+            static_cast<unsigned char>(index >> 24), static_cast<unsigned char>(index >> 16),
+            static_cast<unsigned char>(index >> 8), static_cast<unsigned char>(index)};
+        unsigned char u[SHA_DIGEST_LENGTH];
+        mac(reinterpret_cast<const unsigned char*>(salt.data()), size_t(salt.size()), number,
+            sizeof number, u);
+        std::memcpy(out, u, sizeof u);
+        for (int round = 1; round < rounds; ++round) {
+            mac(u, sizeof u, nullptr, 0, u);
+            for (int i = 0; i < SHA_DIGEST_LENGTH; ++i)
+                out[i] ^= u[i];
+        }
+        OPENSSL_cleanse(u, sizeof u);
+    }
+
     // HMAC(key, first || second) into out.
     void mac(const unsigned char* first, size_t firstSize, const unsigned char* second,
              size_t secondSize, unsigned char out[SHA_DIGEST_LENGTH]) const {
@@ -66,27 +87,33 @@ namespace KeyDerivation {
 
 QByteArray pbkdf2HmacSha1(QByteArrayView password, QByteArrayView salt, int rounds, int length) {
     const HmacStates hmac(password);
-    QByteArray key(std::max(length, 0), Qt::Uninitialized);
-    unsigned char u[SHA_DIGEST_LENGTH];
-    unsigned char block[SHA_DIGEST_LENGTH];
-    for (int start = 0, index = 1; start < key.size(); start += SHA_DIGEST_LENGTH, ++index) {
-        // Block i is U1 ^ U2 ^ ... with U1 = HMAC(salt || i, big-endian) and Uj = HMAC(Uj-1).
-        const unsigned char number[4] = {
-            static_cast<unsigned char>(index >> 24), static_cast<unsigned char>(index >> 16),
-            static_cast<unsigned char>(index >> 8), static_cast<unsigned char>(index)};
-        hmac.mac(reinterpret_cast<const unsigned char*>(salt.data()), size_t(salt.size()), number,
-                 sizeof number, u);
-        std::memcpy(block, u, sizeof block);
-        for (int round = 1; round < rounds; ++round) {
-            hmac.mac(u, sizeof u, nullptr, 0, u);
-            for (int i = 0; i < SHA_DIGEST_LENGTH; ++i)
-                block[i] ^= u[i];
+    const int blocks = (std::max(length, 0) + SHA_DIGEST_LENGTH - 1) / SHA_DIGEST_LENGTH;
+    QByteArray key(qsizetype(blocks) * SHA_DIGEST_LENGTH, Qt::Uninitialized);
+    const auto out = [&key](int index) {
+        return reinterpret_cast<unsigned char*>(key.data()) + (index - 1) * SHA_DIGEST_LENGTH;
+    };
+    // The blocks do not depend on each other: the second and later ones run on another core
+    // (a 32-byte key is two blocks), or here after the first when no thread can be had.
+    std::thread others;
+    if (blocks > 1) {
+        try {
+            others = std::thread([&] {
+                for (int index = 2; index <= blocks; ++index)
+                    hmac.block(salt, rounds, index, out(index));
+            });
+        } catch (const std::system_error&) {
         }
-        std::memcpy(key.data() + start, block,
-                    size_t(std::min<qsizetype>(SHA_DIGEST_LENGTH, key.size() - start)));
     }
-    OPENSSL_cleanse(u, sizeof u);
-    OPENSSL_cleanse(block, sizeof block);
+    hmac.block(salt, rounds, 1, out(1));
+    if (others.joinable())
+        others.join();
+    else
+        for (int index = 2; index <= blocks; ++index)
+            hmac.block(salt, rounds, index, out(index));
+    const qsizetype keep = std::max(length, 0);
+    if (key.size() > keep)
+        OPENSSL_cleanse(key.data() + keep, size_t(key.size() - keep));
+    key.truncate(keep);
     return key;
 }
 

@@ -8,7 +8,8 @@
 // hashing context through OpenSSL's provider layer on each of its 128,000 rounds, which is
 // most of the program's start; starting each round from the two HMAC states computed once
 // takes less than half the time and gives the same key, which the database then receives as a
-// raw key. The password, the round count and the file stay as they are.
+// raw key; and the key's two blocks of rounds run on two cores at once. The password, the round
+// count and the file stay as they are.
 namespace KeyDerivation {
 
 // SQLCipher's parameters for the files Tomewright writes.
