@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <thread>
 
 namespace {
 
@@ -171,13 +172,87 @@ void SpellCatalogue::readSchools(const Database& database) {
 std::shared_ptr<const SpellLevel> SpellCatalogue::level(const Database& database, int spellLevel) {
     if (const auto kept = m_levels.constFind(spellLevel); kept != m_levels.constEnd())
         return *kept;
+    prepare(database, {spellLevel});
+    return m_levels.value(spellLevel);
+}
+
+void SpellCatalogue::prepare(const Database& database, const QList<int>& spellLevels) {
+    QList<int> missing;
+    for (int spellLevel : spellLevels) {
+        if (!m_levels.contains(spellLevel) && !missing.contains(spellLevel))
+            missing << spellLevel;
+    }
+    if (missing.isEmpty())
+        return;
     frequencyIds(database);
-    if (!m_schoolsRead)
-        readSchools(database);
-    std::shared_ptr<const SpellLevel> read = readLevel(database, spellLevel);
-    if (read->spells.size() <= kLargestCachedLevel)
-        m_levels.insert(spellLevel, read);
-    return read;
+
+    // The schools and the levels are two reads of about the same size that need each other
+    // only at the end: on a second connection, the schools are read on another core while this
+    // one reads the levels. The second connection is only a help: when it cannot be had, or
+    // fails (another program wanting to write makes it give up at once), this one reads.
+    std::unique_ptr<Database> reader;
+    std::thread helper;
+    bool helped = false;
+    if (!m_schoolsRead && missingHelps(database, missing.size())) {
+        try {
+            reader = database.openReader();
+            if (reader)
+                helper = std::thread([this, &reader, &helped] {
+                    try {
+                        readSchools(*reader);
+                        helped = true;
+                    } catch (...) {
+                        // read again below, where a failure is reported
+                    }
+                });
+        } catch (...) {
+            // no second connection (or no thread): read here
+        }
+    }
+    const auto joinHelper = [&] {
+        if (helper.joinable())
+            helper.join();
+        reader.reset();
+        if (!helped && !m_schoolsRead) {
+            clearSchools();
+            readSchools(database);
+        }
+    };
+    if (!helper.joinable())
+        joinHelper();
+
+    QList<RawLevel> raw;
+    try {
+        for (int spellLevel : missing)
+            raw << readRawLevel(database, spellLevel);
+    } catch (...) {
+        if (helper.joinable())
+            helper.join();
+        throw;
+    }
+    joinHelper();
+    for (qsizetype i = 0; i < missing.size(); ++i)
+        m_levels.insert(missing[i], indexLevel(raw[i]));
+}
+
+bool SpellCatalogue::missingHelps(const Database& database, qsizetype missingLevels) {
+    // A second connection sees the same file as this one only when a reader's lock keeps
+    // writers out (not so with a write-ahead log); and it costs a little to open, which a
+    // single level does not repay.
+    if (missingLevels < 2)
+        return false;
+    if (m_journalMode.isEmpty())
+        m_journalMode = database.snapshot(QStringLiteral("PRAGMA journal_mode")).text(qsizetype(0));
+    return m_journalMode.compare(QLatin1String("wal"), Qt::CaseInsensitive) != 0;
+}
+
+void SpellCatalogue::clearSchools() {
+    m_schoolNames.clear();
+    m_schoolRows.clear();
+    m_spells.clear();
+    m_names.clear();
+    m_nameAt.clear();
+    m_nameTable.clear();
 }
 
 qint32 SpellCatalogue::frequencyIndex(const RowReader& row, int column) {
@@ -194,28 +269,41 @@ qint32 SpellCatalogue::frequencyIndex(const RowReader& row, int column) {
     return m_frequencyTexts.add(text);
 }
 
-std::shared_ptr<SpellLevel> SpellCatalogue::readLevel(const Database& database, int spellLevel) {
-    auto level = std::make_shared<SpellLevel>();
-    QList<LevelSpell>& spells = level->spells;
-    bool plain = true;
-    QByteArrayView before;
+SpellCatalogue::RawLevel SpellCatalogue::readRawLevel(const Database& database, int spellLevel) {
+    RawLevel level;
     // The level's spells from the index alone, in name order; the rest of a spell's row is read
     // when it is drawn.
     database.forEachRow(
         QStringLiteral("SELECT Name, Frequency, rowid FROM Spells WHERE Lvl = ? ORDER BY Name"),
         {QString::number(spellLevel)}, [&](const RowReader& row) {
-            LevelSpell spell;
-            spell.spell = findSpell(row.utf8(0));
-            if (spell.spell < 0)
-                return; // a spell without a school is in no book
-            spell.frequency = frequencyIndex(row, 1);
-            spell.rowId = row.integer(2);
-            const QByteArrayView name = nameOf(spell.spell);
-            plain =
-                plain && isPlainName(name) && (spells.isEmpty() || compareBytes(before, name) < 0);
-            before = name;
-            spells.append(spell);
+            const QByteArrayView name = row.utf8(0);
+            level.nameAt.append({qint32(level.names.size()), qint32(name.size())});
+            level.names.append(name);
+            level.frequencies << frequencyIndex(row, 1);
+            level.rowIds << row.integer(2);
         });
+    return level;
+}
+
+std::shared_ptr<SpellLevel> SpellCatalogue::indexLevel(const RawLevel& raw) const {
+    auto level = std::make_shared<SpellLevel>();
+    QList<LevelSpell>& spells = level->spells;
+    spells.reserve(raw.rowIds.size());
+    bool plain = true;
+    QByteArrayView before;
+    for (qsizetype i = 0; i < raw.rowIds.size(); ++i) {
+        LevelSpell spell;
+        spell.spell = findSpell(
+            QByteArrayView(raw.names.constData() + raw.nameAt[i].first, raw.nameAt[i].second));
+        if (spell.spell < 0)
+            continue; // a spell without a school is in no book
+        spell.frequency = raw.frequencies[i];
+        spell.rowId = raw.rowIds[i];
+        const QByteArrayView name = nameOf(spell.spell);
+        plain = plain && isPlainName(name) && (spells.isEmpty() || compareBytes(before, name) < 0);
+        before = name;
+        spells.append(spell);
+    }
 
     if (plain) {
         // Every name is distinct and already trimmed: each spell stands for itself.

@@ -34,9 +34,6 @@ struct SpellLevel {
 // of the spells drawn so far. Throws TwError from the engine.
 class SpellCatalogue {
 public:
-    // A level of more spells than this is read anew for every book (it would hold too much).
-    static constexpr qsizetype kLargestCachedLevel = 20000;
-
     struct Frequency {
         bool known = false; // the frequency table lists it
         qint64 id = 0;      // its FrequencyID
@@ -51,6 +48,8 @@ public:
 
     // FrequencyID by frequency name.
     const QHash<QString, qint64>& frequencyIds(const Database& database);
+    // Reads the spell levels not read yet, all at once.
+    void prepare(const Database& database, const QList<int>& spellLevels);
     // The spells of a spell level.
     std::shared_ptr<const SpellLevel> level(const Database& database, int spellLevel);
 
@@ -80,16 +79,28 @@ private:
         QHash<QByteArray, qint32> m_byText; // once there are many
     };
 
+    // A level's rows as read, before they are matched with the schools.
+    struct RawLevel {
+        QByteArray names;                    // one after another, as stored
+        QList<QPair<qint32, qint32>> nameAt; // (offset, size) in names
+        QList<qint32> frequencies;
+        QList<qint64> rowIds;
+    };
+
     void readSchools(const Database& database);
+    void clearSchools();
+    bool missingHelps(const Database& database, qsizetype missingLevels);
+    RawLevel readRawLevel(const Database& database, int spellLevel);
+    std::shared_ptr<SpellLevel> indexLevel(const RawLevel& raw) const;
     QByteArrayView nameOf(qint32 spell) const;
     // The spell of this name as stored (-1 for none).
     qint32 findSpell(QByteArrayView name) const;
     void indexNames();
-    std::shared_ptr<SpellLevel> readLevel(const Database& database, int spellLevel);
     qint32 frequencyIndex(const class RowReader& row, int column);
     void indexByName(SpellLevel& level) const;
 
     qint64 m_dataVersion = -1;
+    QString m_journalMode;
     bool m_frequenciesRead = false;
     QHash<QString, qint64> m_frequencyIds;
 

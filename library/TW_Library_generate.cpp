@@ -74,6 +74,10 @@ void TW_Library::GenerateSpellbook(GenerationForm& MyForm, const QString& pInclu
         const ReadTransaction snapshot(m_database);
         m_catalogue.refresh(m_database);
         m_catalogue.frequencyIds(m_database);
+        QList<int> levels;
+        for (int level = 1; level <= highest; ++level)
+            levels << level;
+        m_catalogue.prepare(m_database, levels);
         QList<bool> schoolPasses;
         for (int level = 1; level <= highest; ++level) {
             MyForm.setStatusText(2,

@@ -12,11 +12,12 @@ namespace {
 
 const char* kSource = "Database";
 
-// The program uses each connection from one thread only, so SQLite's own locks (taken many
-// times per row read) are switched off once, before the library's first use.
+// The program uses each connection from one thread at a time, so SQLite's locks on each
+// connection (taken many times per row read) are switched off once, before the library's first
+// use; its locks on what connections share stay, for a reader on another thread.
 void configureSqliteOnce() {
     static const bool configured = [] {
-        sqlite3_config(SQLITE_CONFIG_SINGLETHREAD);
+        sqlite3_config(SQLITE_CONFIG_MULTITHREAD);
         sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0);
         return sqlite3_initialize() == SQLITE_OK;
     }();
@@ -171,8 +172,37 @@ Database Database::create(const QString& path, const QString& connectText) {
     return Database(path, connectText, Created{});
 }
 
+Database::Database(const QString& path, const QByteArray& rawKey, Reader) : m_path(path) {
+    configureSqliteOnce();
+    int rc = sqlite3_open_v2(m_path.toUtf8().constData(), &m_db, SQLITE_OPEN_READONLY,
+                             ReadAheadVfs::name());
+    if (rc == SQLITE_OK)
+        rc = sqlite3_key(m_db, rawKey.constData(), int(rawKey.size()));
+    // A reader gives up at once rather than wait on another program: its owner does the reading
+    // itself then.
+    // A reader streams through what it reads once: a few pages of cache do.
+    if (rc == SQLITE_OK)
+        rc = sqlite3_exec(m_db, "PRAGMA cache_size = 64", nullptr, nullptr, nullptr);
+    if (rc == SQLITE_OK)
+        rc = sqlite3_exec(m_db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK) {
+        sqlite3_close_v2(m_db);
+        m_db = nullptr;
+        throw TwError(rc, kSource,
+                      QStringLiteral("The spell database \"%1\" cannot be read a second time: %2.")
+                          .arg(m_path, QString::fromUtf8(sqlite3_errstr(rc))));
+    }
+}
+
+std::unique_ptr<Database> Database::openReader() const {
+    if (m_rawKey.isEmpty())
+        return nullptr;
+    return std::unique_ptr<Database>(new Database(m_path, m_rawKey, Reader{}));
+}
+
 Database::~Database() {
     sqlite3_close_v2(m_db);
+    KeyDerivation::wipe(m_rawKey);
 }
 
 void Database::openAndKey(int flags, const QString& failure, const QString& connectText,
@@ -195,12 +225,12 @@ void Database::applyKeyAndCheck(const QString& connectText, const QByteArray& sa
     } else if (salt.size() == KeyDerivation::kSqlCipherSaltBytes) {
         // The key the engine would derive from the password and the file's salt, derived here
         // in less time and given to the engine as its raw form x'...'.
+        // It is kept (in memory only) to open readers of the same file without deriving it again.
         QByteArray key = KeyDerivation::pbkdf2HmacSha1(
             password, salt, KeyDerivation::kSqlCipherRounds, KeyDerivation::kSqlCipherKeyBytes);
-        QByteArray raw = "x'" + key.toHex() + "'";
-        rc = sqlite3_key(m_db, raw.constData(), int(raw.size()));
-        KeyDerivation::wipe(raw);
+        m_rawKey = "x'" + key.toHex() + "'";
         KeyDerivation::wipe(key);
+        rc = sqlite3_key(m_db, m_rawKey.constData(), int(m_rawKey.size()));
     } else {
         rc = sqlite3_key(m_db, password.constData(), int(password.size()));
     }

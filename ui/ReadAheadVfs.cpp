@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
+#include <mutex>
 #include <new>
 #include <sqlcipher/sqlite3.h>
 #include <unordered_map>
+#include <vector>
 
 namespace {
 
@@ -18,9 +20,52 @@ constexpr std::size_t kMostBlocks = 512;
 // Smaller reads are the engine's looks at the file header, not pages: they go straight through.
 constexpr int kSmallestPage = 512;
 
+// Buffers of blocks forgotten, kept for the next blocks (to 8 MiB): memory the process has
+// touched once costs nothing to use again, and fresh memory costs more than reading into it.
+// Shared by the connections of all threads.
+class BlockBuffers {
+public:
+    std::unique_ptr<char[]> take() {
+        {
+            const std::lock_guard<std::mutex> lock(m_mutex);
+            if (!m_free.empty()) {
+                std::unique_ptr<char[]> buffer = std::move(m_free.back());
+                m_free.pop_back();
+                return buffer;
+            }
+        }
+        return std::unique_ptr<char[]>(new (std::nothrow) char[kBlock]);
+    }
+    void give(std::unique_ptr<char[]> buffer) noexcept {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        if (buffer && m_free.size() < kKept) {
+            try {
+                m_free.push_back(std::move(buffer));
+            } catch (...) {
+                // not kept: freed with the buffer
+            }
+        }
+    }
+
+private:
+    static constexpr std::size_t kKept = 256;
+    std::mutex m_mutex;
+    std::vector<std::unique_ptr<char[]>> m_free;
+};
+
+BlockBuffers& blockBuffers() {
+    static BlockBuffers buffers;
+    return buffers;
+}
+
 struct Block {
     std::unique_ptr<char[]> bytes;
     int size = 0; // bytes that hold the file (the last block of the file is short)
+
+    Block() = default;
+    Block(Block&&) noexcept = default;
+    Block& operator=(Block&&) noexcept = default;
+    ~Block() { blockBuffers().give(std::move(bytes)); }
 };
 
 // What was read ahead of one file while its lock was held.
@@ -79,7 +124,7 @@ const Block* blockFor(File* f, int amount, sqlite3_int64 offset) {
     if (offset + amount > start + size)
         return nullptr;
     Block block;
-    block.bytes.reset(new (std::nothrow) char[kBlock]);
+    block.bytes = blockBuffers().take();
     if (!block.bytes || real->pMethods->xRead(real, block.bytes.get(), size, start) != SQLITE_OK)
         return nullptr;
     block.size = size;
