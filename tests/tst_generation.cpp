@@ -58,6 +58,7 @@ private slots:
     void sameSeedSameBookOtherSeedOtherBook();
     void catalogueChangeIsSeen();
     void spellWithoutSchoolIsNeverDrawn();
+    void firstBookWithoutASecondConnection();
     void drawPoolTakesLikeAClosingList_data();
     void drawPoolTakesLikeAClosingList();
     void volumeCountIsUniform();
@@ -512,6 +513,31 @@ void TestGeneration::drawPoolTakesLikeAClosingList() {
         QCOMPARE(pool.size(), list.size());
     }
     QVERIFY(pool.isEmpty());
+}
+
+void TestGeneration::firstBookWithoutASecondConnection() {
+    // A first book reads the schools on a second connection when it can; when the file can no
+    // longer be opened a second time (here: deleted while the library holds it open), the
+    // library's own connection reads them, and the book is the same.
+    QList<CatalogueSpell> all;
+    for (int level = 1; level <= 9; ++level)
+        all << spells(QString("L%1").arg(level), level, 12, "Evocation;Fire");
+    FixtureDatabase intact;
+    intact.build(all);
+    FixtureDatabase deleted;
+    deleted.build(all);
+    SharedSettings settings;
+    TW_Library usual(intact.path(), settings);
+    TW_Library alone(deleted.path(), settings);
+    QVERIFY(QFile::remove(deleted.path()));
+    for (TW_Library* library : {&usual, &alone})
+        library->random().reseed(77);
+    RecordingForm expected;
+    usual.GenerateSpellbook(expected, "", "", "Name", 30, "MAGE", Full, 5);
+    RecordingForm drawn;
+    alone.GenerateSpellbook(drawn, "", "", "Name", 30, "MAGE", Full, 5);
+    QVERIFY(expected.rows.size() >= 9 * 10);
+    QCOMPARE(drawn.rows, expected.rows);
 }
 
 QTEST_GUILESS_MAIN(TestGeneration)
