@@ -190,29 +190,34 @@ void SpellCatalogue::prepare(const Database& database, const QList<int>& spellLe
     // only at the end: on a second connection, the schools are read on another core while this
     // one reads the levels. The second connection is only a help: when it cannot be had, or
     // fails (another program wanting to write makes it give up at once), this one reads.
-    std::unique_ptr<Database> reader;
     std::thread helper;
     bool helped = false;
     if (!m_schoolsRead && missingHelps(database, missing.size())) {
+        // Room for the schools taken here, from memory this thread has used before: memory new
+        // to the process costs more to touch than the reading it holds.
+        const qint64 rows =
+            database.snapshot(QStringLiteral("SELECT max(rowid) FROM SpellandSphere"))
+                .value(qsizetype(0))
+                .toLongLong();
+        reserveSchools(qsizetype(std::clamp<qint64>(rows, 0, 1 << 22)));
         try {
-            reader = database.openReader();
-            if (reader)
-                helper = std::thread([this, &reader, &helped] {
-                    try {
+            helper = std::thread([this, &database, &helped] {
+                try {
+                    if (const std::unique_ptr<Database> reader = database.openReader()) {
                         readSchools(*reader);
                         helped = true;
-                    } catch (...) {
-                        // read again below, where a failure is reported
                     }
-                });
+                } catch (...) {
+                    // read again below, where a failure is reported
+                }
+            });
         } catch (...) {
-            // no second connection (or no thread): read here
+            // no thread to be had: read here
         }
     }
     const auto joinHelper = [&] {
         if (helper.joinable())
             helper.join();
-        reader.reset();
         if (!helped && !m_schoolsRead) {
             clearSchools();
             readSchools(database);
@@ -244,6 +249,13 @@ bool SpellCatalogue::missingHelps(const Database& database, qsizetype missingLev
     if (m_journalMode.isEmpty())
         m_journalMode = database.snapshot(QStringLiteral("PRAGMA journal_mode")).text(qsizetype(0));
     return m_journalMode.compare(QLatin1String("wal"), Qt::CaseInsensitive) != 0;
+}
+
+void SpellCatalogue::reserveSchools(qsizetype rows) {
+    m_schoolRows.reserve(rows);
+    m_spells.reserve(rows);
+    m_nameAt.reserve(rows);
+    m_names.reserve(rows * 24);
 }
 
 void SpellCatalogue::clearSchools() {

@@ -89,6 +89,7 @@ private:
 
     void readSchools(const Database& database);
     void clearSchools();
+    void reserveSchools(qsizetype rows);
     bool missingHelps(const Database& database, qsizetype missingLevels);
     RawLevel readRawLevel(const Database& database, int spellLevel);
     std::shared_ptr<SpellLevel> indexLevel(const RawLevel& raw) const;
