@@ -192,14 +192,7 @@ void SpellCatalogue::prepare(const Database& database, const QList<int>& spellLe
     // fails (another program wanting to write makes it give up at once), this one reads.
     std::thread helper;
     bool helped = false;
-    if (!m_schoolsRead && missingHelps(database, missing.size())) {
-        // Room for the schools taken here, from memory this thread has used before: memory new
-        // to the process costs more to touch than the reading it holds.
-        const qint64 rows =
-            database.snapshot(QStringLiteral("SELECT max(rowid) FROM SpellandSphere"))
-                .value(qsizetype(0))
-                .toLongLong();
-        reserveSchools(qsizetype(std::clamp<qint64>(rows, 0, 1 << 22)));
+    if (!m_schoolsRead && secondConnectionPays(database, missing.size())) {
         try {
             helper = std::thread([this, &database, &helped] {
                 try {
@@ -240,15 +233,26 @@ void SpellCatalogue::prepare(const Database& database, const QList<int>& spellLe
         m_levels.insert(missing[i], indexLevel(raw[i]));
 }
 
-bool SpellCatalogue::missingHelps(const Database& database, qsizetype missingLevels) {
+bool SpellCatalogue::secondConnectionPays(const Database& database, qsizetype missingLevels) {
     // A second connection sees the same file as this one only when a reader's lock keeps
-    // writers out (not so with a write-ahead log); and it costs a little to open, which a
-    // single level does not repay.
+    // writers out (not so with a write-ahead log). Opening it and a thread costs about a
+    // millisecond, which a single level or a catalogue of a few thousand school rows (the
+    // shipped one has some 1,200) does not repay.
     if (missingLevels < 2)
         return false;
     if (m_journalMode.isEmpty())
         m_journalMode = database.snapshot(QStringLiteral("PRAGMA journal_mode")).text(qsizetype(0));
-    return m_journalMode.compare(QLatin1String("wal"), Qt::CaseInsensitive) != 0;
+    if (m_journalMode.compare(QLatin1String("wal"), Qt::CaseInsensitive) == 0)
+        return false;
+    const qint64 rows = database.snapshot(QStringLiteral("SELECT max(rowid) FROM SpellandSphere"))
+                            .value(qsizetype(0))
+                            .toLongLong();
+    if (rows < kSmallestHelpedCatalogue)
+        return false;
+    // Room for the schools taken here, from memory this thread has used before: memory new to
+    // the process costs more to touch than the reading it holds.
+    reserveSchools(qsizetype(std::min<qint64>(rows, 1 << 22)));
+    return true;
 }
 
 void SpellCatalogue::reserveSchools(qsizetype rows) {

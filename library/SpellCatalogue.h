@@ -90,7 +90,9 @@ private:
     void readSchools(const Database& database);
     void clearSchools();
     void reserveSchools(qsizetype rows);
-    bool missingHelps(const Database& database, qsizetype missingLevels);
+    // Whether the schools are best read on a second connection on another thread.
+    bool secondConnectionPays(const Database& database, qsizetype missingLevels);
+    static constexpr qint64 kSmallestHelpedCatalogue = 5000; // school rows
     RawLevel readRawLevel(const Database& database, int spellLevel);
     std::shared_ptr<SpellLevel> indexLevel(const RawLevel& raw) const;
     QByteArrayView nameOf(qint32 spell) const;

@@ -516,12 +516,13 @@ void TestGeneration::drawPoolTakesLikeAClosingList() {
 }
 
 void TestGeneration::firstBookWithoutASecondConnection() {
-    // A first book reads the schools on a second connection when it can; when the file can no
-    // longer be opened a second time (here: deleted while the library holds it open), the
-    // library's own connection reads them, and the book is the same.
+    // A first book from a catalogue of some thousands of school rows reads the schools on a
+    // second connection; when the file can no longer be opened a second time (here: deleted
+    // while the library holds it open), the library's own connection reads them, and the book
+    // is the same.
     QList<CatalogueSpell> all;
     for (int level = 1; level <= 9; ++level)
-        all << spells(QString("L%1").arg(level), level, 12, "Evocation;Fire");
+        all << spells(QString("L%1").arg(level), level, 300, "Evocation;Fire");
     FixtureDatabase intact;
     intact.build(all);
     FixtureDatabase deleted;
