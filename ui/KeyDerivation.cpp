@@ -89,9 +89,8 @@ QByteArray pbkdf2HmacSha1(QByteArrayView password, QByteArrayView salt, int roun
     const HmacStates hmac(password);
     const int blocks = (std::max(length, 0) + SHA_DIGEST_LENGTH - 1) / SHA_DIGEST_LENGTH;
     QByteArray key(qsizetype(blocks) * SHA_DIGEST_LENGTH, Qt::Uninitialized);
-    const auto out = [&key](int index) {
-        return reinterpret_cast<unsigned char*>(key.data()) + (index - 1) * SHA_DIGEST_LENGTH;
-    };
+    unsigned char* const bytes = reinterpret_cast<unsigned char*>(key.data());
+    const auto out = [bytes](int index) { return bytes + (index - 1) * SHA_DIGEST_LENGTH; };
     // The blocks do not depend on each other: the second and later ones run on another core
     // (a 32-byte key is two blocks), or here after the first when no thread can be had.
     std::thread others;
