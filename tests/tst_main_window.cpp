@@ -333,6 +333,9 @@ void TestMainWindow::chooserFillsAfterTheFirstFrame() {
     {
         Database database(m_fixture->path(), ";pwd=kobold3");
         database.execute("UPDATE Spells SET Description = 'Hums.' WHERE Name = 'Brine Hand'");
+        // A name far wider than the chooser, which must not widen it when it comes.
+        database.execute("INSERT INTO Spells (Name, Lvl, Frequency) VALUES (?, '1', 'Common')",
+                         {QString("Zealous ") + QString(120, QChar('W'))});
     }
     StartupLoader loader(m_fixture->path(), Constants::Settings);
     Frm_Main window(m_fixture->folder());
@@ -343,8 +346,14 @@ void TestMainWindow::chooserFillsAfterTheFirstFrame() {
     auto* spells = window.findChild<QComboBox*>("cboSpells");
     QCOMPARE(spells->count(), 0);
     window.show();
+    const QRect laidOut = spells->geometry();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QTRY_COMPARE(comboTexts(spells), (QStringList{"Amber Stair", "Brine Hand", "Quiet Lantern"}));
+    QTRY_COMPARE(spells->count(), 4);
+    QCOMPARE(comboTexts(spells).mid(0, 3),
+             (QStringList{"Amber Stair", "Brine Hand", "Quiet Lantern"}));
+    // Filled in place: nothing in the window moves.
+    QCoreApplication::processEvents();
+    QCOMPARE(spells->geometry(), laidOut);
     QCOMPARE(spells->itemData(1, Qt::ToolTipRole).toString(), QString("Hums."));
     QVERIFY(spells->itemData(0, Qt::ToolTipRole).isNull());
     QCOMPARE(spells->currentIndex(), -1);
