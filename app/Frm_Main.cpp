@@ -2,9 +2,11 @@
 #include "app/Frm_Main.h"
 
 #include "app/Constants.h"
+#include "app/StartupLoader.h"
 #include "library/CasterClasses.h"
 #include "ui/Accessibility.h"
 #include "ui/ComboBox.h"
+#include "ui/FirstFrame.h"
 #include "ui/MessageBox.h"
 #include "ui/TwError.h"
 #include "ui/UpdateLock.h"
@@ -256,19 +258,41 @@ void Frm_Main::describeControls() {
 }
 
 bool Frm_Main::Form_Load() {
+    StartupLoader loader(m_databasePath, Constants::Settings);
+    return Form_Load(loader, true);
+}
+
+bool Frm_Main::Form_Load(StartupLoader& loader) {
+    return Form_Load(loader, false);
+}
+
+bool Frm_Main::Form_Load(StartupLoader& loader, bool chooserNow) {
+    StartupCatalogue catalogue;
     try {
-        Constants::MyLibrary = std::make_unique<TW_Library>(m_databasePath, Constants::Settings);
+        catalogue = loader.take();
     } catch (const TwError& error) {
         MessageBox::show(nullptr, error.description().trimmed());
         return false;
     }
+    Constants::MyLibrary = std::move(catalogue.library);
     try {
         FillLevelList();
         FillClassList();
         FillVolumeList();
-        FillFrequencyList();
-        FillSchoolList();
-        FillSpellList();
+        FillFrequencyList(catalogue.frequencies);
+        FillSchoolList(catalogue.schools);
+        if (chooserNow) {
+            FillSpellList(catalogue.spells, catalogue.descriptions);
+        } else {
+            runAfterFirstFrame(
+                this, [this, spells = catalogue.spells, descriptions = catalogue.descriptions] {
+                    try {
+                        FillSpellList(spells, descriptions);
+                    } catch (const std::exception& error) {
+                        setStatusText(3, QString::fromUtf8(error.what()).trimmed());
+                    }
+                });
+        }
         LoadCoreSchools();
         Constants::Settings.LimitByFrequency = true;
         Constants::Settings.SpecialistPercent = QStringLiteral("50%");
@@ -326,9 +350,8 @@ void Frm_Main::FillVolumeList() {
     pickComboRowByText(ui->cboVolume, ui->cboVolume->itemText(2));
 }
 
-void Frm_Main::FillFrequencyList() {
+void Frm_Main::FillFrequencyList(RecordSet frequencies) {
     ui->cboFrequency->clear();
-    RecordSet frequencies = Constants::MyLibrary->FetchFrequencyList();
     if (!frequencies.eof()) {
         frequencies.moveLast();
         frequencies.moveFirst();
@@ -345,9 +368,8 @@ void Frm_Main::FillFrequencyList() {
         ui->cboFrequency->setCurrentIndex(-1);
 }
 
-void Frm_Main::FillSchoolList() {
+void Frm_Main::FillSchoolList(RecordSet schools) {
     ui->lstSchools->clear();
-    RecordSet schools = Constants::MyLibrary->FetchSchoolList();
     if (schools.eof())
         return;
     UpdateLock lock(ui->lstSchools);
@@ -363,9 +385,8 @@ void Frm_Main::FillSchoolList() {
     }
 }
 
-void Frm_Main::FillSpellList() {
+void Frm_Main::FillSpellList(RecordSet spells, RecordSet descriptions) {
     ui->cboSpells->clear();
-    RecordSet spells = Constants::MyLibrary->FetchAllSpells();
     if (spells.eof())
         return;
     spells.moveLast();
@@ -380,7 +401,6 @@ void Frm_Main::FillSpellList() {
     ui->cboSpells->addItems(names);
     ui->cboSpells->setCurrentIndex(-1);
     // Each entry shows what its spell does as a tool tip.
-    RecordSet descriptions = Constants::MyLibrary->FetchSpellDescriptions();
     QHash<QString, QString> byName;
     for (; !descriptions.eof(); descriptions.moveNext())
         byName.insert(descriptions.text(qsizetype(0)).trimmed(), descriptions.text(qsizetype(1)));

@@ -19,6 +19,8 @@ class QMenu;
 class QProgressBar;
 class QToolButton;
 class QTreeWidgetItem;
+class RecordSet;
+class StartupLoader;
 class TwError;
 
 // The main window: caster details, excluded schools, the spell list and its editing, and the
@@ -45,6 +47,9 @@ public:
     // The load step: opens the library and fills the lists. On failure it shows one message
     // box and returns false; the caller then ends the program without showing the window.
     bool Form_Load();
+    // The same with the database opened by a loader started before the window was built; the
+    // spell chooser, which the first frame does not show, is filled right after that frame.
+    bool Form_Load(StartupLoader& loader);
 
     // GenerationForm
     void setProgressMaximum(int maximum) override;
@@ -137,9 +142,10 @@ private:
     void FillLevelList();
     void FillClassList();
     void FillVolumeList();
-    void FillFrequencyList();
-    void FillSchoolList();
-    void FillSpellList();
+    void FillFrequencyList(RecordSet frequencies);
+    void FillSchoolList(RecordSet schools);
+    void FillSpellList(RecordSet spells, RecordSet descriptions);
+    bool Form_Load(StartupLoader& loader, bool chooserNow);
 
     void Tools_Core_Click();
     void File_Exit_Click();

@@ -1,6 +1,7 @@
 // Tomewright: builds the spellbook of a wizard character.
 #include "app/Constants.h"
 #include "app/Frm_Main.h"
+#include "app/StartupLoader.h"
 #include "library/CatalogueUpgrade.h"
 #include "library/TW_Library.h"
 #include "ui/DatabaseLocation.h"
@@ -45,8 +46,10 @@ int main(int argc, char* argv[]) {
     }
     int status = 1;
     {
+        // The database is opened and read on another thread while the window is built.
+        StartupLoader loader(database, Constants::Settings);
         Frm_Main window(programFolder, database);
-        if (!window.Form_Load())
+        if (!window.Form_Load(loader))
             return 1;
         // The window opens in the middle of the screen it is on.
         const QRect screen = window.screen()->availableGeometry();

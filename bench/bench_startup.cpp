@@ -1,15 +1,17 @@
 // Start-up and memory of the window, for bench/run.
 //   bench_startup bare          a bare Qt main window: shown, then quit once idle (the floor)
 //   bench_startup rss-bare      the same, printing its peak resident memory in MB
-//   bench_startup window DIR    Tomewright's window on DIR/Spells.mdb: loaded, shown, quit once
-//                               idle
+//   bench_startup window DIR    Tomewright's window on DIR/Spells.mdb, started as the program
+//                               starts it: loaded, shown, quit once idle
 //   bench_startup rss DIR       the window on DIR/Spells.mdb with one Full 30th-level book
 //                               generated; prints the peak resident memory in MB
 #include "app/Constants.h"
 #include "app/Frm_Main.h"
+#include "app/StartupLoader.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QTimer>
@@ -42,8 +44,10 @@ int main(int argc, char* argv[]) {
     }
     int status = 0;
     {
-        Frm_Main window(arguments.value(2));
-        if (!window.Form_Load())
+        const QString database = QDir(arguments.value(2)).filePath(QStringLiteral("Spells.mdb"));
+        StartupLoader loader(database, Constants::Settings);
+        Frm_Main window(arguments.value(2), database);
+        if (!window.Form_Load(loader))
             return 1;
         window.show();
         if (mode == QLatin1String("rss")) {

@@ -35,6 +35,14 @@ QByteArray json(const QList<GeneratedBook>& books);
 // A heading per book and per level, a table per level.
 QByteArray markdown(const QList<GeneratedBook>& books);
 
+// The formats, for part().
+enum class Format { Text, Csv, Json, Markdown };
+
+// What book index (0-based) of count books adds to a file in a format: the parts of books 0 to
+// count - 1, one after another, are the whole file the functions above write. A batch writes
+// each book as soon as it is drawn.
+QByteArray part(Format format, const GeneratedBook& book, qsizetype index, qsizetype count);
+
 // The spell levels named by a "Following Levels Volume was limited by criteria: " note.
 QList<int> limitedLevelsFromNote(const QString& note);
 

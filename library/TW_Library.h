@@ -1,5 +1,6 @@
 #pragma once
 
+#include "library/DrawCatalogue.h"
 #include "library/RandomSource.h"
 #include "library/SchoolCondition.h"
 #include "library/SharedSettings.h"
@@ -7,12 +8,11 @@
 #include "ui/Database.h"
 #include "ui/RecordSet.h"
 
-#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
-#include <optional>
 
+class DrawPool;
 class GenerationForm;
 
 // The spell library: the one way into the spell database. Creating it opens the database;
@@ -71,46 +71,34 @@ public:
     Database& database() { return m_database; }
 
 private:
-    void LoadListView(GenerationForm& MyForm, qint32 CurrentLevel, const RecordSet& Myset,
-                      qint32 spVolume, bool IsSpecialist, const QString& pCasterClass);
+    QList<bool> qualifyingSpells(const SpellLevel& level, const QList<bool>& schoolPasses,
+                                 qint32 rarestFrequency) const;
+    void LoadListView(GenerationForm& MyForm, qint32 CurrentLevel, const SpellLevel& level,
+                      const QList<bool>& qualifies, qint32 spVolume, bool IsSpecialist,
+                      const QString& pCasterClass);
     qint32 DrawVolumeCount(qint32 code);
-    static QStringList CollectSpellNames(RecordSet set);
-    static RecordSet FilterBySchools(const RecordSet& set, const QStringList& schools);
-    static RecordSet FilterByField(const RecordSet& set, const QString& column,
-                                   const QString& value);
-    void DrawSpells(QStringList& pool, qint32 count, GenerationForm& MyForm, bool specialty,
-                    const RecordSet& Myset);
-    void RemoveFromGeneralPool(const QString& name);
+    QList<qint32> CollectSpellNames(const SpellLevel& level, const QList<bool>& qualifies,
+                                    const QStringList* schools) const;
+    void DrawSpells(DrawPool& pool, qint32 count, DrawPool* generalPool, const SpellLevel& level,
+                    const QList<bool>& qualifies, QList<qint32>& drawn);
+    void appendDrawnRows(GenerationForm& MyForm, const SpellLevel& level,
+                         const QList<qint32>& drawn);
     void noteLimitedLevel(qint32 level);
     static SchoolCondition requestCondition(bool specialist, const QString& pIncludeCoreSchools,
                                             const QString& pExcludeSchools);
-    // The rows of the level's spells that qualify under the condition and rarest frequency.
-    RecordSet qualifyingLevelRows(int level, const SchoolCondition& condition,
-                                  qint32 rarestFrequency);
-    static std::optional<SpellRow> spellRowFor(const RecordSet& Myset, const QString& name);
+    // Reads the levels the catalogue does not hold yet (and reads it afresh when another
+    // connection has changed the file); returns, by school number, whether each school passes.
+    QList<bool> prepareCatalogue(const QList<int>& levels, const SchoolCondition& condition);
     void checkSchema();
-    void refreshCatalogueCache();
-
-    // The rows each spell level's query read, kept while the catalogue in the file is
-    // unchanged, so a batch of books reads the file once. A level of more rows than this is
-    // read anew every time (it would hold too much memory).
-    static constexpr qsizetype kLargestCachedLevel = 20000;
-    struct CatalogueCache {
-        qint64 dataVersion = -1;
-        QHash<int, RecordSet> levels;
-        QHash<QString, qint64> frequencyIds;
-        bool frequenciesRead = false;
-    };
-    CatalogueCache m_cache;
 
     Database m_database;
     const SharedSettings& m_settings;
     RandomSource m_random;
     QString m_sqlText;
-    std::optional<RecordSet> m_myset;
+    // The spell tables as the draw reads them, kept while the catalogue in the file is
+    // unchanged, so a batch of books reads the file once.
+    DrawCatalogue m_catalogue;
     QString m_limitedLevels;
     qint32 m_levelMinimum = 0;
     qint32 m_levelMaximum = 0;
-    QStringList m_generalPool;
-    QStringList m_specialtyPool;
 };

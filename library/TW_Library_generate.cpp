@@ -1,36 +1,17 @@
-// Spellbook generation: one query per spell level, then the random draw of that level.
+// Spellbook generation: each spell level's spells (read once, see DrawCatalogue), then the
+// random draw of that level.
 #include "library/CasterClasses.h"
+#include "library/DrawPool.h"
 #include "library/GenerationForm.h"
 #include "library/SchoolCondition.h"
 #include "library/SchoolListText.h"
 #include "library/TW_Library.h"
+#include "ui/Transaction.h"
 #include "ui/TwError.h"
 
-#include <QHash>
-#include <QSet>
 #include <cmath>
 
 namespace {
-
-// The rows of the spells that qualify: a school row passes the condition and the spell's
-// frequency is no rarer than the rarest allowed. Every school row of such a spell is kept.
-RecordSet qualifyingRows(const RecordSet& levelRows, const SchoolCondition& condition,
-                         const QHash<QString, qint64>& frequencyIds, qint32 rarestFrequency) {
-    QStringList qualifying;
-    RecordSet rows = levelRows.sortedWithin(QStringLiteral("Name"), QStringLiteral("SchoolOrder"));
-    const qsizetype nameField = rows.fieldIndex(QStringLiteral("Name"));
-    const qsizetype schoolField = rows.fieldIndex(QStringLiteral("Sphere"));
-    const qsizetype frequencyField = rows.fieldIndex(QStringLiteral("Frequency"));
-    for (rows.moveFirst(); !rows.eof(); rows.moveNext()) {
-        const QString name = rows.text(nameField);
-        const auto frequency = frequencyIds.constFind(rows.text(frequencyField));
-        if (frequency != frequencyIds.constEnd() && *frequency <= rarestFrequency &&
-            condition.passes(rows.text(schoolField)) &&
-            (qualifying.isEmpty() || qualifying.last() != name))
-            qualifying << name;
-    }
-    return rows.whereIn(QStringLiteral("Name"), qualifying);
-}
 
 QStringList parsedSchools(const QString& listText, const char* what) {
     QStringList names;
@@ -77,14 +58,21 @@ void TW_Library::GenerateSpellbook(GenerationForm& MyForm, const QString& pInclu
         const bool specialist = pCasterClass.trimmed() != CasterClasses::kGeneralist;
         const SchoolCondition condition =
             requestCondition(specialist, pIncludeCoreSchools, pExcludeSchools);
-        refreshCatalogueCache();
 
+        // One consistent view of the file for the whole book: a spell's row read when it is
+        // drawn is the row its level was read with.
+        const ReadTransaction snapshot(m_database);
+        QList<int> levels;
+        for (int level = 1; level <= highest; ++level)
+            levels << level;
+        const QList<bool> schoolPasses = prepareCatalogue(levels, condition);
         for (int level = 1; level <= highest; ++level) {
             MyForm.setStatusText(2,
                                  QStringLiteral("Building List of Level %1 Spells...").arg(level));
-            m_myset = qualifyingLevelRows(level, condition, pSpellbookFrequency);
-            LoadListView(MyForm, level, *m_myset, pSpellbookVolume, specialist,
-                         specialist ? pCasterClass : QString());
+            const std::shared_ptr<const SpellLevel> spells = m_catalogue.level(m_database, level);
+            LoadListView(MyForm, level, *spells,
+                         qualifyingSpells(*spells, schoolPasses, pSpellbookFrequency),
+                         pSpellbookVolume, specialist, specialist ? pCasterClass : QString());
             MyForm.setProgressValue(MyForm.progressValue() + 1);
         }
         if (!m_limitedLevels.isEmpty())
@@ -92,11 +80,9 @@ void TW_Library::GenerateSpellbook(GenerationForm& MyForm, const QString& pInclu
         m_limitedLevels.clear();
     } catch (const TwError& error) {
         m_limitedLevels.clear();
-        m_myset.reset();
         throw error.raisedBy(QStringLiteral("GenerateSpellbook"), false);
     } catch (const std::exception& error) {
         m_limitedLevels.clear();
-        m_myset.reset();
         throw TwError(-1, QStringLiteral("GenerateSpellbook"),
                       QString::fromUtf8(error.what()).trimmed());
     }
@@ -114,48 +100,38 @@ SchoolCondition TW_Library::requestCondition(bool specialist, const QString& pIn
     return condition;
 }
 
-RecordSet TW_Library::qualifyingLevelRows(int level, const SchoolCondition& condition,
-                                          qint32 rarestFrequency) {
-    // One indexed read of the level's rows; the school and frequency conditions are then
-    // applied to those rows in memory. A spell whose frequency is not in the frequency table
-    // never qualifies.
-    if (!m_cache.frequenciesRead) {
-        RecordSet frequencies =
-            m_database.snapshot(QStringLiteral("SELECT Frequency, FrequencyID FROM Frequency"));
-        for (; !frequencies.eof(); frequencies.moveNext())
-            m_cache.frequencyIds.insert(
-                frequencies.text(QStringLiteral("Frequency")),
-                frequencies.value(QStringLiteral("FrequencyID")).toLongLong());
-        m_cache.frequenciesRead = true;
-    }
-    const QString sql =
-        QStringLiteral("SELECT Spells.Name, Spells.Lvl, Spells.Frequency, Spells.Book, "
-                       "Spells.Page, SpellandSphere.Sphere, SpellandSphere.rowid AS "
-                       "SchoolOrder, Spells.Description ") +
-        QStringLiteral("FROM Spells INNER JOIN SpellandSphere ON SpellandSphere.Name = "
-                       "Spells.Name ") +
-        QStringLiteral("WHERE Spells.Lvl = ? ORDER BY Spells.Name");
-    m_sqlText = sql;
-    RecordSet levelRows;
-    if (const auto cached = m_cache.levels.constFind(level); cached != m_cache.levels.constEnd()) {
-        levelRows = *cached;
-    } else {
-        levelRows = m_database.snapshot(sql, {QString::number(level)});
-        if (levelRows.recordCount() <= kLargestCachedLevel)
-            m_cache.levels.insert(level, levelRows);
-    }
-    return qualifyingRows(levelRows, condition, m_cache.frequencyIds, rarestFrequency);
+QList<bool> TW_Library::prepareCatalogue(const QList<int>& levels,
+                                         const SchoolCondition& condition) {
+    // The catalogue is read from the file once and kept while the file is unchanged; the
+    // school and frequency conditions are applied to the kept spells.
+    m_catalogue.refresh(m_database);
+    m_catalogue.prepare(m_database, levels);
+    QList<bool> schoolPasses;
+    for (const QString& school : m_catalogue.schoolNames())
+        schoolPasses << condition.passes(school);
+    return schoolPasses;
 }
 
-void TW_Library::refreshCatalogueCache() {
-    // data_version changes when another connection has committed a change to the file (a
-    // catalogue import); this library itself never writes the catalogue tables.
-    const qint64 version =
-        m_database.snapshot(QStringLiteral("PRAGMA data_version")).value(qsizetype(0)).toLongLong();
-    if (version == m_cache.dataVersion)
-        return;
-    m_cache = CatalogueCache();
-    m_cache.dataVersion = version;
+QList<bool> TW_Library::qualifyingSpells(const SpellLevel& level, const QList<bool>& schoolPasses,
+                                         qint32 rarestFrequency) const {
+    // A spell qualifies when its frequency is no rarer than the rarest allowed and any one of
+    // its schools passes the school conditions.
+    const QList<qint32>& schoolRows = m_catalogue.schoolRows();
+    QList<bool> qualifies(level.spells.size(), false);
+    for (qsizetype i = 0; i < level.spells.size(); ++i) {
+        const LevelSpell& spell = level.spells[i];
+        const DrawCatalogue::Frequency& frequency = m_catalogue.frequency(spell.frequency);
+        if (!frequency.known || frequency.id > rarestFrequency)
+            continue;
+        const DrawCatalogue::Schools schools = m_catalogue.schoolsOf(spell.spell);
+        for (qint32 row = schools.first; row < schools.first + schools.count; ++row) {
+            if (schoolPasses[schoolRows[row]]) {
+                qualifies[i] = true;
+                break;
+            }
+        }
+    }
+    return qualifies;
 }
 
 qint32 TW_Library::DrawVolumeCount(qint32 code) {
@@ -169,31 +145,32 @@ qint32 TW_Library::DrawVolumeCount(qint32 code) {
         std::floor(r * double(m_levelMaximum - m_levelMinimum + 1) + double(m_levelMinimum)));
 }
 
-QStringList TW_Library::CollectSpellNames(RecordSet set) {
-    QStringList pool;
-    QSet<QString> seen; // keeps the pool's distinct test linear on large catalogues
-    const qsizetype nameField = set.fieldIndex(QStringLiteral("Name"));
-    for (set.moveFirst(); !set.eof(); set.moveNext()) {
-        const QString name = set.text(nameField).trimmed();
-        if (!seen.contains(name)) {
-            seen.insert(name);
-            pool.append(name);
+QList<qint32> TW_Library::CollectSpellNames(const SpellLevel& level, const QList<bool>& qualifies,
+                                            const QStringList* schools) const {
+    // The distinct names (blanks removed) of the qualifying spells, in name order; with
+    // schools, only of the spells that have one of them.
+    QList<bool> inSchools;
+    if (schools) {
+        for (const QString& school : m_catalogue.schoolNames())
+            inSchools << schools->contains(school);
+    }
+    const QList<qint32>& schoolRows = m_catalogue.schoolRows();
+    QList<qint32> pool;
+    QList<bool> listed(level.spells.size(), false);
+    for (qsizetype i = 0; i < level.spells.size(); ++i) {
+        const LevelSpell& spell = level.spells[i];
+        if (!qualifies[i] || listed[spell.drawKey])
+            continue;
+        bool wanted = !schools;
+        const DrawCatalogue::Schools own = m_catalogue.schoolsOf(spell.spell);
+        for (qint32 row = own.first; !wanted && row < own.first + own.count; ++row)
+            wanted = inSchools[schoolRows[row]];
+        if (wanted) {
+            listed[spell.drawKey] = true;
+            pool << spell.drawKey;
         }
     }
     return pool;
-}
-
-RecordSet TW_Library::FilterBySchools(const RecordSet& set, const QStringList& schools) {
-    return set.whereIn(QStringLiteral("Sphere"), schools);
-}
-
-RecordSet TW_Library::FilterByField(const RecordSet& set, const QString& column,
-                                    const QString& value) {
-    return set.whereEquals(column, value);
-}
-
-void TW_Library::RemoveFromGeneralPool(const QString& name) {
-    m_generalPool.removeOne(name);
 }
 
 void TW_Library::noteLimitedLevel(qint32 level) {
@@ -202,8 +179,9 @@ void TW_Library::noteLimitedLevel(qint32 level) {
     m_limitedLevels += QString::number(level);
 }
 
-void TW_Library::LoadListView(GenerationForm& MyForm, qint32 CurrentLevel, const RecordSet& Myset,
-                              qint32 spVolume, bool IsSpecialist, const QString& pCasterClass) {
+void TW_Library::LoadListView(GenerationForm& MyForm, qint32 CurrentLevel, const SpellLevel& level,
+                              const QList<bool>& qualifies, qint32 spVolume, bool IsSpecialist,
+                              const QString& pCasterClass) {
     const bool custom = spVolume == 6;
     qint32 wanted = 0;
     if (custom) {
@@ -214,18 +192,20 @@ void TW_Library::LoadListView(GenerationForm& MyForm, qint32 CurrentLevel, const
         wanted = DrawVolumeCount(spVolume);
     }
 
-    m_generalPool = CollectSpellNames(Myset);
-    m_specialtyPool.clear();
+    const QList<qint32> generalNames = CollectSpellNames(level, qualifies, nullptr);
+    QList<qint32> specialtyNames;
     if (IsSpecialist) {
         const QStringList specialty = CasterClasses::specialtySchools(pCasterClass);
         if (specialty.isEmpty())
             throw TwError(-1, QStringLiteral("LoadListView"),
                           QStringLiteral("No specialty schools are known for the class \"%1\".")
                               .arg(pCasterClass.trimmed()));
-        m_specialtyPool = CollectSpellNames(FilterBySchools(Myset, specialty));
+        specialtyNames = CollectSpellNames(level, qualifies, &specialty);
     }
+    DrawPool generalPool(generalNames, level.spells.size());
+    DrawPool specialtyPool(specialtyNames, level.spells.size());
 
-    const auto available = qint32(m_generalPool.size());
+    const auto available = qint32(generalPool.size());
     const qint32 threshold = custom ? wanted : m_levelMinimum;
     if (available < threshold) {
         wanted = available;
@@ -234,52 +214,45 @@ void TW_Library::LoadListView(GenerationForm& MyForm, qint32 CurrentLevel, const
     if (available < wanted)
         wanted = available;
 
+    QList<qint32> drawn;
     const qint32 percentIndex = m_settings.SpecialistPercentIndex;
     if (IsSpecialist && percentIndex != 0) {
         // Halves go to the even neighbour (the default rounding mode).
         auto share = qint32(std::nearbyint(double(percentIndex) / 10.0 * double(wanted)));
         if (share < 1 && wanted > 0)
             share = 1;
-        if (share > m_specialtyPool.size())
-            share = qint32(m_specialtyPool.size());
-        DrawSpells(m_specialtyPool, share, MyForm, true, Myset);
+        if (share > specialtyPool.size())
+            share = qint32(specialtyPool.size());
+        DrawSpells(specialtyPool, share, &generalPool, level, qualifies, drawn);
         wanted -= share;
     }
-    DrawSpells(m_generalPool, wanted, MyForm, false, Myset);
-
-    m_generalPool.clear();
-    m_specialtyPool.clear();
+    DrawSpells(generalPool, wanted, nullptr, level, qualifies, drawn);
+    appendDrawnRows(MyForm, level, drawn);
 }
 
-void TW_Library::DrawSpells(QStringList& pool, qint32 count, GenerationForm& MyForm, bool specialty,
-                            const RecordSet& Myset) {
+void TW_Library::DrawSpells(DrawPool& pool, qint32 count, DrawPool* generalPool,
+                            const SpellLevel& level, const QList<bool>& qualifies,
+                            QList<qint32>& drawn) {
     for (qint32 k = 0; k < count && !pool.isEmpty(); ++k) {
-        const auto n = qsizetype(pool.size());
+        const qsizetype n = pool.size();
         auto index = qsizetype(m_random.uniform() * double(n));
         if (index >= n)
             index = n - 1;
-        const QString name = pool.takeAt(index).trimmed();
-        if (specialty)
-            RemoveFromGeneralPool(name);
-
-        if (const std::optional<SpellRow> row = spellRowFor(Myset, name))
-            MyForm.appendSpellRow(*row);
+        const qint32 name = pool.takeAt(index);
+        // A spell drawn for the specialty is not drawn again from the general pool.
+        if (generalPool)
+            generalPool->remove(name);
+        // The drawn name, blanks removed, is looked up as stored: a name stored with blanks
+        // around it finds nothing and the draw counts all the same.
+        const qint32 spell = level.spells[name].storedAsTrimmed;
+        if (spell >= 0 && qualifies[spell])
+            drawn << spell;
     }
 }
 
-std::optional<SpellRow> TW_Library::spellRowFor(const RecordSet& Myset, const QString& name) {
-    RecordSet rows = FilterByField(Myset, QStringLiteral("Name"), name);
-    if (rows.eof())
-        return std::nullopt;
-    SpellRow row;
-    row.name = rows.text(QStringLiteral("Name"));
-    row.level = rows.text(QStringLiteral("Lvl"));
-    row.frequency = rows.text(QStringLiteral("Frequency"));
-    row.schools = rows.text(QStringLiteral("Sphere"));
-    row.book = rows.text(QStringLiteral("Book"));
-    row.page = rows.text(QStringLiteral("Page"));
-    row.description = rows.text(QStringLiteral("Description"));
-    for (rows.moveNext(); !rows.eof(); rows.moveNext())
-        row.schools += QStringLiteral(", ") + rows.text(QStringLiteral("Sphere"));
-    return row;
+void TW_Library::appendDrawnRows(GenerationForm& MyForm, const SpellLevel& level,
+                                 const QList<qint32>& drawn) {
+    m_catalogue.readListRows(m_database, level, drawn);
+    for (qint32 spell : drawn)
+        MyForm.appendSpellRow(m_catalogue.listRow(level.spells[spell].rowId));
 }

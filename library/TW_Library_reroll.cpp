@@ -1,7 +1,9 @@
 // Re-rolling a book: the unpinned rows of some levels drawn again under the book's request.
 #include "library/CasterClasses.h"
+#include "library/DrawPool.h"
 #include "library/GenerationForm.h"
 #include "library/TW_Library.h"
+#include "ui/Transaction.h"
 #include "ui/TwError.h"
 
 #include <QSet>
@@ -22,11 +24,13 @@ bool hasSchoolOf(const SpellRow& row, const QStringList& schools) {
     return false;
 }
 
-QStringList without(const QStringList& names, const QSet<QString>& taken) {
-    QStringList left;
-    for (const QString& name : names) {
-        if (!taken.contains(name))
-            left << name;
+// The entries of a draw list whose names the book keeps taken out.
+QList<qint32> without(const QList<qint32>& entries, const SpellLevel& level,
+                      const DrawCatalogue& catalogue, const QSet<QString>& taken) {
+    QList<qint32> left;
+    for (qint32 entry : entries) {
+        if (!taken.contains(catalogue.nameOf(level.spells[entry]).trimmed()))
+            left << entry;
     }
     return left;
 }
@@ -49,7 +53,6 @@ QList<SpellRow> TW_Library::RerollSpellbook(GenerationForm& MyForm, const QList<
             throw TwError(-1, QStringLiteral("RerollSpellbook"),
                           QStringLiteral("No specialty schools are known for the class \"%1\".")
                               .arg(pCasterClass.trimmed()));
-        refreshCatalogueCache();
 
         QList<int> wanted = levels;
         if (wanted.isEmpty()) {
@@ -58,6 +61,10 @@ QList<SpellRow> TW_Library::RerollSpellbook(GenerationForm& MyForm, const QList<
         }
         std::sort(wanted.begin(), wanted.end());
         wanted.erase(std::unique(wanted.begin(), wanted.end()), wanted.end());
+
+        // One consistent view of the file, as for a new book.
+        const ReadTransaction snapshot(m_database);
+        const QList<bool> schoolPasses = prepareCatalogue(wanted, condition);
 
         QList<SpellRow> result = book;
         QString limited;
@@ -82,38 +89,36 @@ QList<SpellRow> TW_Library::RerollSpellbook(GenerationForm& MyForm, const QList<
             if (places.isEmpty())
                 continue;
 
-            const RecordSet rows = qualifyingLevelRows(level, condition, pSpellbookFrequency);
-            m_generalPool = without(CollectSpellNames(rows), kept);
-            m_specialtyPool.clear();
+            const std::shared_ptr<const SpellLevel> spells = m_catalogue.level(m_database, level);
+            const QList<bool> qualifies =
+                qualifyingSpells(*spells, schoolPasses, pSpellbookFrequency);
+            DrawPool generalPool(
+                without(CollectSpellNames(*spells, qualifies, nullptr), *spells, m_catalogue, kept),
+                spells->spells.size());
             // The level's specialty share is taken of its whole count, as when it was drawn;
             // pinned specialty spells count towards it.
+            QList<qint32> specialtyNames;
             qint32 specialtyWanted = 0;
             if (specialist && specialistPercentIndex != 0) {
-                m_specialtyPool =
-                    without(CollectSpellNames(FilterBySchools(rows, specialty)), kept);
+                specialtyNames = without(CollectSpellNames(*spells, qualifies, &specialty),
+                                         *spells, m_catalogue, kept);
                 auto share = qint32(
                     std::nearbyint(double(specialistPercentIndex) / 10.0 * double(levelCount)));
                 if (share < 1 && levelCount > 0)
                     share = 1;
                 specialtyWanted = std::clamp(share - pinnedSpecialty, 0, qint32(places.size()));
             }
+            DrawPool specialtyPool(specialtyNames, spells->spells.size());
 
+            QList<qint32> drawnSpells;
+            DrawSpells(specialtyPool, specialtyWanted, &generalPool, *spells, qualifies,
+                       drawnSpells);
+            DrawSpells(generalPool, qint32(places.size() - drawnSpells.size()), nullptr, *spells,
+                       qualifies, drawnSpells);
+            m_catalogue.readListRows(m_database, *spells, drawnSpells);
             QList<SpellRow> drawn;
-            const auto draw = [&](QStringList& pool, qint32 count, bool fromSpecialty) {
-                for (qint32 k = 0; k < count && !pool.isEmpty(); ++k) {
-                    const auto n = qsizetype(pool.size());
-                    const auto index = std::min(qsizetype(m_random.uniform() * double(n)), n - 1);
-                    const QString name = pool.takeAt(index).trimmed();
-                    if (fromSpecialty)
-                        RemoveFromGeneralPool(name);
-                    if (const std::optional<SpellRow> row = spellRowFor(rows, name))
-                        drawn << *row;
-                }
-            };
-            draw(m_specialtyPool, specialtyWanted, true);
-            draw(m_generalPool, qint32(places.size() - drawn.size()), false);
-            m_generalPool.clear();
-            m_specialtyPool.clear();
+            for (qint32 spell : drawnSpells)
+                drawn << m_catalogue.listRow(spells->spells[spell].rowId);
 
             if (drawn.size() < places.size()) {
                 if (!limited.isEmpty())
@@ -130,8 +135,9 @@ QList<SpellRow> TW_Library::RerollSpellbook(GenerationForm& MyForm, const QList<
             MyForm.setStatusText(3, kLimitedNoteStart + limited);
         return result;
     } catch (const TwError& error) {
-        m_generalPool.clear();
-        m_specialtyPool.clear();
         throw error.raisedBy(QStringLiteral("RerollSpellbook"), false);
+    } catch (const std::exception& error) {
+        throw TwError(-1, QStringLiteral("RerollSpellbook"),
+                      QString::fromUtf8(error.what()).trimmed());
     }
 }

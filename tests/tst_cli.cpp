@@ -82,6 +82,9 @@ private slots:
     void sameSeedSameBytes_data();
     void sameSeedSameBytes();
     void batchBooksCanBeRemadeAlone();
+    void batchIsOneFile_data();
+    void batchIsOneFile();
+    void unwritableOutputWritesNothing();
     void wrongOptionsAndChecks_data();
     void wrongOptionsAndChecks();
     void databaseFailureExitsOne();
@@ -191,6 +194,61 @@ void TestCli::batchBooksCanBeRemadeAlone() {
                  QString("Cultist %1").arg(i + 1));
     const Run single = run(options + QStringList{"--name", "Cultist 2", "--seed", "101"});
     QCOMPARE(single.out.trimmed(), lines[1]);
+}
+
+void TestCli::batchIsOneFile_data() {
+    QTest::addColumn<QString>("format");
+    for (const char* format : {"text", "csv", "json", "markdown"})
+        QTest::newRow(format) << format;
+}
+
+void TestCli::batchIsOneFile() {
+    // A batch is written book by book as it is drawn: to a file or to the standard output it is
+    // the same bytes, and it reads as one file of that format, not as books pasted together.
+    QFETCH(QString, format);
+    QTemporaryDir folder;
+    const QString path = folder.filePath("batch." + format);
+    const QStringList options = {"--name", "Cultist", "--level", "7",        "--count",
+                                 "3",      "--seed",  "9",       "--format", format};
+    const Run out = run(options);
+    const Run file = run(options + QStringList{"--output", path});
+    QCOMPARE(out.status, 0);
+    QCOMPARE(file.status, 0);
+    QFile written(path);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QCOMPARE(written.readAll(), out.out);
+    const QString text = QString::fromUtf8(out.out);
+    if (format == "csv") {
+        const CsvContent csv = parseCsv(out.out);
+        QVERIFY(csv.errors.isEmpty());
+        QCOMPARE(csv.records[0].fields.value(0), QString("Caster"));
+        QCOMPARE(text.count("Spell Name,"), 1);
+        QCOMPARE(csv.records.last().fields.value(0), QString("Cultist 3"));
+    } else if (format == "json") {
+        const QList<QByteArray> lines = out.out.trimmed().split('\n');
+        QCOMPARE(lines.size(), 3);
+        for (const QByteArray& line : lines)
+            QVERIFY(QJsonDocument::fromJson(line).isObject());
+    } else {
+        // One blank line between two books in text, a heading per book in markdown.
+        const QString first = format == "text" ? "Cultist 1\n" : "# Cultist 1\n";
+        QVERIFY(text.startsWith(first));
+        for (const char* next : {"Cultist 2\n", "Cultist 3\n"})
+            QVERIFY(text.contains(format == "text" ? QString("\n\n\n") + next
+                                                   : QString("|\n\n\n# ") + next));
+    }
+}
+
+void TestCli::unwritableOutputWritesNothing() {
+    QTemporaryDir folder;
+    const QString path = folder.filePath("no-such-folder/batch.json");
+    const Run result = run(
+        {"--name", "Ana", "--level", "3", "--count", "2", "--format", "json", "--output", path});
+    QCOMPARE(result.status, 1);
+    QVERIFY2(result.errors.contains("\"" + path + "\" cannot be written"),
+             qPrintable(result.errors));
+    QVERIFY(result.out.isEmpty());
+    QVERIFY(!QFile::exists(path));
 }
 
 void TestCli::wrongOptionsAndChecks_data() {

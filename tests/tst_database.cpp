@@ -1,6 +1,7 @@
 // The database engine: opening, keys, bound values, transactions and snapshots.
 #include "tests/support/FixtureDatabase.h"
 #include "ui/Database.h"
+#include "ui/KeyDerivation.h"
 #include "ui/RecordSet.h"
 #include "ui/Transaction.h"
 #include "ui/TwError.h"
@@ -8,6 +9,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <openssl/evp.h>
 #include <unistd.h>
 
 class TestDatabase : public QObject {
@@ -25,6 +27,12 @@ private slots:
     void recordSetReportsMissingFieldAndRow();
     void connectTextPassword_data();
     void connectTextPassword();
+    void keyDerivationMatchesTheStandard_data();
+    void keyDerivationMatchesTheStandard();
+    void derivedKeyOpensWhatTheEngineKeyed_data();
+    void derivedKeyOpensWhatTheEngineKeyed();
+    void changesOfAnotherConnectionAreSeen();
+    void readTransactionInsideAWriteOne();
 
 private:
     QString goodDatabase(FixtureDatabase& fixture) {
@@ -206,6 +214,132 @@ void TestDatabase::connectTextPassword() {
     QFETCH(QString, connect);
     QFETCH(QString, password);
     QCOMPARE(Database::passwordFrom(connect), password);
+}
+
+void TestDatabase::keyDerivationMatchesTheStandard_data() {
+    // The test vectors of RFC 6070 (PBKDF2 with HMAC-SHA-1).
+    QTest::addColumn<QByteArray>("password");
+    QTest::addColumn<QByteArray>("salt");
+    QTest::addColumn<int>("rounds");
+    QTest::addColumn<QByteArray>("key");
+    QTest::newRow("1 round") << QByteArray("password") << QByteArray("salt") << 1
+                             << QByteArray::fromHex("0c60c80f961f0e71f3a9b524af6012062fe037a6");
+    QTest::newRow("2 rounds") << QByteArray("password") << QByteArray("salt") << 2
+                              << QByteArray::fromHex("ea6c014dc72d6f8ccd1ed92ace1d41f0d8de8957");
+    QTest::newRow("4096 rounds") << QByteArray("password") << QByteArray("salt") << 4096
+                                 << QByteArray::fromHex("4b007901b765489abead49d926f721d065a429c1");
+    QTest::newRow("two blocks") << QByteArray("passwordPASSWORDpassword")
+                                << QByteArray("saltSALTsaltSALTsaltSALTsaltSALTsalt") << 4096
+                                << QByteArray::fromHex(
+                                       "3d2eec4fe41c849b80c8d83662c0e44a8b291a964cf2f07038");
+    QTest::newRow("zero bytes") << QByteArray("pass\0word", 9) << QByteArray("sa\0lt", 5) << 4096
+                                << QByteArray::fromHex("56fa6aa75548099dcc37d7f03425e0c3");
+}
+
+void TestDatabase::keyDerivationMatchesTheStandard() {
+    QFETCH(QByteArray, password);
+    QFETCH(QByteArray, salt);
+    QFETCH(int, rounds);
+    QFETCH(QByteArray, key);
+    QCOMPARE(KeyDerivation::pbkdf2HmacSha1(password, salt, rounds, int(key.size())).toHex(),
+             key.toHex());
+}
+
+void TestDatabase::derivedKeyOpensWhatTheEngineKeyed_data() {
+    QTest::addColumn<QString>("password");
+    QTest::newRow("shipped") << "kobold3";
+    QTest::newRow("one letter") << "k";
+    QTest::newRow("longer than a hash block") << QString(100, QChar('p')) + "!";
+    QTest::newRow("not ascii") << "Zoé's 🐉 key";
+}
+
+void TestDatabase::derivedKeyOpensWhatTheEngineKeyed() {
+    // A new file is keyed by the engine from the password; opening derives the key here. Both
+    // must be the same key, the one OpenSSL derives from the file's salt.
+    QFETCH(QString, password);
+    QTemporaryDir folder;
+    const QString path = folder.filePath("keyed.db");
+    Database::create(path, ";pwd=" + password)
+        .executeScript("CREATE TABLE T (V TEXT); INSERT INTO T VALUES ('inside');");
+    QCOMPARE(Database(path, ";pwd=" + password).snapshot("SELECT V FROM T").text("V"),
+             QString("inside"));
+    QVERIFY_THROWS_EXCEPTION(TwError, Database(path, ";pwd=" + password + "x"));
+
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray salt = file.read(KeyDerivation::kSqlCipherSaltBytes);
+    const QByteArray utf8 = password.toUtf8();
+    QByteArray expected(KeyDerivation::kSqlCipherKeyBytes, '\0');
+    QVERIFY(PKCS5_PBKDF2_HMAC_SHA1(utf8.constData(), int(utf8.size()),
+                                   reinterpret_cast<const unsigned char*>(salt.constData()),
+                                   int(salt.size()), KeyDerivation::kSqlCipherRounds,
+                                   int(expected.size()),
+                                   reinterpret_cast<unsigned char*>(expected.data())) == 1);
+    QCOMPARE(KeyDerivation::pbkdf2HmacSha1(utf8, salt, KeyDerivation::kSqlCipherRounds,
+                                           KeyDerivation::kSqlCipherKeyBytes)
+                 .toHex(),
+             expected.toHex());
+}
+
+void TestDatabase::changesOfAnotherConnectionAreSeen() {
+    // The file is read a block of pages at a time and the blocks are kept while a transaction
+    // lasts: another connection's change between two transactions must be seen all the same,
+    // whether it rewrites pages, grows the file or shrinks it.
+    FixtureDatabase fixture;
+    const QString path = goodDatabase(fixture);
+    Database reader(path, ";pwd=kobold3");
+    Database writer(path, ";pwd=kobold3");
+    writer.execute("CREATE TABLE Big (Id INTEGER PRIMARY KEY, Body TEXT)");
+    {
+        Transaction transaction(writer);
+        for (int id = 0; id < 3000; ++id)
+            writer.execute("INSERT INTO Big VALUES (?, ?)",
+                           {id, QString(300, QChar('a' + id % 26))});
+        transaction.commit();
+    }
+    const auto count = [&](const QString& sql) {
+        return reader.snapshot(sql).value(qsizetype(0)).toLongLong();
+    };
+    QCOMPARE(count("SELECT count(*) FROM Big WHERE length(Body) = 300"), 3000);
+
+    writer.execute("UPDATE Big SET Body = 'changed' WHERE Id % 97 = 0");
+    QCOMPARE(count("SELECT count(*) FROM Big WHERE Body = 'changed'"), 31);
+    {
+        Transaction transaction(writer);
+        for (int id = 3000; id < 4000; ++id)
+            writer.execute("INSERT INTO Big VALUES (?, ?)", {id, QString(300, QChar('#'))});
+        transaction.commit();
+    }
+    QCOMPARE(count("SELECT count(*) FROM Big"), 4000);
+    QCOMPARE(count("SELECT count(*) FROM Big WHERE Body LIKE '###%'"), 1000);
+    writer.execute("DELETE FROM Big WHERE Id >= 10");
+    writer.executeScript("VACUUM");
+    QCOMPARE(count("SELECT count(*) FROM Big"), 10);
+    QCOMPARE(count("SELECT sum(length(Body)) FROM Big"), 300 * 10 - 300 + 7);
+}
+
+void TestDatabase::readTransactionInsideAWriteOne() {
+    // Inside a write transaction a read transaction is no transaction of its own: it neither
+    // fails nor ends the write one.
+    FixtureDatabase fixture;
+    Database database(goodDatabase(fixture), ";pwd=kobold3");
+    {
+        Transaction transaction(database);
+        database.execute("INSERT INTO CasterHold (Caster) VALUES ('Kept')");
+        {
+            ReadTransaction read(database);
+            QCOMPARE(database.snapshot("SELECT count(*) FROM CasterHold").value(qsizetype(0)),
+                     QVariant(1));
+        }
+        QVERIFY(database.inTransaction());
+        transaction.commit();
+    }
+    QVERIFY(!database.inTransaction());
+    {
+        ReadTransaction read(database);
+        QVERIFY(database.inTransaction());
+    }
+    QVERIFY(!database.inTransaction());
 }
 
 QTEST_GUILESS_MAIN(TestDatabase)

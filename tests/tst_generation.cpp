@@ -1,4 +1,5 @@
 // Drawing a spellbook: levels, queries, volumes, the specialist share, notes and randomness.
+#include "library/DrawPool.h"
 #include "library/SchoolListText.h"
 #include "library/TW_Library.h"
 #include "tests/support/FixtureDatabase.h"
@@ -8,6 +9,8 @@
 
 #include <QSet>
 #include <QtTest>
+#include <algorithm>
+#include <random>
 
 namespace {
 const QString kNote = "Following Levels Volume was limited by criteria: ";
@@ -54,6 +57,10 @@ private slots:
     void malformedListTextIsRefused();
     void sameSeedSameBookOtherSeedOtherBook();
     void catalogueChangeIsSeen();
+    void spellWithoutSchoolIsNeverDrawn();
+    void firstBookWithoutASecondConnection();
+    void drawPoolTakesLikeAClosingList_data();
+    void drawPoolTakesLikeAClosingList();
     void volumeCountIsUniform();
     void everySpellEquallyLikely();
 
@@ -450,6 +457,88 @@ void TestGeneration::everySpellEquallyLikely() {
     QCOMPARE(picks.size(), 10);
     for (int count : picks) // 900 expected each
         QVERIFY2(count > 780 && count < 1020, qPrintable(QString::number(count)));
+}
+
+void TestGeneration::spellWithoutSchoolIsNeverDrawn() {
+    // A spell whose school rows are gone is in no book, and the level counts it as missing.
+    FixtureDatabase fixture;
+    fixture.build(spells("Spell", 1, 3, "Evocation"));
+    Database(fixture.path(), ";pwd=kobold3")
+        .execute("DELETE FROM SpellandSphere WHERE Name = 'Spell 02'");
+    SharedSettings settings;
+    settings.DefaultFirst = 3;
+    TW_Library library(fixture.path(), settings);
+    for (quint64 seed = 1; seed <= 5; ++seed) {
+        library.random().reseed(seed);
+        RecordingForm form;
+        library.GenerateSpellbook(form, "", "", "Name", 1, "MAGE", Custom, 5);
+        QStringList names = form.names();
+        names.sort();
+        QCOMPARE(names, (QStringList{"Spell 01", "Spell 03"}));
+        QCOMPARE(form.panel3, kNote + "1");
+    }
+}
+
+void TestGeneration::drawPoolTakesLikeAClosingList_data() {
+    QTest::addColumn<int>("size");
+    QTest::addColumn<int>("seed");
+    for (const auto& [size, seed] : {std::pair{0, 1}, std::pair{1, 2}, std::pair{2, 3},
+                                     std::pair{7, 4}, std::pair{64, 5}, std::pair{1000, 6}})
+        QTest::addRow("%d entries", size) << size << seed;
+}
+
+void TestGeneration::drawPoolTakesLikeAClosingList() {
+    // The pool must give, position for position, what a list gives that closes up after each
+    // take; removing an entry (present or not) must shift the positions the same way.
+    QFETCH(int, size);
+    QFETCH(int, seed);
+    std::mt19937 random{quint32(seed)};
+    const int keys = 2 * size + 1;
+    QList<qint32> entries;
+    for (qint32 key = 0; key < keys; ++key)
+        entries << key;
+    std::shuffle(entries.begin(), entries.end(), random);
+    entries.resize(size);
+    DrawPool pool(entries, keys);
+    QList<qint32> list = entries;
+    while (!list.isEmpty()) {
+        if (random() % 3 == 0) {
+            const auto key = qint32(random() % quint32(keys + 2)) - 1; // also -1 and keys
+            list.removeOne(key);
+            pool.remove(key);
+        } else {
+            const auto position = qsizetype(random() % quint32(list.size()));
+            QCOMPARE(pool.takeAt(position), list.takeAt(position));
+        }
+        QCOMPARE(pool.size(), list.size());
+    }
+    QVERIFY(pool.isEmpty());
+}
+
+void TestGeneration::firstBookWithoutASecondConnection() {
+    // A first book from a catalogue of some thousands of school rows reads the schools on a
+    // second connection; when the file can no longer be opened a second time (here: deleted
+    // while the library holds it open), the library's own connection reads them, and the book
+    // is the same.
+    QList<CatalogueSpell> all;
+    for (int level = 1; level <= 9; ++level)
+        all << spells(QString("L%1").arg(level), level, 300, "Evocation;Fire");
+    FixtureDatabase intact;
+    intact.build(all);
+    FixtureDatabase deleted;
+    deleted.build(all);
+    SharedSettings settings;
+    TW_Library usual(intact.path(), settings);
+    TW_Library alone(deleted.path(), settings);
+    QVERIFY(QFile::remove(deleted.path()));
+    for (TW_Library* library : {&usual, &alone})
+        library->random().reseed(77);
+    RecordingForm expected;
+    usual.GenerateSpellbook(expected, "", "", "Name", 30, "MAGE", Full, 5);
+    RecordingForm drawn;
+    alone.GenerateSpellbook(drawn, "", "", "Name", 30, "MAGE", Full, 5);
+    QVERIFY(expected.rows.size() >= 9 * 10);
+    QCOMPARE(drawn.rows, expected.rows);
 }
 
 QTEST_GUILESS_MAIN(TestGeneration)

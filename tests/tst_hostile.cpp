@@ -19,6 +19,8 @@ class TestHostile : public QObject {
 private slots:
     void endToEnd_data();
     void endToEnd();
+    void jsonIsTheTextQtWrites_data();
+    void jsonIsTheTextQtWrites();
 };
 
 void TestHostile::endToEnd_data() {
@@ -89,6 +91,60 @@ void TestHostile::endToEnd() {
 
     // And the catalogue is as it was.
     QCOMPARE(library.FetchAllSpells().recordCount(), 2);
+}
+
+void TestHostile::jsonIsTheTextQtWrites_data() {
+    endToEnd_data();
+    QTest::newRow("control characters") << QString("tab\there\nline\r\b\f\x01\x1f\x7f end");
+    QTest::newRow("lone surrogates")
+        << QString::fromUtf16(u"high \xD83D alone, low \xDC09 alone, \xD83D");
+    QTest::newRow("line separators") << QString::fromUtf16(u"para\u2028graph\u2029 \uFEFF \uFFFF");
+    QTest::newRow("empty") << QString();
+}
+
+void TestHostile::jsonIsTheTextQtWrites() {
+    // The export writes its JSON itself; the text must be what QJsonDocument writes for the same
+    // book, byte for byte, so files made before and after compare equal.
+    QFETCH(QString, name);
+    GeneratedBook book;
+    book.caster = name;
+    book.casterLevel = "12th";
+    book.casterClass = name + "\\";
+    book.volume = "Full (10-30 spells/ level)";
+    book.frequency = "Very Rare";
+    book.hasSeed = true;
+    book.seed = 18446744073709551615ull;
+    book.excludedSchools = {"Wild", name};
+    book.limitedLevels = {7, 9};
+    book.spells = {{name, "3", "Rare", "Fire, " + name + ", Evocation", "Book, \"Two\"", "7", name},
+                   {"Plain", "x", "Common", "", "", "", ""}};
+    QJsonArray spells;
+    for (const SpellRow& spell : book.spells)
+        spells.append(QJsonObject{
+            {"name", spell.name},
+            {"level", spell.level.toInt()},
+            {"frequency", spell.frequency},
+            {"schools", QJsonArray::fromStringList(spell.schools.split(", ", Qt::SkipEmptyParts))},
+            {"book", spell.book},
+            {"page", spell.page},
+            {"description", spell.description}});
+    const QJsonObject expected{{"caster", book.caster},
+                               {"level", book.casterLevel},
+                               {"class", book.casterClass},
+                               {"volume", book.volume},
+                               {"frequency", book.frequency},
+                               {"excluded", QJsonArray::fromStringList(book.excludedSchools)},
+                               {"limited", QJsonArray{7, 9}},
+                               {"seed", "18446744073709551615"},
+                               {"spells", spells}};
+    const QByteArray line = QJsonDocument(expected).toJson(QJsonDocument::Compact) + '\n';
+    QCOMPARE(BookExport::json({book}), line);
+    GeneratedBook unseeded = book;
+    unseeded.hasSeed = false;
+    QJsonObject withoutSeed = expected;
+    withoutSeed["seed"] = QJsonValue();
+    QCOMPARE(BookExport::json({book, unseeded}),
+             line + QJsonDocument(withoutSeed).toJson(QJsonDocument::Compact) + '\n');
 }
 
 QTEST_MAIN(TestHostile)

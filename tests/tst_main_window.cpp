@@ -1,6 +1,7 @@
 // The main window: start state, the selection lists, the class's schools, start-up failures.
 #include "app/Constants.h"
 #include "app/Frm_Main.h"
+#include "app/StartupLoader.h"
 #include "tests/support/FixtureDatabase.h"
 #include "ui/Database.h"
 #include "ui/MessageBox.h"
@@ -14,6 +15,7 @@
 #include <QTreeWidget>
 #include <QWindow>
 #include <QtTest>
+#include <optional>
 
 namespace {
 struct Message {
@@ -58,6 +60,7 @@ private slots:
     void startFailureShowsOneMessage_data();
     void startFailureShowsOneMessage();
     void closingReleasesTheLibrary();
+    void chooserFillsAfterTheFirstFrame();
 
 private:
     std::unique_ptr<FixtureDatabase> m_fixture;
@@ -276,14 +279,21 @@ void TestMainWindow::coreSchoolsMessage() {
 void TestMainWindow::startFailureShowsOneMessage_data() {
     QTest::addColumn<QString>("damage");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("missing file") << "remove"
-                                  << "is missing";
-    QTest::newRow("wrong password") << "rekey"
-                                    << "password is wrong";
-    QTest::newRow("missing table") << "DROP TABLE [Sphere Names]"
-                                   << "Sphere Names";
-    QTest::newRow("missing view") << "DROP TABLE Spells"
-                                  << "Spells";
+    QTest::addColumn<bool>("loaderFirst"); // started before the window, as the program does
+    for (const bool loaderFirst : {false, true}) {
+        const char* how = loaderFirst ? "loader first" : "load step";
+        QTest::addRow("missing file, %s", how) << "remove"
+                                               << "is missing" << loaderFirst;
+        QTest::addRow("wrong password, %s", how) << "rekey"
+                                                 << "password is wrong" << loaderFirst;
+        QTest::addRow("missing table, %s", how) << "DROP TABLE [Sphere Names]"
+                                                << "Sphere Names" << loaderFirst;
+        QTest::addRow("missing view, %s", how) << "DROP TABLE Spells"
+                                               << "Spells" << loaderFirst;
+        QTest::addRow("missing column, %s", how)
+            << "ALTER TABLE Frequency RENAME TO Gone; CREATE TABLE Frequency (Frequency TEXT)"
+            << "FrequencyID" << loaderFirst;
+    }
 }
 
 void TestMainWindow::startFailureShowsOneMessage() {
@@ -296,10 +306,14 @@ void TestMainWindow::startFailureShowsOneMessage() {
         database.execute("PRAGMA rekey = 'another'");
     } else {
         Database database(m_fixture->path(), ";pwd=kobold3");
-        database.execute(damage);
+        database.executeScript(damage);
     }
+    QFETCH(bool, loaderFirst);
+    std::optional<StartupLoader> loader;
+    if (loaderFirst)
+        loader.emplace(m_fixture->path(), Constants::Settings);
     Frm_Main window(m_fixture->folder());
-    QVERIFY(!window.Form_Load());
+    QVERIFY(!(loader ? window.Form_Load(*loader) : window.Form_Load()));
     QCOMPARE(m_messages.size(), 1);
     QVERIFY2(m_messages[0].text.contains(expected), qPrintable(m_messages[0].text));
     QCOMPARE(m_messages[0].text, m_messages[0].text.trimmed());
@@ -314,6 +328,38 @@ void TestMainWindow::closingReleasesTheLibrary() {
     QVERIFY(Constants::MyLibrary);
     window.close();
     QVERIFY(!Constants::MyLibrary);
+}
+
+void TestMainWindow::chooserFillsAfterTheFirstFrame() {
+    // Started as the program starts: the lists of the first frame are filled before the window
+    // shows; the spell chooser, which that frame does not show, right after it.
+    {
+        Database database(m_fixture->path(), ";pwd=kobold3");
+        database.execute("UPDATE Spells SET Description = 'Hums.' WHERE Name = 'Brine Hand'");
+        // A name far wider than the chooser, which must not widen it when it comes.
+        database.execute("INSERT INTO Spells (Name, Lvl, Frequency) VALUES (?, '1', 'Common')",
+                         {QString("Zealous ") + QString(120, QChar('W'))});
+    }
+    StartupLoader loader(m_fixture->path(), Constants::Settings);
+    Frm_Main window(m_fixture->folder());
+    QVERIFY(window.Form_Load(loader));
+    QVERIFY(m_messages.isEmpty());
+    QCOMPARE(window.findChild<QComboBox*>("cboFrequency")->currentText(), QString("Very Rare"));
+    QCOMPARE(window.findChild<QListWidget*>("lstSchools")->count(), 24);
+    auto* spells = window.findChild<QComboBox*>("cboSpells");
+    QCOMPARE(spells->count(), 0);
+    window.show();
+    const QRect laidOut = spells->geometry();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTRY_COMPARE(spells->count(), 4);
+    QCOMPARE(comboTexts(spells).mid(0, 3),
+             (QStringList{"Amber Stair", "Brine Hand", "Quiet Lantern"}));
+    // Filled in place: nothing in the window moves.
+    QCoreApplication::processEvents();
+    QCOMPARE(spells->geometry(), laidOut);
+    QCOMPARE(spells->itemData(1, Qt::ToolTipRole).toString(), QString("Hums."));
+    QVERIFY(spells->itemData(0, Qt::ToolTipRole).isNull());
+    QCOMPARE(spells->currentIndex(), -1);
 }
 
 QTEST_MAIN(TestMainWindow)

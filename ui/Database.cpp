@@ -1,5 +1,7 @@
 #include "ui/Database.h"
 
+#include "ui/KeyDerivation.h"
+#include "ui/ReadAheadVfs.h"
 #include "ui/TwError.h"
 
 #include <QFile>
@@ -10,11 +12,12 @@ namespace {
 
 const char* kSource = "Database";
 
-// The program uses each connection from one thread only, so SQLite's own locks (taken many
-// times per row read) are switched off once, before the library's first use.
+// The program uses each connection from one thread at a time, so SQLite's locks on each
+// connection (taken many times per row read) are switched off once, before the library's first
+// use; its locks on what connections share stay, for a reader on another thread.
 void configureSqliteOnce() {
     static const bool configured = [] {
-        sqlite3_config(SQLITE_CONFIG_SINGLETHREAD);
+        sqlite3_config(SQLITE_CONFIG_MULTITHREAD);
         sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0);
         return sqlite3_initialize() == SQLITE_OK;
     }();
@@ -79,6 +82,38 @@ QVariant columnValue(sqlite3_stmt* stmt, int column) {
 
 } // namespace
 
+int RowReader::columnCount() const {
+    return sqlite3_column_count(m_statement);
+}
+
+QString RowReader::columnName(int column) const {
+    return QString::fromUtf8(sqlite3_column_name(m_statement, column));
+}
+
+QVariant RowReader::value(int column) const {
+    return columnValue(m_statement, column);
+}
+
+QString RowReader::text(int column) const {
+    if (isText(column))
+        return QString::fromUtf8(utf8(column));
+    const QVariant field = columnValue(m_statement, column);
+    return field.isNull() ? QString() : field.toString();
+}
+
+QByteArrayView RowReader::utf8(int column) const {
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(m_statement, column));
+    return QByteArrayView(text, sqlite3_column_bytes(m_statement, column));
+}
+
+bool RowReader::isText(int column) const {
+    return sqlite3_column_type(m_statement, column) == SQLITE_TEXT;
+}
+
+qint64 RowReader::integer(int column) const {
+    return sqlite3_column_int64(m_statement, column);
+}
+
 QString Database::passwordFrom(const QString& connectText) {
     const QStringList parts = connectText.split(QLatin1Char(';'));
     for (const QString& part : parts) {
@@ -117,7 +152,8 @@ Database::Database(const QString& path, const QString& connectText) : m_path(nat
     // READWRITE falls back to a read-only connection when the file cannot be written, so a
     // read-only catalogue can still be browsed.
     openAndKey(SQLITE_OPEN_READWRITE,
-               QStringLiteral("The spell database \"%1\" cannot be opened: %2."), connectText);
+               QStringLiteral("The spell database \"%1\" cannot be opened: %2."), connectText,
+               header);
 }
 
 Database::Database(const QString& path, const QString& connectText, Created)
@@ -126,33 +162,78 @@ Database::Database(const QString& path, const QString& connectText, Created)
     if (QFileInfo::exists(m_path))
         throw TwError(SQLITE_CANTOPEN, kSource,
                       QStringLiteral("The file \"%1\" already exists.").arg(m_path));
+    // A new file gets its salt from the engine when it is keyed.
     openAndKey(SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
-               QStringLiteral("The database \"%1\" cannot be created: %2."), connectText);
+               QStringLiteral("The database \"%1\" cannot be created: %2."), connectText,
+               QByteArray());
 }
 
 Database Database::create(const QString& path, const QString& connectText) {
     return Database(path, connectText, Created{});
 }
 
-Database::~Database() {
-    sqlite3_close_v2(m_db);
+Database::Database(const QString& path, const QByteArray& rawKey, Reader) : m_path(path) {
+    configureSqliteOnce();
+    int rc = sqlite3_open_v2(m_path.toUtf8().constData(), &m_db, SQLITE_OPEN_READONLY,
+                             ReadAheadVfs::name());
+    if (rc == SQLITE_OK)
+        rc = sqlite3_key(m_db, rawKey.constData(), int(rawKey.size()));
+    // A reader gives up at once rather than wait on another program: its owner does the reading
+    // itself then.
+    // A reader streams through what it reads once: a few pages of cache do.
+    if (rc == SQLITE_OK)
+        rc = sqlite3_exec(m_db, "PRAGMA cache_size = 64", nullptr, nullptr, nullptr);
+    if (rc == SQLITE_OK)
+        rc = sqlite3_exec(m_db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK) {
+        sqlite3_close_v2(m_db);
+        m_db = nullptr;
+        throw TwError(rc, kSource,
+                      QStringLiteral("The spell database \"%1\" cannot be read a second time: %2.")
+                          .arg(m_path, QString::fromUtf8(sqlite3_errstr(rc))));
+    }
 }
 
-void Database::openAndKey(int flags, const QString& failure, const QString& connectText) {
-    const int rc = sqlite3_open_v2(m_path.toUtf8().constData(), &m_db, flags, nullptr);
+std::unique_ptr<Database> Database::openReader() const {
+    if (m_rawKey.isEmpty())
+        return nullptr;
+    return std::unique_ptr<Database>(new Database(m_path, m_rawKey, Reader{}));
+}
+
+Database::~Database() {
+    sqlite3_close_v2(m_db);
+    KeyDerivation::wipe(m_rawKey);
+}
+
+void Database::openAndKey(int flags, const QString& failure, const QString& connectText,
+                          const QByteArray& salt) {
+    const int rc = sqlite3_open_v2(m_path.toUtf8().constData(), &m_db, flags, ReadAheadVfs::name());
     if (rc != SQLITE_OK) {
         const QString message = QString::fromUtf8(sqlite3_errstr(rc));
         sqlite3_close(m_db);
         m_db = nullptr;
         throw TwError(rc, kSource, failure.arg(m_path, message));
     }
-    applyKeyAndCheck(connectText);
+    applyKeyAndCheck(connectText, salt);
 }
 
-void Database::applyKeyAndCheck(const QString& connectText) {
-    const QByteArray key = passwordFrom(connectText).toUtf8();
-    // No password means a plain file (only ever created so that it can be refused).
-    int rc = key.isEmpty() ? SQLITE_OK : sqlite3_key(m_db, key.constData(), int(key.size()));
+void Database::applyKeyAndCheck(const QString& connectText, const QByteArray& salt) {
+    const QByteArray password = passwordFrom(connectText).toUtf8();
+    int rc = SQLITE_OK;
+    if (password.isEmpty()) {
+        // No password means a plain file (only ever created so that it can be refused).
+    } else if (salt.size() == KeyDerivation::kSqlCipherSaltBytes) {
+        // The key the engine would derive from the password and the file's salt, derived here
+        // in less time and given to the engine as its raw form x'...'.
+        // It is kept (in memory only) to open readers of the same file without deriving it again.
+        QByteArray key = KeyDerivation::pbkdf2HmacSha1(
+            password, salt, KeyDerivation::kSqlCipherRounds, KeyDerivation::kSqlCipherKeyBytes);
+        m_rawKey = "x'" + key.toHex() + "'";
+        KeyDerivation::wipe(key);
+        rc = sqlite3_key(m_db, m_rawKey.constData(), int(m_rawKey.size()));
+    } else {
+        rc = sqlite3_key(m_db, password.constData(), int(password.size()));
+    }
     if (rc == SQLITE_OK)
         rc = sqlite3_busy_timeout(m_db, kBusyTimeoutMs);
     // Every page read from the file is decrypted: keep up to 64 MiB of them decrypted in memory
@@ -199,7 +280,14 @@ void Database::fail(int rc, const QString& what) const {
     throw TwError(rc, kSource, QStringLiteral("%1: %2.").arg(what, message));
 }
 
-RecordSet Database::snapshot(const QString& sql, const QVariantList& parameters) const {
+void Database::forEachRow(const QString& sql, const QVariantList& parameters,
+                          const std::function<void(const RowReader&)>& visit) const {
+    readRows(sql, parameters, nullptr, visit);
+}
+
+void Database::readRows(const QString& sql, const QVariantList& parameters,
+                        const std::function<void(const RowReader&)>& prepared,
+                        const std::function<void(const RowReader&)>& visit) const {
     PreparedStatement stmt(m_db, sql);
     if (stmt.prepareResult() != SQLITE_OK)
         fail(stmt.prepareResult(), QStringLiteral("A query failed"));
@@ -208,39 +296,45 @@ RecordSet Database::snapshot(const QString& sql, const QVariantList& parameters)
         if (rc != SQLITE_OK)
             fail(rc, QStringLiteral("A query failed"));
     }
-    const int columnCount = sqlite3_column_count(stmt.get());
-    QStringList columns;
-    for (int c = 0; c < columnCount; ++c)
-        columns << QString::fromUtf8(sqlite3_column_name(stmt.get(), c));
-
-    QList<RecordSet::Row> rows;
+    const RowReader row(stmt.get());
+    if (prepared)
+        prepared(row);
     for (;;) {
         const int rc = sqlite3_step(stmt.get());
         if (rc == SQLITE_DONE)
             break;
         if (rc != SQLITE_ROW)
             fail(rc, QStringLiteral("A query failed"));
+        visit(row);
+    }
+}
+
+RecordSet Database::snapshot(const QString& sql, const QVariantList& parameters) const {
+    QStringList columns;
+    QList<RecordSet::Row> rows;
+    const auto readColumns = [&](const RowReader& reader) {
+        for (int c = 0; c < reader.columnCount(); ++c)
+            columns << reader.columnName(c);
+    };
+    readRows(sql, parameters, readColumns, [&](const RowReader& reader) {
+        const auto columnCount = int(columns.size());
         RecordSet::Row row(columnCount);
         for (int c = 0; c < columnCount; ++c) {
             // Joined rows repeat most fields of the row above: share that row's text instead
             // of converting and allocating it again.
-            if (!rows.isEmpty() && sqlite3_column_type(stmt.get(), c) == SQLITE_TEXT) {
+            if (!rows.isEmpty() && reader.isText(c)) {
                 const QVariant& above = rows.last().at(c);
-                if (above.typeId() == QMetaType::QString) {
-                    const auto* text =
-                        reinterpret_cast<const char*>(sqlite3_column_text(stmt.get(), c));
-                    const QUtf8StringView bytes(text, sqlite3_column_bytes(stmt.get(), c));
-                    if (QAnyStringView::equal(bytes,
-                                              *static_cast<const QString*>(above.constData()))) {
-                        row[c] = above;
-                        continue;
-                    }
+                if (above.typeId() == QMetaType::QString &&
+                    QAnyStringView::equal(QUtf8StringView(reader.utf8(c)),
+                                          *static_cast<const QString*>(above.constData()))) {
+                    row[c] = above;
+                    continue;
                 }
             }
-            row[c] = columnValue(stmt.get(), c);
+            row[c] = reader.value(c);
         }
         rows.append(std::move(row));
-    }
+    });
     return RecordSet(std::move(columns), std::move(rows));
 }
 
@@ -259,6 +353,10 @@ int Database::execute(const QString& sql, const QVariantList& parameters) {
     if (rc != SQLITE_DONE)
         fail(rc, QStringLiteral("A change failed"));
     return sqlite3_changes(m_db);
+}
+
+bool Database::inTransaction() const {
+    return sqlite3_get_autocommit(m_db) == 0;
 }
 
 void Database::executeScript(const QString& sql) {

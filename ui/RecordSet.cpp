@@ -3,7 +3,6 @@
 #include "ui/TwError.h"
 
 #include <QSet>
-#include <algorithm>
 
 namespace {
 const char* kSource = "RecordSet";
@@ -83,26 +82,4 @@ RecordSet RecordSet::whereIn(const QString& column, const QStringList& values) c
             kept.append(row);
     }
     return RecordSet(m_columns, std::move(kept));
-}
-
-RecordSet RecordSet::sortedWithin(const QString& groupColumn, const QString& orderColumn) const {
-    const qsizetype group = columnIndex(groupColumn);
-    const qsizetype order = columnIndex(orderColumn);
-    const auto before = [order](const Row& a, const Row& b) {
-        return a[order].toLongLong() < b[order].toLongLong();
-    };
-    QList<Row> rows = m_rows; // shared until a run needs sorting
-    qsizetype start = 0;
-    while (start < rows.size()) {
-        qsizetype end = start + 1;
-        bool ordered = true;
-        while (end < rows.size() && rows.at(end)[group] == rows.at(start)[group]) {
-            ordered = ordered && !before(rows.at(end), rows.at(end - 1));
-            ++end;
-        }
-        if (!ordered)
-            std::stable_sort(rows.begin() + start, rows.begin() + end, before);
-        start = end;
-    }
-    return RecordSet(m_columns, std::move(rows));
 }

@@ -36,10 +36,6 @@ public:
     // The rows whose column is one of values, in this set's order.
     RecordSet whereIn(const QString& column, const QStringList& values) const;
 
-    // The same rows with each run of equal group values ordered by the number in orderColumn
-    // (a stable sort inside each run; the runs keep their places).
-    RecordSet sortedWithin(const QString& groupColumn, const QString& orderColumn) const;
-
     const QStringList& columns() const { return m_columns; }
 
 private:

@@ -21,3 +21,22 @@ void Transaction::commit() {
     m_database.execute(QStringLiteral("COMMIT"));
     m_open = false;
 }
+
+ReadTransaction::ReadTransaction(Database& database) : m_database(database) {
+    if (m_database.inTransaction())
+        return;
+    // A deferred transaction takes no lock until its first read, and then only a shared one.
+    m_database.execute(QStringLiteral("BEGIN"));
+    m_open = true;
+}
+
+ReadTransaction::~ReadTransaction() {
+    if (!m_open)
+        return;
+    try {
+        m_database.execute(QStringLiteral("COMMIT"));
+    } catch (...) {
+        // Ending a transaction that wrote nothing cannot lose anything; the lock goes with the
+        // connection at the latest.
+    }
+}

@@ -13,6 +13,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
+#include <QSaveFile>
 #include <cstdio>
 #include <optional>
 #include <unistd.h>
@@ -298,7 +299,30 @@ int generate(const QStringList& arguments) {
     }
     request.schoolCount = schools.size();
 
-    QList<GeneratedBook> books;
+    // A printed format is written book by book as each is drawn, so a batch never holds more
+    // than one book's text; a PDF is laid out and book files are written from all the books at
+    // the end. A file appears only when complete.
+    const bool streamed = format != QLatin1String("pdf") && format != QLatin1String("book");
+    QSaveFile file(output);
+    const auto cannotWrite = [&] {
+        printError(QStringLiteral("\"%1\" cannot be written: %2").arg(output, file.errorString()));
+        return 1;
+    };
+    if (streamed && !output.isEmpty() && !file.open(QIODevice::WriteOnly))
+        return cannotWrite();
+    const auto write = [&](const QByteArray& bytes) {
+        if (!output.isEmpty())
+            return file.write(bytes) == bytes.size();
+        std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+        return true;
+    };
+    const BookExport::Format part = format == QLatin1String("csv")    ? BookExport::Format::Csv
+                                    : format == QLatin1String("json") ? BookExport::Format::Json
+                                    : format == QLatin1String("markdown")
+                                        ? BookExport::Format::Markdown
+                                        : BookExport::Format::Text;
+
+    QList<GeneratedBook> books; // for a PDF or book files
     Progress progress(count);
     for (int i = 1; i <= count; ++i) {
         BookRequest one = request;
@@ -314,9 +338,20 @@ int generate(const QStringList& arguments) {
                                   parameters.pSpellbookVolume, parameters.pSpellbookFrequency);
         if (!collector.note.isEmpty())
             printError(QStringLiteral("%1: %2").arg(parameters.pCasterName, collector.note));
-        books.append({parameters.pCasterName, CasterClasses::levelText(one.casterLevel),
-                      one.casterClass, volume, frequency, true, bookSeed, request.excludedSchools,
-                      BookExport::limitedLevelsFromNote(collector.note), collector.rows});
+        const GeneratedBook book{parameters.pCasterName,
+                                 CasterClasses::levelText(one.casterLevel),
+                                 one.casterClass,
+                                 volume,
+                                 frequency,
+                                 true,
+                                 bookSeed,
+                                 request.excludedSchools,
+                                 BookExport::limitedLevelsFromNote(collector.note),
+                                 collector.rows};
+        if (!streamed)
+            books.append(book);
+        else if (!write(BookExport::part(part, book, i - 1, count)))
+            return cannotWrite();
         progress.step(i);
     }
     if (!seedGiven)
@@ -324,15 +359,24 @@ int generate(const QStringList& arguments) {
 
     if (format == QLatin1String("book"))
         return writeBookFiles(books, settings, output);
-    const QString templatePath =
-        parser.isSet(QStringLiteral("template"))
-            ? parser.value(QStringLiteral("template"))
-            : programFolder.filePath(QStringLiteral("filteredspellbook.rpt"));
-    QStringList notes;
-    const QByteArray bytes = BookOutput::render(books, format, templatePath, *paper, notes);
-    for (const QString& note : notes)
-        printError(QStringLiteral("warning: %1").arg(note));
-    return BookOutput::write(bytes, output);
+    if (format == QLatin1String("pdf")) {
+        const QString templatePath =
+            parser.isSet(QStringLiteral("template"))
+                ? parser.value(QStringLiteral("template"))
+                : programFolder.filePath(QStringLiteral("filteredspellbook.rpt"));
+        QStringList notes;
+        const QByteArray bytes = BookOutput::render(books, format, templatePath, *paper, notes);
+        for (const QString& note : notes)
+            printError(QStringLiteral("warning: %1").arg(note));
+        return BookOutput::write(bytes, output);
+    }
+    if (output.isEmpty()) {
+        std::fflush(stdout);
+        return 0;
+    }
+    if (!file.commit())
+        return cannotWrite();
+    return 0;
 }
 
 } // namespace
