@@ -348,7 +348,7 @@ std::shared_ptr<SpellLevel> DrawCatalogue::indexLevel(const RawLevel& raw) const
 }
 
 void DrawCatalogue::readListRows(const Database& database, const SpellLevel& level,
-                                  const QList<qint32>& spells) {
+                                 const QList<qint32>& spells) {
     QHash<qint64, qint32> missing; // spell number by rowid
     for (qint32 spell : spells) {
         const LevelSpell& drawn = level.spells[spell];

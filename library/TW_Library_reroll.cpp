@@ -100,8 +100,8 @@ QList<SpellRow> TW_Library::RerollSpellbook(GenerationForm& MyForm, const QList<
             QList<qint32> specialtyNames;
             qint32 specialtyWanted = 0;
             if (specialist && specialistPercentIndex != 0) {
-                specialtyNames = without(CollectSpellNames(*spells, qualifies, &specialty),
-                                         *spells, m_catalogue, kept);
+                specialtyNames = without(CollectSpellNames(*spells, qualifies, &specialty), *spells,
+                                         m_catalogue, kept);
                 auto share = qint32(
                     std::nearbyint(double(specialistPercentIndex) / 10.0 * double(levelCount)));
                 if (share < 1 && levelCount > 0)
