@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <openssl/evp.h>
+#include <sqlcipher/sqlite3.h>
 #include <unistd.h>
 
 class TestDatabase : public QObject {
@@ -31,6 +32,8 @@ private slots:
     void keyDerivationMatchesTheStandard();
     void derivedKeyOpensWhatTheEngineKeyed_data();
     void derivedKeyOpensWhatTheEngineKeyed();
+    void fileKeyedWithOtherRoundsOpens_data();
+    void fileKeyedWithOtherRoundsOpens();
     void changesOfAnotherConnectionAreSeen();
     void readTransactionInsideAWriteOne();
 
@@ -279,6 +282,44 @@ void TestDatabase::derivedKeyOpensWhatTheEngineKeyed() {
                                            KeyDerivation::kSqlCipherKeyBytes)
                  .toHex(),
              expected.toHex());
+}
+
+void TestDatabase::fileKeyedWithOtherRoundsOpens_data() {
+    QTest::addColumn<int>("rounds");
+    QTest::newRow("fewer rounds") << 4000;
+    QTest::newRow("more rounds") << 64001;
+}
+
+void TestDatabase::fileKeyedWithOtherRoundsOpens() {
+    // The key derived here assumes the engine's rounds as this program was built with them; an
+    // engine that keys new files with other rounds (another version of it) must still open the
+    // files it made from their password, and a wrong password must still be refused.
+    QFETCH(int, rounds);
+    const auto setEngineRounds = [](int engineRounds) {
+        sqlite3* db = nullptr;
+        QCOMPARE(sqlite3_open(":memory:", &db), SQLITE_OK);
+        const QByteArray pragma =
+            QStringLiteral("PRAGMA cipher_default_kdf_iter = %1").arg(engineRounds).toUtf8();
+        QCOMPARE(sqlite3_exec(db, pragma.constData(), nullptr, nullptr, nullptr), SQLITE_OK);
+        sqlite3_close(db);
+    };
+    setEngineRounds(rounds);
+    const auto restore = qScopeGuard([&] { setEngineRounds(KeyDerivation::kSqlCipherRounds); });
+    QTemporaryDir folder;
+    const QString path = folder.filePath("other-rounds.db");
+    Database::create(path, ";pwd=kobold3")
+        .executeScript("CREATE TABLE T (V TEXT); INSERT INTO T VALUES ('inside');");
+    QCOMPARE(Database(path, ";pwd=kobold3").snapshot("SELECT V FROM T").text("V"),
+             QString("inside"));
+    try {
+        Database(path, ";pwd=kobold4");
+        QFAIL("a wrong password opened the file");
+    } catch (const TwError& error) {
+        QCOMPARE(error.description(),
+                 QString("The spell database \"%1\" cannot be opened: the password is wrong or "
+                         "the file is not a Tomewright database.")
+                     .arg(path));
+    }
 }
 
 void TestDatabase::changesOfAnotherConnectionAreSeen() {

@@ -207,33 +207,55 @@ Database::~Database() {
 
 void Database::openAndKey(int flags, const QString& failure, const QString& connectText,
                           const QByteArray& salt) {
-    const int rc = sqlite3_open_v2(m_path.toUtf8().constData(), &m_db, flags, ReadAheadVfs::name());
-    if (rc != SQLITE_OK) {
-        const QString message = QString::fromUtf8(sqlite3_errstr(rc));
-        sqlite3_close(m_db);
-        m_db = nullptr;
-        throw TwError(rc, kSource, failure.arg(m_path, message));
+    const auto open = [&] {
+        const int rc =
+            sqlite3_open_v2(m_path.toUtf8().constData(), &m_db, flags, ReadAheadVfs::name());
+        if (rc != SQLITE_OK) {
+            const QString message = QString::fromUtf8(sqlite3_errstr(rc));
+            sqlite3_close(m_db);
+            m_db = nullptr;
+            throw TwError(rc, kSource, failure.arg(m_path, message));
+        }
+    };
+    open();
+    const QByteArray password = passwordFrom(connectText).toUtf8();
+    if (password.isEmpty() || salt.size() != KeyDerivation::kSqlCipherSaltBytes) {
+        // No password means a plain file (only ever created so that it can be refused).
+        keyAndCheck(password);
+        return;
     }
-    applyKeyAndCheck(connectText, salt);
+    // The key the engine would derive from the password and the file's salt, derived here in
+    // less time and given to the engine as its raw form x'...'. It is kept (in memory only) to
+    // open readers of the same file without deriving it again.
+    QByteArray key = KeyDerivation::pbkdf2HmacSha1(password, salt, KeyDerivation::kSqlCipherRounds,
+                                                   KeyDerivation::kSqlCipherKeyBytes);
+    m_rawKey = "x'" + key.toHex() + "'";
+    KeyDerivation::wipe(key);
+    const int rc = tryKey(m_rawKey);
+    if (rc == SQLITE_OK)
+        return;
+    // A wrong password, or a file keyed by an engine whose rounds are not ours (another version
+    // of it): the engine derives the key from the password itself and judges.
+    KeyDerivation::wipe(m_rawKey);
+    sqlite3_close_v2(m_db);
+    m_db = nullptr;
+    if ((rc & 0xff) != SQLITE_NOTADB)
+        failToOpen(rc);
+    open();
+    keyAndCheck(password);
 }
 
-void Database::applyKeyAndCheck(const QString& connectText, const QByteArray& salt) {
-    const QByteArray password = passwordFrom(connectText).toUtf8();
-    int rc = SQLITE_OK;
-    if (password.isEmpty()) {
-        // No password means a plain file (only ever created so that it can be refused).
-    } else if (salt.size() == KeyDerivation::kSqlCipherSaltBytes) {
-        // The key the engine would derive from the password and the file's salt, derived here
-        // in less time and given to the engine as its raw form x'...'.
-        // It is kept (in memory only) to open readers of the same file without deriving it again.
-        QByteArray key = KeyDerivation::pbkdf2HmacSha1(
-            password, salt, KeyDerivation::kSqlCipherRounds, KeyDerivation::kSqlCipherKeyBytes);
-        m_rawKey = "x'" + key.toHex() + "'";
-        KeyDerivation::wipe(key);
-        rc = sqlite3_key(m_db, m_rawKey.constData(), int(m_rawKey.size()));
-    } else {
-        rc = sqlite3_key(m_db, password.constData(), int(password.size()));
+void Database::keyAndCheck(const QByteArray& key) {
+    const int rc = tryKey(key);
+    if (rc != SQLITE_OK) {
+        sqlite3_close_v2(m_db);
+        m_db = nullptr;
+        failToOpen(rc);
     }
+}
+
+int Database::tryKey(const QByteArray& key) {
+    int rc = key.isEmpty() ? SQLITE_OK : sqlite3_key(m_db, key.constData(), int(key.size()));
     if (rc == SQLITE_OK)
         rc = sqlite3_busy_timeout(m_db, kBusyTimeoutMs);
     // Every page read from the file is decrypted: keep up to 64 MiB of them decrypted in memory
@@ -242,9 +264,10 @@ void Database::applyKeyAndCheck(const QString& connectText, const QByteArray& sa
         rc = sqlite3_exec(m_db, "PRAGMA cache_size = -65536", nullptr, nullptr, nullptr);
     if (rc == SQLITE_OK)
         rc = sqlite3_exec(m_db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
-    if (rc == SQLITE_OK)
-        return;
+    return rc;
+}
 
+void Database::failToOpen(int rc) const {
     const int code = rc & 0xff;
     QString description;
     if (code == SQLITE_NOTADB)
@@ -258,8 +281,6 @@ void Database::applyKeyAndCheck(const QString& connectText, const QByteArray& sa
     else
         description = QStringLiteral("The spell database \"%1\" cannot be opened: %2.")
                           .arg(m_path, QString::fromUtf8(sqlite3_errstr(rc)));
-    sqlite3_close_v2(m_db);
-    m_db = nullptr;
     throw TwError(rc, kSource, description);
 }
 

@@ -83,7 +83,12 @@ private:
     // %2 for the engine's words. salt is the file's first bytes, where it has them.
     void openAndKey(int flags, const QString& failure, const QString& connectText,
                     const QByteArray& salt);
-    void applyKeyAndCheck(const QString& connectText, const QByteArray& salt);
+    // Keys the open connection and checks the key with a first read; on failure closes it and
+    // throws the message for the engine's answer.
+    void keyAndCheck(const QByteArray& key);
+    // The same, returning the engine's answer and leaving the connection open.
+    int tryKey(const QByteArray& key);
+    [[noreturn]] void failToOpen(int rc) const;
     [[noreturn]] void fail(int rc, const QString& what) const;
     // Prepares and binds a query, gives it to prepared before the first row (its columns are
     // known then, even when it has no rows), then each row to visit.
