@@ -406,20 +406,24 @@ void TestBookFile::rerollTakesTheSpecialtyShare_data() {
     QTest::addColumn<int>("tenths");
     QTest::addColumn<int>("pinnedSpecialty");
     QTest::addColumn<int>("leastSpecialty"); // of the level's 4 rows
-    QTest::newRow("50%, none pinned: 2 of 4") << 5 << 0 << 2;
-    QTest::newRow("50%, one pinned: it counts, 2 of 4") << 5 << 1 << 2;
-    QTest::newRow("100%: all 4") << 10 << 0 << 4;
-    QTest::newRow("10% rounds 0.4 up to the least share, 1") << 1 << 0 << 1;
-    QTest::newRow("0%: no share") << 0 << 0 << 0;
+    QTest::addColumn<int>("plainSpells");    // in the catalogue, beside 6 specialty ones
+    QTest::newRow("50%, none pinned: 2 of 4") << 5 << 0 << 2 << 40;
+    QTest::newRow("50%, one pinned: it counts, 2 of 4") << 5 << 1 << 2 << 40;
+    QTest::newRow("100%: all 4") << 10 << 0 << 4 << 40;
+    QTest::newRow("10% rounds 0.4 up to the least share, 1") << 1 << 0 << 1 << 40;
+    QTest::newRow("0%: no share") << 0 << 0 << 0 << 40;
+    // The rest is drawn mostly from the specialty spells not taken: none of them twice.
+    QTest::newRow("50%, few others") << 5 << 0 << 2 << 2;
 }
 
 void TestBookFile::rerollTakesTheSpecialtyShare() {
     QFETCH(int, tenths);
     QFETCH(int, pinnedSpecialty);
     QFETCH(int, leastSpecialty);
+    QFETCH(int, plainSpells);
     FixtureDatabase fixture;
     QList<CatalogueSpell> spells;
-    for (int i = 1; i <= 40; ++i)
+    for (int i = 1; i <= plainSpells; ++i)
         spells << spell(QString("Plain %1").arg(i), 1, "Conjuration");
     for (int i = 1; i <= 6; ++i)
         spells << spell(QString("Fiery %1").arg(i), 1, "Fire;Evocation");
@@ -439,6 +443,8 @@ void TestBookFile::rerollTakesTheSpecialtyShare() {
         const QList<SpellRow> after = library.RerollSpellbook(
             form, book, {}, core, "('Water','Wild')", "Elementalist - Fire", 4, tenths);
         QCOMPARE(after.size(), 4);
+        const QStringList drawn = names(after);
+        QCOMPARE(QSet<QString>(drawn.begin(), drawn.end()).size(), 4);
         int specialty = 0;
         for (const SpellRow& spell : after)
             specialty += spell.schools.contains("Fire") ? 1 : 0;
