@@ -1,11 +1,14 @@
 #include "app/StartupLoader.h"
 
+#include "library/CatalogueUpgrade.h"
 #include "ui/TwError.h"
 
 #include <system_error>
 
-StartupLoader::StartupLoader(const QString& databasePath, const SharedSettings& settings)
-    : m_databasePath(databasePath), m_settings(settings) {
+StartupLoader::StartupLoader(const QString& databasePath, const SharedSettings& settings,
+                             const QString& installedDatabasePath)
+    : m_databasePath(databasePath), m_installedDatabasePath(installedDatabasePath),
+      m_settings(settings) {
     try {
         m_thread = std::thread([this] { run(); });
     } catch (const std::system_error&) {
@@ -27,6 +30,14 @@ void StartupLoader::wait() {
 void StartupLoader::run() noexcept {
     m_ran = true;
     try {
+        if (!m_installedDatabasePath.isEmpty()) {
+            try {
+                CatalogueUpgrade::refreshUserCopy(m_databasePath, m_installedDatabasePath,
+                                                  TW_Library::kConnectText);
+            } catch (const TwError& error) {
+                m_upgradeFailure = CatalogueUpgrade::failureNote(error);
+            }
+        }
         try {
             // In the load step's order: the library (it opens the file), then each list.
             m_catalogue.library = std::make_unique<TW_Library>(m_databasePath, m_settings);

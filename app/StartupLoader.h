@@ -26,8 +26,11 @@ struct StartupCatalogue {
 // it meets is handed over by take(), in the order the load step used to meet it.
 class StartupLoader {
 public:
-    // Starts at once. The settings are kept by the library and must outlive it.
-    StartupLoader(const QString& databasePath, const SharedSettings& settings);
+    // Starts at once. The settings are kept by the library and must outlive it. With an
+    // installed database, the user's copy at databasePath first takes in its spells when it
+    // has changed since (fingerprinting the installed file is part of the start too).
+    StartupLoader(const QString& databasePath, const SharedSettings& settings,
+                  const QString& installedDatabasePath = QString());
     // Waits for the thread when take() was not called.
     ~StartupLoader();
     StartupLoader(const StartupLoader&) = delete;
@@ -35,12 +38,17 @@ public:
 
     // Waits for the thread and hands over what it read; throws the TwError it met instead.
     StartupCatalogue take();
+    // After take(): the note for the user when the copy could not take in the installed
+    // catalogue and is used as it was; empty otherwise.
+    const QString& upgradeFailure() const { return m_upgradeFailure; }
 
 private:
     void run() noexcept;
     void wait();
 
     QString m_databasePath;
+    QString m_installedDatabasePath;
+    QString m_upgradeFailure;
     const SharedSettings& m_settings;
     std::thread m_thread;
     bool m_ran = false;

@@ -2,8 +2,6 @@
 #include "app/Constants.h"
 #include "app/Frm_Main.h"
 #include "app/StartupLoader.h"
-#include "library/CatalogueUpgrade.h"
-#include "library/TW_Library.h"
 #include "ui/DatabaseLocation.h"
 #include "ui/MessageBox.h"
 #include "ui/TwError.h"
@@ -36,21 +34,17 @@ int main(int argc, char* argv[]) {
         MessageBox::show(nullptr, error.description().trimmed());
         return 1;
     }
-    try {
-        // A user's copy takes in the spells of a newer installed catalogue, keeping the user's
-        // own; on failure it is used as it was.
-        CatalogueUpgrade::refreshUserCopy(database, installedDatabasePath(programFolder),
-                                          TW_Library::kConnectText);
-    } catch (const TwError& error) {
-        MessageBox::show(nullptr, CatalogueUpgrade::failureNote(error));
-    }
     int status = 1;
     {
-        // The database is opened and read on another thread while the window is built.
-        StartupLoader loader(database, Constants::Settings);
+        // The database is opened and read on another thread while the window is built. A user's
+        // copy first takes in the spells of a newer installed catalogue, keeping the user's own;
+        // on failure it is used as it was, and the user is told.
+        StartupLoader loader(database, Constants::Settings, installedDatabasePath(programFolder));
         Frm_Main window(programFolder, database);
         if (!window.Form_Load(loader))
             return 1;
+        if (!loader.upgradeFailure().isEmpty())
+            MessageBox::show(nullptr, loader.upgradeFailure());
         // The window opens in the middle of the screen it is on.
         const QRect screen = window.screen()->availableGeometry();
         window.move(screen.center() - window.rect().center());

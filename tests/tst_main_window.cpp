@@ -2,6 +2,7 @@
 #include "app/Constants.h"
 #include "app/Frm_Main.h"
 #include "app/StartupLoader.h"
+#include "library/CatalogueStamp.h"
 #include "tests/support/FixtureDatabase.h"
 #include "ui/Database.h"
 #include "ui/MessageBox.h"
@@ -61,6 +62,8 @@ private slots:
     void startFailureShowsOneMessage();
     void closingReleasesTheLibrary();
     void chooserFillsAfterTheFirstFrame();
+    void loaderUpgradesTheUserCopy_data();
+    void loaderUpgradesTheUserCopy();
 
 private:
     std::unique_ptr<FixtureDatabase> m_fixture;
@@ -360,6 +363,50 @@ void TestMainWindow::chooserFillsAfterTheFirstFrame() {
     QCOMPARE(spells->itemData(1, Qt::ToolTipRole).toString(), QString("Hums."));
     QVERIFY(spells->itemData(0, Qt::ToolTipRole).isNull());
     QCOMPARE(spells->currentIndex(), -1);
+}
+
+void TestMainWindow::loaderUpgradesTheUserCopy_data() {
+    QTest::addColumn<bool>("installedReadable");
+    QTest::newRow("a newer install") << true;
+    QTest::newRow("an install that cannot be read") << false;
+}
+
+void TestMainWindow::loaderUpgradesTheUserCopy() {
+    // A user's copy of an installed catalogue takes in the install's new spells while the window
+    // is built; when it cannot, the copy is used as it was and the user is told why.
+    QFETCH(bool, installedReadable);
+    QTemporaryDir folder;
+    const QString copy = folder.filePath("copy.mdb");
+    QVERIFY(QFile::copy(m_fixture->path(), copy));
+    const QString installed = folder.filePath("installed.mdb");
+    QVERIFY(QFile::copy(m_fixture->path(), installed));
+    if (installedReadable) {
+        Database database(installed, ";pwd=kobold3");
+        database.execute("INSERT INTO Spells (Name, Lvl, Frequency, Book, Page) VALUES "
+                         "('Copper Veil', '2', 'Common', 'B', '7')");
+        database.execute("INSERT INTO SpellandSphere (Name, Sphere) VALUES "
+                         "('Copper Veil', 'Abjuration')");
+        CatalogueStamp{TOMEWRIGHT_VERSION, "with Copper Veil"}.write(database);
+    } else {
+        QFile file(installed);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(4096, 'x'));
+    }
+    StartupLoader loader(copy, Constants::Settings, installed);
+    const StartupCatalogue catalogue = loader.take();
+    QStringList names;
+    for (RecordSet spells = catalogue.spells; !spells.eof(); spells.moveNext())
+        names << spells.text(qsizetype(0)).trimmed();
+    QCOMPARE(names.contains("Copper Veil"), installedReadable);
+    QVERIFY(names.contains("Brine Hand"));
+    if (installedReadable)
+        QCOMPARE(loader.upgradeFailure(), QString());
+    else
+        QVERIFY2(loader.upgradeFailure().startsWith(
+                     "Your spell catalogue could not take in this Tomewright's spells and is "
+                     "used as it was: The spell database \"" +
+                     installed + "\" cannot be opened"),
+                 qPrintable(loader.upgradeFailure()));
 }
 
 QTEST_MAIN(TestMainWindow)
