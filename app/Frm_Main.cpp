@@ -282,16 +282,17 @@ bool Frm_Main::Form_Load(StartupLoader& loader, bool chooserNow) {
         FillFrequencyList(catalogue.frequencies);
         FillSchoolList(catalogue.schools);
         if (chooserNow) {
-            FillSpellList(catalogue.spells, catalogue.descriptions);
+            fillChooser(catalogue.chooser);
         } else {
-            runAfterFirstFrame(
-                this, [this, spells = catalogue.spells, descriptions = catalogue.descriptions] {
-                    try {
-                        FillSpellList(spells, descriptions);
-                    } catch (const std::exception& error) {
-                        setStatusText(3, QString::fromUtf8(error.what()).trimmed());
-                    }
-                });
+            runAfterFirstFrame(this, [this, rows = catalogue.chooser] {
+                try {
+                    fillChooser(rows);
+                } catch (const TwError& error) {
+                    setStatusText(3, error.description().trimmed());
+                } catch (const std::exception& error) {
+                    setStatusText(3, QString::fromUtf8(error.what()).trimmed());
+                }
+            });
         }
         LoadCoreSchools();
         Constants::Settings.LimitByFrequency = true;
@@ -383,6 +384,21 @@ void Frm_Main::FillSchoolList(RecordSet schools) {
         ui->lstSchools->addItem(item);
         schools.moveNext();
     }
+}
+
+void Frm_Main::fillChooser(const std::shared_future<ChooserRows>& rows) {
+    ChooserRows read;
+    try {
+        read = rows.get();
+    } catch (const TwError&) {
+        // The loader's second connection could not read them (another program writing at
+        // that moment): the window's own connection reads them.
+        if (!Constants::MyLibrary)
+            throw;
+        read = {Constants::MyLibrary->FetchAllSpells(),
+                Constants::MyLibrary->FetchSpellDescriptions()};
+    }
+    FillSpellList(read.spells, read.descriptions);
 }
 
 void Frm_Main::FillSpellList(RecordSet spells, RecordSet descriptions) {

@@ -8,6 +8,7 @@
 #include <QMainWindow>
 #include <QString>
 #include <QStringList>
+#include <future>
 #include <memory>
 
 namespace Ui {
@@ -21,6 +22,7 @@ class QToolButton;
 class QTreeWidgetItem;
 class RecordSet;
 class StartupLoader;
+struct ChooserRows;
 class TwError;
 
 // The main window: caster details, excluded schools, the spell list and its editing, and the
@@ -145,6 +147,8 @@ private:
     void FillFrequencyList(RecordSet frequencies);
     void FillSchoolList(RecordSet schools);
     void FillSpellList(RecordSet spells, RecordSet descriptions);
+    // The chooser's rows as the loader read them (or, when it could not, as read here).
+    void fillChooser(const std::shared_future<ChooserRows>& rows);
     bool Form_Load(StartupLoader& loader, bool chooserNow);
 
     void Tools_Core_Click();

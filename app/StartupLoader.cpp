@@ -5,10 +5,19 @@
 
 #include <system_error>
 
+namespace {
+
+std::exception_ptr asTwError(const std::exception& error) {
+    return std::make_exception_ptr(
+        TwError(-1, QStringLiteral("Form_Load"), QString::fromUtf8(error.what()).trimmed()));
+}
+
+} // namespace
+
 StartupLoader::StartupLoader(const QString& databasePath, const SharedSettings& settings,
                              const QString& installedDatabasePath)
     : m_databasePath(databasePath), m_installedDatabasePath(installedDatabasePath),
-      m_settings(settings) {
+      m_settings(settings), m_chooserRows(m_chooser.get_future().share()) {
     try {
         m_thread = std::thread([this] { run(); });
     } catch (const std::system_error&) {
@@ -17,57 +26,94 @@ StartupLoader::StartupLoader(const QString& databasePath, const SharedSettings& 
 }
 
 StartupLoader::~StartupLoader() {
-    wait();
-}
-
-void StartupLoader::wait() {
     if (m_thread.joinable())
         m_thread.join();
-    if (!m_ran)
-        run();
+}
+
+void StartupLoader::readFirstPart() {
+    if (!m_installedDatabasePath.isEmpty()) {
+        try {
+            CatalogueUpgrade::refreshUserCopy(m_databasePath, m_installedDatabasePath,
+                                              TW_Library::kConnectText);
+        } catch (const TwError& error) {
+            m_upgradeFailure = CatalogueUpgrade::failureNote(error);
+        }
+    }
+    // In the load step's order: the library (it opens the file), then each list.
+    m_catalogue.library = std::make_unique<TW_Library>(m_databasePath, m_settings);
+    m_catalogue.frequencies = m_catalogue.library->FetchFrequencyList();
+    m_catalogue.schools = m_catalogue.library->FetchSchoolList();
+    // The chooser's rows are read on a connection of this thread's own once the library is
+    // handed over; without one (it needs the key derived at open), they are read here first.
+    try {
+        m_reader = m_catalogue.library->database().openReader();
+    } catch (const TwError&) {
+        m_reader.reset();
+    }
+    if (!m_reader)
+        m_chooser.set_value(
+            {m_catalogue.library->FetchAllSpells(), m_catalogue.library->FetchSpellDescriptions()});
 }
 
 void StartupLoader::run() noexcept {
     m_ran = true;
+    bool firstPartRead = false;
     try {
-        if (!m_installedDatabasePath.isEmpty()) {
-            try {
-                CatalogueUpgrade::refreshUserCopy(m_databasePath, m_installedDatabasePath,
-                                                  TW_Library::kConnectText);
-            } catch (const TwError& error) {
-                m_upgradeFailure = CatalogueUpgrade::failureNote(error);
-            }
-        }
         try {
-            // In the load step's order: the library (it opens the file), then each list.
-            m_catalogue.library = std::make_unique<TW_Library>(m_databasePath, m_settings);
-            m_catalogue.frequencies = m_catalogue.library->FetchFrequencyList();
-            m_catalogue.schools = m_catalogue.library->FetchSchoolList();
-            m_catalogue.spells = m_catalogue.library->FetchAllSpells();
-            m_catalogue.descriptions = m_catalogue.library->FetchSpellDescriptions();
+            readFirstPart();
+            firstPartRead = true;
         } catch (const TwError& error) {
-            m_error = std::make_unique<TwError>(error);
+            m_catalogue = StartupCatalogue(); // closes the database again
+            m_firstPart.set_exception(std::make_exception_ptr(error));
         } catch (const std::exception& error) {
-            m_error = std::make_unique<TwError>(-1, QStringLiteral("Form_Load"),
-                                                QString::fromUtf8(error.what()));
+            m_catalogue = StartupCatalogue();
+            m_firstPart.set_exception(asTwError(error));
         }
     } catch (...) {
-        // Not even the failure could be kept (no memory): the load step reports that.
-        m_error.reset();
-        m_catalogue.library.reset();
-        m_failedUnreported = true;
+        // Not even the failure could be kept (no memory).
+        m_catalogue = StartupCatalogue();
+        m_firstPart.set_exception(std::current_exception());
     }
-    if (m_error)
-        m_catalogue = StartupCatalogue(); // closes the database again
+    if (!firstPartRead) {
+        if (!m_reader) {
+            try {
+                throw TwError(-1, QStringLiteral("Form_Load"),
+                              QStringLiteral("The spell database could not be read."));
+            } catch (...) {
+                m_chooser.set_exception(std::current_exception());
+            }
+        }
+        return;
+    }
+    m_firstPart.set_value();
+    if (!m_reader)
+        return;
+    // From here on the library is the window's: only the reader is used.
+    try {
+        m_chooser.set_value(
+            {TW_Library::FetchAllSpells(*m_reader), TW_Library::FetchSpellDescriptions(*m_reader)});
+    } catch (const TwError& error) {
+        m_chooser.set_exception(std::make_exception_ptr(error));
+    } catch (const std::exception& error) {
+        m_chooser.set_exception(asTwError(error));
+    }
+    m_reader.reset();
 }
 
 StartupCatalogue StartupLoader::take() {
-    wait();
-    if (m_failedUnreported)
+    if (!m_thread.joinable() && !m_ran)
+        run();
+    std::future<void> firstPart = m_firstPart.get_future();
+    try {
+        firstPart.get();
+    } catch (const TwError&) {
+        throw;
+    } catch (...) {
         throw TwError(-1, QStringLiteral("Form_Load"),
                       QStringLiteral("Tomewright ran out of memory while opening the spell "
                                      "database."));
-    if (m_error)
-        throw *m_error;
-    return std::move(m_catalogue);
+    }
+    StartupCatalogue catalogue = std::move(m_catalogue);
+    catalogue.chooser = m_chooserRows;
+    return catalogue;
 }

@@ -39,13 +39,15 @@ int main(int argc, char* argv[]) {
         return status;
     }
     if (mode != QLatin1String("window") && mode != QLatin1String("rss")) {
-        std::fputs("usage: bench_startup bare | window DIR | rss DIR\n", stderr);
+        std::fputs("usage: bench_startup bare | window DIR [INSTALLED] | rss DIR\n", stderr);
         return 2;
     }
     int status = 0;
     {
         const QString database = QDir(arguments.value(2)).filePath(QStringLiteral("Spells.mdb"));
-        StartupLoader loader(database, Constants::Settings);
+        // With INSTALLED, DIR's database is a user's copy of that installed one, as for an
+        // installed program: each start compares the two first.
+        StartupLoader loader(database, Constants::Settings, arguments.value(3));
         Frm_Main window(arguments.value(2), database);
         if (!window.Form_Load(loader))
             return 1;

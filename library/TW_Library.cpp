@@ -39,7 +39,11 @@ void TW_Library::checkSchema() {
 
 namespace {
 // Runs a catalogue query, raising its failure again under the operation's name.
-RecordSet fetch(Database& database, QString& sqlText, const char* source, const QString& sql,
+const QString kAllSpellsSql = QStringLiteral("Select Name from Spells Order by Name");
+const QString kDescriptionsSql =
+    QStringLiteral("Select Name, Description from Spells where Description <> ''");
+
+RecordSet fetch(const Database& database, QString& sqlText, const char* source, const QString& sql,
                 const QVariantList& parameters = {}) {
     sqlText = sql;
     try {
@@ -57,8 +61,12 @@ RecordSet TW_Library::FetchFrequencyList() {
 }
 
 RecordSet TW_Library::FetchAllSpells() {
-    return fetch(m_database, m_sqlText, "FetchAllSpells",
-                 QStringLiteral("Select Name from Spells Order by Name"));
+    return fetch(m_database, m_sqlText, "FetchAllSpells", kAllSpellsSql);
+}
+
+RecordSet TW_Library::FetchAllSpells(const Database& reader) {
+    QString sqlText;
+    return fetch(reader, sqlText, "FetchAllSpells", kAllSpellsSql);
 }
 
 RecordSet TW_Library::FetchSchoolList() {
@@ -67,8 +75,12 @@ RecordSet TW_Library::FetchSchoolList() {
 }
 
 RecordSet TW_Library::FetchSpellDescriptions() {
-    return fetch(m_database, m_sqlText, "FetchSpellDescriptions",
-                 QStringLiteral("Select Name, Description from Spells where Description <> ''"));
+    return fetch(m_database, m_sqlText, "FetchSpellDescriptions", kDescriptionsSql);
+}
+
+RecordSet TW_Library::FetchSpellDescriptions(const Database& reader) {
+    QString sqlText;
+    return fetch(reader, sqlText, "FetchSpellDescriptions", kDescriptionsSql);
 }
 
 RecordSet TW_Library::FetchSpellDetails(const QString& MySpell) {

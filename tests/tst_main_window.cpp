@@ -5,6 +5,7 @@
 #include "library/CatalogueStamp.h"
 #include "tests/support/FixtureDatabase.h"
 #include "ui/Database.h"
+#include "ui/KeyDerivation.h"
 #include "ui/MessageBox.h"
 
 #include <QComboBox>
@@ -17,6 +18,7 @@
 #include <QWindow>
 #include <QtTest>
 #include <optional>
+#include <sqlcipher/sqlite3.h>
 
 namespace {
 struct Message {
@@ -63,6 +65,7 @@ private slots:
     void closingReleasesTheLibrary();
     void chooserFillsAfterTheFirstFrame();
     void loaderUpgradesTheUserCopy_data();
+    void loaderWithoutASecondConnection();
     void loaderUpgradesTheUserCopy();
 
 private:
@@ -395,7 +398,7 @@ void TestMainWindow::loaderUpgradesTheUserCopy() {
     StartupLoader loader(copy, Constants::Settings, installed);
     const StartupCatalogue catalogue = loader.take();
     QStringList names;
-    for (RecordSet spells = catalogue.spells; !spells.eof(); spells.moveNext())
+    for (RecordSet spells = catalogue.chooser.get().spells; !spells.eof(); spells.moveNext())
         names << spells.text(qsizetype(0)).trimmed();
     QCOMPARE(names.contains("Copper Veil"), installedReadable);
     QVERIFY(names.contains("Brine Hand"));
@@ -407,6 +410,34 @@ void TestMainWindow::loaderUpgradesTheUserCopy() {
                      "used as it was: The spell database \"" +
                      installed + "\" cannot be opened"),
                  qPrintable(loader.upgradeFailure()));
+}
+
+void TestMainWindow::loaderWithoutASecondConnection() {
+    // The loader reads the chooser's rows on a second connection keyed with the key derived at
+    // open. A file the engine keyed with other rounds is opened by the engine from the password,
+    // with no key to hand on: the chooser's rows are then read on the library's own connection,
+    // before it is handed over, and the window fills the same chooser.
+    const auto setEngineRounds = [](int rounds) {
+        sqlite3* db = nullptr;
+        QCOMPARE(sqlite3_open(":memory:", &db), SQLITE_OK);
+        const QByteArray pragma =
+            QStringLiteral("PRAGMA cipher_default_kdf_iter = %1").arg(rounds).toUtf8();
+        QCOMPARE(sqlite3_exec(db, pragma.constData(), nullptr, nullptr, nullptr), SQLITE_OK);
+        sqlite3_close(db);
+    };
+    setEngineRounds(4000);
+    const auto restore = qScopeGuard([&] { setEngineRounds(KeyDerivation::kSqlCipherRounds); });
+    FixtureDatabase other;
+    other.build({FixtureDatabase::spell("Tallow Knot", 1, "Common", "Abjuration"),
+                 FixtureDatabase::spell("Ember Psalm", 2, "Common", "Evocation")});
+    StartupLoader loader(other.path(), Constants::Settings);
+    Frm_Main window(other.folder());
+    QVERIFY(window.Form_Load(loader));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto* spells = window.findChild<QComboBox*>("cboSpells");
+    QTRY_COMPARE(comboTexts(spells), (QStringList{"Ember Psalm", "Tallow Knot"}));
+    QVERIFY(m_messages.isEmpty());
 }
 
 QTEST_MAIN(TestMainWindow)
