@@ -58,7 +58,9 @@ int main(int argc, char* argv[]) {
             window.findChild<QComboBox*>("cboVolume")->setCurrentIndex(4);
             window.Toolbar1_ButtonClick(Frm_Main::kGenerateKey, Frm_Main::kGenerateKey);
         }
-        QTimer::singleShot(0, &application, &QCoreApplication::quit);
+        // Leaves without closing the window: a window holding a book nobody saved would ask
+        // whether to save it, which no one answers here.
+        QTimer::singleShot(0, &application, [] { QCoreApplication::exit(0); });
         status = QApplication::exec();
         if (mode == QLatin1String("rss"))
             printPeakMemory();
