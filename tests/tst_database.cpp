@@ -1,4 +1,5 @@
 // The database engine: opening, keys, bound values, transactions and snapshots.
+#include "tests/support/EngineRounds.h"
 #include "tests/support/FixtureDatabase.h"
 #include "ui/Database.h"
 #include "ui/KeyDerivation.h"
@@ -10,7 +11,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <openssl/evp.h>
-#include <sqlcipher/sqlite3.h>
 #include <unistd.h>
 
 class TestDatabase : public QObject {
@@ -295,16 +295,8 @@ void TestDatabase::fileKeyedWithOtherRoundsOpens() {
     // engine that keys new files with other rounds (another version of it) must still open the
     // files it made from their password, and a wrong password must still be refused.
     QFETCH(int, rounds);
-    const auto setEngineRounds = [](int engineRounds) {
-        sqlite3* db = nullptr;
-        QCOMPARE(sqlite3_open(":memory:", &db), SQLITE_OK);
-        const QByteArray pragma =
-            QStringLiteral("PRAGMA cipher_default_kdf_iter = %1").arg(engineRounds).toUtf8();
-        QCOMPARE(sqlite3_exec(db, pragma.constData(), nullptr, nullptr, nullptr), SQLITE_OK);
-        sqlite3_close(db);
-    };
-    setEngineRounds(rounds);
-    const auto restore = qScopeGuard([&] { setEngineRounds(KeyDerivation::kSqlCipherRounds); });
+    QVERIFY(setEngineRounds(rounds));
+    const auto restore = qScopeGuard([] { setEngineRounds(KeyDerivation::kSqlCipherRounds); });
     QTemporaryDir folder;
     const QString path = folder.filePath("other-rounds.db");
     Database::create(path, ";pwd=kobold3")

@@ -3,6 +3,7 @@
 #include "app/Frm_Main.h"
 #include "app/StartupLoader.h"
 #include "library/CatalogueStamp.h"
+#include "tests/support/EngineRounds.h"
 #include "tests/support/FixtureDatabase.h"
 #include "ui/Database.h"
 #include "ui/KeyDerivation.h"
@@ -18,7 +19,6 @@
 #include <QWindow>
 #include <QtTest>
 #include <optional>
-#include <sqlcipher/sqlite3.h>
 
 namespace {
 struct Message {
@@ -417,16 +417,8 @@ void TestMainWindow::loaderWithoutASecondConnection() {
     // open. A file the engine keyed with other rounds is opened by the engine from the password,
     // with no key to hand on: the chooser's rows are then read on the library's own connection,
     // before it is handed over, and the window fills the same chooser.
-    const auto setEngineRounds = [](int rounds) {
-        sqlite3* db = nullptr;
-        QCOMPARE(sqlite3_open(":memory:", &db), SQLITE_OK);
-        const QByteArray pragma =
-            QStringLiteral("PRAGMA cipher_default_kdf_iter = %1").arg(rounds).toUtf8();
-        QCOMPARE(sqlite3_exec(db, pragma.constData(), nullptr, nullptr, nullptr), SQLITE_OK);
-        sqlite3_close(db);
-    };
-    setEngineRounds(4000);
-    const auto restore = qScopeGuard([&] { setEngineRounds(KeyDerivation::kSqlCipherRounds); });
+    QVERIFY(setEngineRounds(4000));
+    const auto restore = qScopeGuard([] { setEngineRounds(KeyDerivation::kSqlCipherRounds); });
     FixtureDatabase other;
     other.build({FixtureDatabase::spell("Tallow Knot", 1, "Common", "Abjuration"),
                  FixtureDatabase::spell("Ember Psalm", 2, "Common", "Evocation")});
