@@ -38,11 +38,11 @@ void TW_Library::checkSchema() {
 }
 
 namespace {
-// Runs a catalogue query, raising its failure again under the operation's name.
 const QString kAllSpellsSql = QStringLiteral("Select Name from Spells Order by Name");
 const QString kDescriptionsSql =
     QStringLiteral("Select Name, Description from Spells where Description <> ''");
 
+// Runs a catalogue query, raising its failure again under the operation's name.
 RecordSet fetch(const Database& database, QString& sqlText, const char* source, const QString& sql,
                 const QVariantList& parameters = {}) {
     sqlText = sql;
