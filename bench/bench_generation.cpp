@@ -4,7 +4,7 @@
 #include "library/GenerationForm.h"
 #include "library/SchoolListText.h"
 #include "library/TW_Library.h"
-#include "tools/catalogue/Catalogue.h"
+#include "library/catalogue/Catalogue.h"
 #include "ui/Database.h"
 #include "ui/Transaction.h"
 

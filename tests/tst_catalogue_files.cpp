@@ -1,6 +1,6 @@
 // Reading the files users make: every problem in words, at its line; what spreadsheets and
 // Windows programs save is understood.
-#include "tools/catalogue/SpellFile.h"
+#include "library/catalogue/SpellFile.h"
 
 #include <QtTest>
 
@@ -51,6 +51,14 @@ void TestCatalogueFiles::everyProblemInWords_data() {
                      "ember,2,Common,Fire,B,1,\n Ember ,3,Common,Fire,B,1,\n"
         << QStringList{"f.csv:4: \"ember\" differs from \"Ember\" on line 2 only in letter case",
                        "f.csv:5: duplicate name \"Ember\" (first on line 2)"};
+    QTest::newRow("near-duplicates: hyphens, blanks, accents")
+        << kHeader +
+               "Marrow-Frost Curse,1,Common,Fire,B,1,\nMarrowfrost curse,2,Common,Fire,B,1,\n"
+               "Marrow Fr\xC3\xB3st Curse,3,Common,Fire,B,1,\nMarrow Frost,3,Common,Fire,B,1,\n"
+        << QStringList{"f.csv:3: \"Marrowfrost curse\" differs from \"Marrow-Frost Curse\" on "
+                       "line 2 only in letter case, hyphens, blanks or accents",
+                       "f.csv:4: \"Marrow Fr\u00F3st Curse\" differs from \"Marrow-Frost Curse\" "
+                       "on line 2 only in letter case, hyphens, blanks or accents"};
     QTest::newRow("a syntax error, and the rows after it still checked")
         << kHeader + "\"Ember\" Bolt,1,Common,Fire,B,1,\nSay \"hi\",1,Common,Fire,B,1,\n"
                      "Later,12,Common,Fire,B,1,\n"

@@ -2,10 +2,10 @@
 // dry run, replace, remove, build over a file), check.
 #include "library/CatalogueStamp.h"
 #include "library/TW_Library.h"
+#include "library/catalogue/Catalogue.h"
+#include "library/catalogue/CatalogueCheck.h"
+#include "library/catalogue/CsvFile.h"
 #include "tests/support/FixtureDatabase.h"
-#include "tools/catalogue/Catalogue.h"
-#include "tools/catalogue/CatalogueCheck.h"
-#include "tools/catalogue/CsvFile.h"
 #include "ui/Database.h"
 
 #include <QFile>
@@ -168,6 +168,14 @@ void TestCatalogueTools::commands_data() {
                        "overwrite it)",
                        nothing}
         << QByteArray() << both << true;
+    QTest::newRow("too like a stored name, even with --replace")
+        << import + QStringList{"--replace"} << kHeader + "Old-ward,4,Rare,Air,New,40,\n"
+        << 1
+        << QStringList{"mine.csv:2: \"Old-ward\" is too like \"Old Ward\", already in the "
+                       "catalogue: names may not differ only in letter case, hyphens, blanks or "
+                       "accents",
+                       nothing}
+        << QByteArray() << both << true;
     QTest::newRow("bad rows: every one, in line order, nothing written")
         << import
         << kHeader + "Fine,2,Rare,Fire,H,1,\nOld Ward,2,Rare,Fire,H,2,\nWrong,0,Rare,Fire,H,3,\n"
@@ -315,6 +323,10 @@ void TestCatalogueTools::checkFailsEachRule_data() {
         << "INSERT INTO Spells (Name, Lvl, Frequency) SELECT upper(Name), Lvl, Frequency "
            "FROM Spells WHERE rowid = 1"
         << "differ only in letter case";
+    QTest::newRow("names differing only in hyphens and blanks")
+        << "INSERT INTO Spells (Name, Lvl, Frequency) SELECT replace(Name, ' ', '-'), Lvl, "
+           "Frequency FROM Spells WHERE rowid = 1"
+        << "differ only in letter case, hyphens, blanks or accents";
     QTest::newRow("coverage") << "DELETE FROM Spells WHERE Lvl = '5' AND rowid % 2 = 0"
                               << "MAGE, level 5:";
 }

@@ -1,7 +1,7 @@
 // tomewright-cli generate as a user runs it: reproducible seeds, batches, formats, messages.
+#include "library/catalogue/CsvFile.h"
 #include "tests/support/FixtureDatabase.h"
 #include "tests/support/PdfText.h"
-#include "tools/catalogue/CsvFile.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

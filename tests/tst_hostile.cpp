@@ -2,9 +2,9 @@
 // and combining characters or emoji are found, drawn, staged, printed and exported exactly.
 #include "library/BookExport.h"
 #include "library/TW_Library.h"
+#include "library/catalogue/CsvFile.h"
 #include "tests/support/FixtureDatabase.h"
 #include "tests/support/RecordingForm.h"
-#include "tools/catalogue/CsvFile.h"
 #include "ui/SpellbookReport.h"
 
 #include <QJsonArray>

@@ -1,7 +1,7 @@
 // Fuzz target: a spells.csv file's bytes through the catalogue reader. Whatever the bytes, the
 // reader either accepts every row or reports problems, each as "spells.csv:LINE: ..."; it never
 // crashes.
-#include "tools/catalogue/Catalogue.h"
+#include "library/catalogue/Catalogue.h"
 
 #include <QRegularExpression>
 #include <cstdint>

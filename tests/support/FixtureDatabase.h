@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/catalogue/Catalogue.h"
+#include "library/catalogue/Catalogue.h"
 
 #include <QList>
 #include <QString>

@@ -1,9 +1,9 @@
 #include "tools/cli/CatalogueCommand.h"
 
 #include "library/TW_Library.h"
-#include "tools/catalogue/Catalogue.h"
-#include "tools/catalogue/CatalogueCheck.h"
-#include "tools/catalogue/CatalogueEdit.h"
+#include "library/catalogue/Catalogue.h"
+#include "library/catalogue/CatalogueCheck.h"
+#include "library/catalogue/CatalogueEdit.h"
 #include "tools/cli/CommandDatabase.h"
 #include "ui/Database.h"
 #include "ui/TwError.h"

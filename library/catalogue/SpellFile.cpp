@@ -1,48 +1,15 @@
-#include "tools/catalogue/SpellFile.h"
+#include "library/catalogue/SpellFile.h"
 
-#include "library/SpellName.h"
-#include "tools/catalogue/CsvFile.h"
-
-#include <QHash>
-#include <QSet>
+#include "library/catalogue/CsvFile.h"
 
 namespace {
-
-struct FirstName {
-    QString name;
-    int line = 0;
-};
 
 bool isControl(QChar c) {
     return c.category() == QChar::Other_Control;
 }
 
-// The first control character of a field, or a null QChar. A description may hold line breaks
-// and tabs.
-QChar firstControl(const QString& text, bool lineBreaksAllowed) {
-    for (const QChar c : text) {
-        if (isControl(c) &&
-            !(lineBreaksAllowed && (c == QLatin1Char('\n') || c == QLatin1Char('\t'))))
-            return c;
-    }
-    return QChar();
-}
-
 QString codePoint(QChar c) {
     return QStringLiteral("U+%1").arg(c.unicode(), 4, 16, QLatin1Char('0')).toUpper();
-}
-
-// The checks of one free-text field: no control character, no more than its limit.
-void checkText(const QString& what, const QString& text, int limit, bool lineBreaksAllowed,
-               QStringList* problems) {
-    const QChar control = firstControl(text, lineBreaksAllowed);
-    if (!control.isNull())
-        *problems << QStringLiteral("the %1 holds a control character (%2)")
-                         .arg(what, codePoint(control));
-    const qsizetype length = characterCount(text);
-    if (length > limit)
-        *problems << QStringLiteral("the %1 is %2 characters long, more than the %3 allowed")
-                         .arg(what, QString::number(length), QString::number(limit));
 }
 
 // A header matches when its names are the expected ones, whatever their letter case.
@@ -106,10 +73,7 @@ SpellFile readSpellFile(const QByteArray& bytes, const QStringList& knownSchools
     }
     const qsizetype columns = header.fields.size();
 
-    const QSet<QString> schools(knownSchools.begin(), knownSchools.end());
-    const QSet<QString> frequencies(knownFrequencies.begin(), knownFrequencies.end());
-    static const QSet<QString> levels = {"1", "2", "3", "4", "5", "6", "7", "8", "9"};
-    QHash<QString, FirstName> seen; // name key -> where that name first stood
+    TakenNames seen; // the names of the rows before, and their lines
     for (qsizetype r = 1; r < content.records.size(); ++r) {
         const CsvRecord& record = content.records[r];
         if (record.fields.size() != columns) {
@@ -133,49 +97,17 @@ SpellFile readSpellFile(const QByteArray& bytes, const QStringList& knownSchools
         spell.hasDescription = hasDescription;
         if (hasDescription)
             spell.description = record.fields[6].trimmed();
+        const QString schoolText = record.fields[3].trimmed();
+        if (!schoolText.isEmpty()) {
+            for (const QString& part : schoolText.split(QLatin1Char(';')))
+                spell.schools << part.trimmed();
+        }
 
         QStringList problems;
-        const QString key = spellNameKey(spell.name);
-        if (spell.name.isEmpty()) {
-            problems << QStringLiteral("empty name");
-        } else {
-            checkText(QStringLiteral("name"), spell.name, SpellLimits::kName, false, &problems);
-            const auto first = seen.constFind(key);
-            if (first != seen.cend() && first->name == spell.name)
-                problems << QStringLiteral("duplicate name \"%1\" (first on line %2)")
-                                .arg(printable(spell.name), QString::number(first->line));
-            else if (first != seen.cend())
-                problems << QStringLiteral("\"%1\" differs from \"%2\" on line %3 only in letter "
-                                           "case")
-                                .arg(printable(spell.name), printable(first->name),
-                                     QString::number(first->line));
-        }
-        if (!levels.contains(spell.level))
-            problems << QStringLiteral("level \"%1\" is not 1 to 9").arg(printable(spell.level));
-        if (!frequencies.isEmpty() && !frequencies.contains(spell.frequency))
-            problems << QStringLiteral("unknown frequency \"%1\"").arg(printable(spell.frequency));
-        const QString schoolText = record.fields[3].trimmed();
-        if (schoolText.isEmpty()) {
-            problems << QStringLiteral("no school");
-        } else {
-            for (const QString& part : schoolText.split(QLatin1Char(';'))) {
-                const QString school = part.trimmed();
-                if (school.isEmpty())
-                    problems << QStringLiteral("an empty school name");
-                else if (!schools.isEmpty() && !schools.contains(school))
-                    problems << QStringLiteral("unknown school \"%1\"").arg(printable(school));
-                else if (spell.schools.contains(school))
-                    problems << QStringLiteral("school \"%1\" given twice").arg(printable(school));
-                else
-                    spell.schools << school;
-            }
-        }
-        checkText(QStringLiteral("book"), spell.book, SpellLimits::kBook, false, &problems);
-        checkText(QStringLiteral("page"), spell.page, SpellLimits::kPage, false, &problems);
-        checkText(QStringLiteral("description"), spell.description, SpellLimits::kDescription, true,
-                  &problems);
-        if (!spell.name.isEmpty() && !seen.contains(key))
-            seen.insert(key, {spell.name, spell.line});
+        for (const SpellProblem& problem : checkSpell(spell, knownSchools, knownFrequencies, seen))
+            problems << problem.message;
+        if (!spell.name.isEmpty())
+            seen.add(spell.name, spell.line);
         if (!problems.isEmpty()) {
             file.problems << LineProblem{record.line, problems.join(QStringLiteral("; "))};
             continue;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/catalogue/LineProblem.h"
+#include "library/catalogue/LineProblem.h"
 
 #include <QByteArray>
 #include <QString>

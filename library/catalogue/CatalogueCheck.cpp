@@ -1,13 +1,14 @@
-#include "tools/catalogue/CatalogueCheck.h"
+#include "library/catalogue/CatalogueCheck.h"
 
 #include "library/CasterClasses.h"
 #include "library/SchoolCondition.h"
 #include "library/SpellName.h"
-#include "tools/catalogue/Catalogue.h"
+#include "library/catalogue/Catalogue.h"
 #include "ui/Database.h"
 
 #include <QHash>
 #include <QMap>
+#include <QSet>
 
 namespace {
 
@@ -52,22 +53,31 @@ CatalogueReport checkCatalogue(Database& database) {
             QStringLiteral("school rows name \"%1\", which is no spell%2"), &report.problems);
 
     const Catalogue catalogue = readCatalogueDatabase(database);
-    // Names that are one spell as the catalogue tools compare them.
+    // Names that are one spell as the catalogue tools compare them, or too alike to tell apart.
     QMap<QString, QStringList> spellings;
     for (const CatalogueSpell& spell : catalogue.spells)
-        spellings[spellNameKey(spell.name)] << spell.name;
+        spellings[nearNameKey(spell.name)] << spell.name;
     for (const QStringList& names : std::as_const(spellings)) {
         if (names.size() < 2)
             continue;
         QStringList trimmed;
-        for (const QString& name : names)
+        QSet<QString> keys;
+        for (const QString& name : names) {
             trimmed << name.trimmed();
+            keys.insert(spellNameKey(name));
+        }
         trimmed.removeDuplicates();
-        report.problems << (trimmed.size() == 1
-                                ? QStringLiteral("spell \"%1\" is listed %2 times")
-                                      .arg(trimmed.first(), QString::number(names.size()))
-                                : QStringLiteral("spells \"%1\" differ only in letter case")
-                                      .arg(trimmed.join(QStringLiteral("\", \""))));
+        const QString listed = trimmed.join(QStringLiteral("\", \""));
+        if (trimmed.size() == 1)
+            report.problems << QStringLiteral("spell \"%1\" is listed %2 times")
+                                   .arg(trimmed.first(), QString::number(names.size()));
+        else if (keys.size() == 1)
+            report.problems
+                << QStringLiteral("spells \"%1\" differ only in letter case").arg(listed);
+        else
+            report.problems << QStringLiteral("spells \"%1\" differ only in letter case, hyphens, "
+                                              "blanks or accents")
+                                   .arg(listed);
     }
     report.spells = int(catalogue.spells.size());
     QHash<QString, qint64> frequencyIds;

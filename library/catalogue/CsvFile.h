@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/catalogue/TextDecoding.h"
+#include "library/catalogue/TextDecoding.h"
 
 #include <QByteArray>
 #include <QList>

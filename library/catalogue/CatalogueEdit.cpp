@@ -1,10 +1,10 @@
-#include "tools/catalogue/CatalogueEdit.h"
+#include "library/catalogue/CatalogueEdit.h"
 
 #include "library/SchemaUpgrade.h"
 #include "library/SpellCatalogue.h"
 #include "library/SpellName.h"
-#include "tools/catalogue/CsvFile.h"
-#include "tools/catalogue/SpellFile.h"
+#include "library/catalogue/CsvFile.h"
+#include "library/catalogue/SpellFile.h"
 #include "ui/Database.h"
 #include "ui/Transaction.h"
 
@@ -45,9 +45,17 @@ ImportResult importSpells(Database& database, const QByteArray& bytes, const QSt
         frequencyNames << f.name;
     SpellFile file = readSpellFile(bytes, stored.schools, frequencyNames, options.encoding);
     const QHash<QString, QString> existing = storedNames(stored);
+    TakenNames taken;
+    for (const CatalogueSpell& spell : stored.spells)
+        taken.add(spell.name);
     for (const CatalogueSpell& spell : file.spells) {
         const QString storedName = existing.value(spellNameKey(spell.name));
-        if (storedName.isEmpty()) {
+        const TakenNames::Entry* alike = taken.find(spell.name);
+        if (storedName.isEmpty() && alike) {
+            // Not the same spell, yet too like one to tell apart in a list: refused even with
+            // --replace, which replaces only a spell of the same name.
+            file.problems << LineProblem{spell.line, nearNameMessage(spell.name, *alike)};
+        } else if (storedName.isEmpty()) {
             result.added << spell.name;
         } else if (options.replace) {
             result.replaced << spell.name;

@@ -1,4 +1,4 @@
-#include "tools/catalogue/TextDecoding.h"
+#include "library/catalogue/TextDecoding.h"
 
 #include <QStringDecoder>
 

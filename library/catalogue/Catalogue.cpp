@@ -1,7 +1,7 @@
-#include "tools/catalogue/Catalogue.h"
+#include "library/catalogue/Catalogue.h"
 
 #include "library/CatalogueStamp.h"
-#include "tools/catalogue/CsvFile.h"
+#include "library/catalogue/CsvFile.h"
 #include "ui/Database.h"
 #include "ui/Transaction.h"
 #include "ui/TwError.h"

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "library/SpellCatalogue.h"
-#include "tools/catalogue/SpellFile.h"
-#include "tools/catalogue/TextDecoding.h"
+#include "library/catalogue/SpellFile.h"
+#include "library/catalogue/TextDecoding.h"
 
 #include <QByteArray>
 #include <QString>

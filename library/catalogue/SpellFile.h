@@ -1,24 +1,16 @@
 #pragma once
 
 #include "library/SpellCatalogue.h"
-#include "tools/catalogue/LineProblem.h"
-#include "tools/catalogue/TextDecoding.h"
+#include "library/catalogue/LineProblem.h"
+#include "library/catalogue/SpellRules.h"
+#include "library/catalogue/TextDecoding.h"
 
 #include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
 
-// A spells.csv-shaped file: its header, then one spell a row, every row checked.
-
-// The longest the free-text fields may be, in characters (an emoji or an accented letter typed
-// as one character counts once, however it is stored).
-struct SpellLimits {
-    static constexpr int kName = 100;
-    static constexpr int kBook = 100;
-    static constexpr int kPage = 20;
-    static constexpr int kDescription = 400;
-};
+// A spells.csv-shaped file: its header, then one spell a row, every row checked by checkSpell().
 
 struct SpellFile {
     QList<CatalogueSpell> spells; // the good rows, in file order

@@ -1,4 +1,4 @@
-#include "tools/catalogue/CsvFile.h"
+#include "library/catalogue/CsvFile.h"
 
 #include <QFile>
 #include <csv.h>
