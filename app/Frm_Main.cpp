@@ -3,6 +3,7 @@
 
 #include "app/Constants.h"
 #include "app/StartupLoader.h"
+#include "dialogs/CatalogueWindow.h"
 #include "library/CasterClasses.h"
 #include "ui/Accessibility.h"
 #include "ui/ComboBox.h"
@@ -62,6 +63,8 @@ Frm_Main::Frm_Main(const QString& programFolder, const QString& databasePath, QW
 }
 
 Frm_Main::~Frm_Main() {
+    // A window of its own, not a child: it goes with this one.
+    delete m_catalogueWindow.data();
     // The controls are destroyed after this window's own members: none of their last signals
     // (the list's model emptied, a text cleared) may reach a handler of a window that is gone.
     disconnect(ui->LV_Spells->model(), nullptr, this, nullptr);
@@ -149,6 +152,15 @@ void Frm_Main::buildStatusBar() {
     ui->SB_Spells->addWidget(pbarSpells);
     ui->SB_Spells->addWidget(m_panel2);
     ui->SB_Spells->addWidget(m_panel3, 1);
+    m_showPool = new QToolButton(this);
+    m_showPool->setObjectName(QStringLiteral("cmdShowPool"));
+    m_showPool->setText(tr("Show What Qualifies..."));
+    m_showPool->setToolTip(tr("Opens the spell catalogue with the spells this book can draw, "
+                              "level by level"));
+    m_showPool->setAutoRaise(true);
+    m_showPool->hide();
+    connect(m_showPool, &QToolButton::clicked, this, [this] { Tools_Catalogue_Click(true); });
+    ui->SB_Spells->addWidget(m_showPool);
 }
 
 void Frm_Main::buildPopUpMenus() {
@@ -221,6 +233,7 @@ void Frm_Main::connectHandlers() {
     connect(PopUp_Replace, &QAction::triggered, this, [this] { PopUp_Replace_Click(); });
     connect(ui->File_SavePdf, &QAction::triggered, this, [this] { File_SavePdf_Click(); });
     connect(ui->File_Export, &QAction::triggered, this, [this] { File_Export_Click(); });
+    connect(ui->Tools_Catalogue, &QAction::triggered, this, [this] { Tools_Catalogue_Click(); });
     connect(ui->Tools_Options, &QAction::triggered, this, [this] { Tools_Options_Click(); });
     connect(ui->About_Tomewright, &QAction::triggered, this, [this] { About_Tomewright_Click(); });
     connectBookHandlers();
@@ -318,6 +331,8 @@ void Frm_Main::closeEvent(QCloseEvent* event) {
 }
 
 void Frm_Main::Form_Unload() {
+    // The catalogue window reads through the library: it goes first.
+    delete m_catalogueWindow.data();
     Constants::MyLibrary.reset();
 }
 
@@ -447,6 +462,8 @@ void Frm_Main::setStatusText(int panel, const QString& text) {
         return;
     // Panel 3 holds the results a user must hear: failed checks, limited levels.
     publishStatusText(label, text, panel == 3);
+    if (panel == 3 && m_showPool)
+        m_showPool->setVisible(text.startsWith(TW_Library::kLimitedNoteStart));
     label->repaint(); // shown at once, also in the middle of a long action
 }
 

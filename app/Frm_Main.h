@@ -6,10 +6,15 @@
 #include "ui/ReportJob.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <future>
 #include <memory>
+#include <optional>
+
+class CatalogueWindow;
+struct PoolRequest;
 
 namespace Ui {
 class Frm_Main;
@@ -89,6 +94,14 @@ public:
     const QString& bookPath() const { return m_bookPath; }
     // The book as it would be saved now.
     SpellbookDocument currentDocument() const;
+
+    // The catalogue window (one at a time, beside this one); with qualifying, it shows what
+    // qualifies for the current request. The window when it is open, else nullptr.
+    void Tools_Catalogue_Click(bool qualifying = false);
+    CatalogueWindow* catalogueWindow() const;
+    // The request as the controls give it now, for the catalogue window's pool; nullopt when a
+    // class, volume or rarest frequency is not chosen or no school is left.
+    std::optional<PoolRequest> poolRequest() const;
 
     // Pins and re-rolls: pinned rows stay when the book's levels are drawn again.
     void PopUp_Pin_Click();
@@ -176,6 +189,8 @@ private:
     QProgressBar* pbarSpells = nullptr;
     QLabel* m_panel2 = nullptr;
     QLabel* m_panel3 = nullptr;
+    QToolButton* m_showPool = nullptr; // beside a note of short levels
+    QPointer<CatalogueWindow> m_catalogueWindow;
     QToolButton* m_printButton = nullptr;
     QToolButton* m_generateButton = nullptr;
 

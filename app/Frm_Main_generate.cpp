@@ -5,6 +5,7 @@
 
 #include "library/BookRequest.h"
 #include "ui/BusyCursor.h"
+#include "ui/ComboBox.h"
 #include "ui/TwError.h"
 #include "ui/UpdateLock.h"
 #include "ui_Frm_Main.h"
@@ -12,14 +13,6 @@
 #include <QProgressBar>
 #include <QToolButton>
 #include <optional>
-
-namespace {
-// The item data of the picked row, 0 when no row is picked.
-qint32 pickedItemData(const QComboBox* combo) {
-    const int row = combo->currentIndex();
-    return row < 0 ? 0 : qint32(combo->itemData(row).toLongLong());
-}
-} // namespace
 
 void Frm_Main::setFindControlsEnabled(bool enabled) {
     ui->lblFind->setEnabled(enabled);

@@ -58,6 +58,22 @@ public:
                                     const QString& pExcludeSchools, const QString& pCasterClass,
                                     qint32 pSpellbookFrequency, qint32 specialistPercentIndex);
 
+    // What a request may draw at one spell level: how many spells qualify (as the draw counts
+    // them: spells whose names differ only in the blanks around them count once) and the range
+    // of spells the volume asks (for "Custom", the level's setting, or 0 to 0 when it has none).
+    struct LevelPool {
+        int level = 0;
+        int qualifying = 0;
+        int asksMinimum = 0;
+        int asksMaximum = 0;
+        QStringList names; // the stored names of the qualifying spells
+    };
+    // The pool of every spell level 1..9 for a request, with the same school conditions, rarest
+    // frequency and specialty as GenerateSpellbook. Throws TwError.
+    QList<LevelPool> RequestPool(const QString& pIncludeCoreSchools, const QString& pExcludeSchools,
+                                 const QString& pCasterClass, qint32 pSpellbookVolume,
+                                 qint32 pSpellbookFrequency);
+
     // The start of status panel 3's note on levels that got fewer spells than their volume.
     static inline const QString kLimitedNoteStart =
         QStringLiteral("Following Levels Volume was limited by criteria: ");
@@ -81,6 +97,7 @@ private:
                       const QList<bool>& qualifies, qint32 spVolume, bool IsSpecialist,
                       const QString& pCasterClass);
     qint32 DrawVolumeCount(qint32 code);
+    static void volumeRange(qint32 code, qint32* minimum, qint32* maximum);
     QList<qint32> CollectSpellNames(const SpellLevel& level, const QList<bool>& qualifies,
                                     const QStringList* schools) const;
     void DrawSpells(DrawPool& pool, qint32 count, DrawPool* generalPool, const SpellLevel& level,

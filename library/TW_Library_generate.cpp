@@ -134,12 +134,15 @@ QList<bool> TW_Library::qualifyingSpells(const SpellLevel& level, const QList<bo
     return qualifies;
 }
 
-qint32 TW_Library::DrawVolumeCount(qint32 code) {
+void TW_Library::volumeRange(qint32 code, qint32* minimum, qint32* maximum) {
     static const qint32 ranges[6][2] = {{1, 3}, {2, 5}, {3, 10}, {5, 15}, {10, 30}, {0, 0}};
-    if (code >= 1 && code <= 6) {
-        m_levelMinimum = ranges[code - 1][0];
-        m_levelMaximum = ranges[code - 1][1];
-    }
+    *minimum = ranges[code - 1][0];
+    *maximum = ranges[code - 1][1];
+}
+
+qint32 TW_Library::DrawVolumeCount(qint32 code) {
+    if (code >= 1 && code <= 6)
+        volumeRange(code, &m_levelMinimum, &m_levelMaximum);
     const double r = m_random.uniform();
     return qint32(
         std::floor(r * double(m_levelMaximum - m_levelMinimum + 1) + double(m_levelMinimum)));

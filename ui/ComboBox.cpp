@@ -9,3 +9,8 @@ bool pickComboRowByText(QComboBox* combo, const QString& text) {
     combo->setCurrentIndex(row);
     return true;
 }
+
+qint32 pickedItemData(const QComboBox* combo) {
+    const int row = combo->currentIndex();
+    return row < 0 ? 0 : qint32(combo->itemData(row).toLongLong());
+}

@@ -1,0 +1,66 @@
+// The main window's way into the catalogue window, and the request it shows the pool of.
+#include "app/Constants.h"
+#include "app/Frm_Main.h"
+
+#include "dialogs/CatalogueWindow.h"
+#include "library/CasterClasses.h"
+#include "library/SchoolListText.h"
+#include "ui/ComboBox.h"
+#include "ui/MessageBox.h"
+#include "ui_Frm_Main.h"
+
+void Frm_Main::Tools_Catalogue_Click(bool qualifying) {
+    try {
+        if (!Constants::MyLibrary)
+            return;
+        if (!m_catalogueWindow) {
+            // Its own top-level window (no parent): the main window stays usable beside it, and
+            // it is gone when closed.
+            m_catalogueWindow =
+                new CatalogueWindow(*Constants::MyLibrary, [this] { return poolRequest(); });
+            m_catalogueWindow->setAttribute(Qt::WA_DeleteOnClose);
+            m_catalogueWindow->setWindowIcon(windowIcon());
+        }
+        if (qualifying)
+            m_catalogueWindow->showQualifying();
+        m_catalogueWindow->show();
+        m_catalogueWindow->raise();
+        m_catalogueWindow->activateWindow();
+    } catch (const std::exception& error) {
+        MessageBox::show(this, QString::fromUtf8(error.what()).trimmed());
+    }
+}
+
+CatalogueWindow* Frm_Main::catalogueWindow() const {
+    return m_catalogueWindow.data();
+}
+
+std::optional<PoolRequest> Frm_Main::poolRequest() const {
+    PoolRequest request;
+    QStringList excluded;
+    for (int row = 0; row < ui->lstSchools->count(); ++row) {
+        if (ui->lstSchools->item(row)->checkState() == Qt::Checked)
+            excluded << ui->lstSchools->item(row)->text();
+    }
+    request.casterClass = ui->cboClass->currentText().trimmed();
+    request.volume = pickedItemData(ui->cboVolume);
+    // "Full (10-30 spells/ level)" is called "Full" beside its numbers.
+    request.volumeName = ui->cboVolume->currentText().section(QStringLiteral(" ("), 0, 0);
+    request.frequency = pickedItemData(ui->cboFrequency);
+    request.casterLevel = pickedItemData(ui->cboLevel);
+    if (request.casterClass.isEmpty() || request.volume == 0 || request.frequency == 0 ||
+        excluded.size() == ui->lstSchools->count())
+        return std::nullopt;
+    request.excludeSchools = SchoolListText::build(excluded);
+    if (request.casterClass != CasterClasses::kGeneralist) {
+        QStringList included;
+        for (const QString& school : m_coreSchools) {
+            if (!excluded.contains(school))
+                included << school;
+        }
+        if (included.isEmpty())
+            return std::nullopt;
+        request.includeCoreSchools = SchoolListText::build(included);
+    }
+    return request;
+}

@@ -1,0 +1,84 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <optional>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QTableView;
+class SpellFilterModel;
+class SpellTableModel;
+class TW_Library;
+
+// The book the main window would draw now, as far as the catalogue window needs it to say what
+// qualifies.
+struct PoolRequest {
+    QString includeCoreSchools; // list texts (SchoolListText)
+    QString excludeSchools;
+    QString casterClass;
+    QString volumeName;
+    qint32 volume = 0;      // volume code 1..6
+    qint32 frequency = 0;   // FrequencyID of the rarest frequency
+    qint32 casterLevel = 0; // 0: not chosen (every spell level is shown)
+};
+
+// The spell catalogue in a window of its own: every spell, filters to find them, the spell's
+// description in full, and what qualifies for the main window's current book.
+class CatalogueWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    // request gives the main window's current request, or nullopt when it has none.
+    CatalogueWindow(TW_Library& library, std::function<std::optional<PoolRequest>()> request,
+                    QWidget* parent = nullptr);
+    ~CatalogueWindow() override;
+
+    // Reads the catalogue afresh from the database.
+    void reload();
+    // Turns on "Qualifies for the current book".
+    void showQualifying();
+
+    QTableView* table() const { return m_table; }
+    QString countText() const;
+    QString poolText() const;
+    QString descriptionText() const;
+
+protected:
+    bool event(QEvent* event) override;
+
+private:
+    void buildControls();
+    void fillFilterLists();
+    void applyFilters();
+    void applyQualifying();
+    void updateCount();
+    void showSelectedDescription();
+    void showError(const QString& text);
+
+    TW_Library& m_library;
+    std::function<std::optional<PoolRequest>()> m_request;
+    SpellTableModel* m_model = nullptr;
+    SpellFilterModel* m_filter = nullptr;
+    qint64 m_dataVersion = -1;
+    QTimer m_typing; // the filter box filters once typing pauses
+
+    QLineEdit* m_text = nullptr;
+    QComboBox* m_level = nullptr;
+    QComboBox* m_school = nullptr;
+    QComboBox* m_frequency = nullptr;
+    QComboBox* m_book = nullptr;
+    QComboBox* m_origin = nullptr;
+    QCheckBox* m_qualifies = nullptr;
+    QTableView* m_table = nullptr;
+    QLabel* m_count = nullptr;
+    QLabel* m_pool = nullptr;
+    QLabel* m_message = nullptr;
+    QPlainTextEdit* m_description = nullptr;
+};

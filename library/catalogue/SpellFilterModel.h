@@ -1,0 +1,45 @@
+#pragma once
+
+#include "library/catalogue/SpellTableModel.h"
+
+#include <QSet>
+#include <QSortFilterProxyModel>
+#include <QString>
+#include <optional>
+
+// The filters of the catalogue window over a SpellTableModel: words of the name or the
+// description, level, school, rarest frequency, book, origin, and the spells that qualify for
+// a request. Each setter refilters only when the filter changed.
+class SpellFilterModel : public QSortFilterProxyModel {
+    Q_OBJECT
+
+public:
+    explicit SpellFilterModel(QObject* parent = nullptr);
+
+    void setSpellModel(SpellTableModel* model);
+
+    void setText(const QString& text);     // "" for any
+    void setLevel(int level);              // 0 for any
+    void setSchool(const QString& school); // "" for any
+    void setRarestFrequency(qint64 id);    // 0 for any
+    void setBook(const QString& book);     // "" for any
+    void setSource(int source);            // -1 for any, else a SpellTableModel::SpellSource
+    // The stored names of the spells that qualify; nullopt: no such filter.
+    void setQualifying(std::optional<QSet<QString>> names);
+
+    // The spell of a proxy row.
+    const SpellTableModel::Row& spellAt(int proxyRow) const;
+
+protected:
+    bool filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const override;
+
+private:
+    SpellTableModel* m_spells = nullptr;
+    QString m_text; // folded
+    int m_level = 0;
+    QString m_school;
+    qint64 m_rarest = 0;
+    QString m_book;
+    int m_source = -1;
+    std::optional<QSet<QString>> m_qualifying;
+};

@@ -1,0 +1,383 @@
+// The catalogue window: its table and filters against the catalogue, the pool of a request
+// against the library's own draw, and the window as a user meets it.
+#include "app/Constants.h"
+#include "app/Frm_Main.h"
+#include "dialogs/CatalogueWindow.h"
+#include "library/SchoolListText.h"
+#include "library/TW_Library.h"
+#include "library/catalogue/CatalogueEdit.h"
+#include "library/catalogue/SpellFilterModel.h"
+#include "library/catalogue/SpellTableModel.h"
+#include "tests/support/FixtureDatabase.h"
+#include "tests/support/RecordingForm.h"
+#include "ui/Database.h"
+#include "ui/MessageBox.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTableView>
+#include <QToolButton>
+#include <QtTest>
+#include <algorithm>
+
+namespace {
+const QString kAllCore = SchoolListText::build(
+    {"Abjuration", "Alteration", "Charm", "Conjuration", "Divination", "Enchantment", "Evocation",
+     "Illusion", "Invocation", "Necromancy", "Phantasm", "Summoning"});
+const QByteArray kHeader = "Name,Level,Frequency,Schools,Book,Page,Description\n";
+
+CatalogueSpell described(CatalogueSpell spell, const QString& description) {
+    spell.description = description;
+    return spell;
+}
+
+// Twenty spells over levels 1 to 3, a few schools, every frequency and two books.
+QList<CatalogueSpell> twentySpells() {
+    using F = FixtureDatabase;
+    return {
+        described(F::spell("Quiet Lantern", 1, "Common", "Illusion;Phantasm", "Greywater", "4"),
+                  "A lantern whose light only the caster sees."),
+        F::spell("Ember Lattice", 1, "Uncommon", "Fire;Evocation", "Greywater", "10"),
+        F::spell("ember lattice minor", 1, "Common", "Fire;Evocation", "Greywater", "9"),
+        F::spell("Brine Hand", 1, "Rare", "Water;Conjuration", "Vellum of Hours", "2"),
+        F::spell("Salt Circle", 1, "Very Rare", "Abjuration", "Vellum of Hours", "3"),
+        F::spell("Wild Spark", 1, "Common", "Wild", "Vellum of Hours", "5"),
+        described(F::spell("Grave Whisper", 2, "Common", "Necromancy", "Greywater", "20"),
+                  "The dead answer one question, in a LANTERN-lit voice."),
+        F::spell("Hollow Step", 2, "Uncommon", "Alteration", "Greywater", "21"),
+        F::spell("Mirror Veil", 2, "Rare", "Illusion", "Vellum of Hours", "22"),
+        F::spell("Stone Ward", 2, "Common", "Abjuration;Earth", "Vellum of Hours", "23"),
+        F::spell("Tide Call", 2, "Unique", "Water;Conjuration", "Vellum of Hours", "24"),
+        F::spell("Shadow Knot", 2, "Very Rare", "Shadow;Illusion", "Greywater", "25"),
+        F::spell("Amber Stair", 3, "Very Rare", "Alteration", "Greywater", "30"),
+        F::spell("Cinder Rain", 3, "Common", "Fire;Evocation", "Greywater", "31"),
+        F::spell("Dream Thread", 3, "Uncommon", "Phantasm;Charm", "Vellum of Hours", "32"),
+        F::spell("Iron Oath", 3, "Rare", "Enchantment", "Vellum of Hours", "33"),
+        F::spell("Lantern Eye", 3, "Common", "Divination", "Greywater", "34"),
+        F::spell("North Wind", 3, "Uncommon", "Air;Evocation", "Greywater", "35"),
+        F::spell("Seed of Thorns", 3, "Common", "Plant;Summoning", "Vellum of Hours", "36"),
+        F::spell("Veil of Ash", 3, "Rare", "Fire;Illusion", "Greywater", "37"),
+    };
+}
+
+// The names a proxy shows, sorted.
+QStringList shownNames(const SpellFilterModel& filter) {
+    QStringList names;
+    for (int row = 0; row < filter.rowCount(); ++row)
+        names << filter.spellAt(row).spell.name;
+    names.sort();
+    return names;
+}
+
+void addUserSpell(const QString& databasePath, const QByteArray& csvRows) {
+    Database database(databasePath, TW_Library::kConnectText);
+    QStringList errors;
+    ImportOptions options;
+    options.replace = true;
+    importSpells(database, kHeader + csvRows, "mine.csv", options, &errors);
+    QVERIFY2(errors.isEmpty(), qPrintable(errors.join('\n')));
+}
+} // namespace
+
+class TestCatalogueWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void filters_data();
+    void filters();
+    void sorting_data();
+    void sorting();
+    void poolCountsAgreeWithTheDraw_data();
+    void poolCountsAgreeWithTheDraw();
+    void findByAWordOfTheDescription();
+    void qualifyingForTheCurrentBook();
+    void oneWindowBesideTheMainWindow();
+    void changeByAnotherProgramIsSeen();
+
+private:
+    std::unique_ptr<FixtureDatabase> m_fixture;
+    SharedSettings m_settings;
+    QStringList m_messages;
+};
+
+void TestCatalogueWindow::init() {
+    m_messages.clear();
+    MessageBox::setHandler(
+        [this](const QString&, const QString& text) { m_messages.append(text); });
+    m_fixture = std::make_unique<FixtureDatabase>();
+    m_fixture->build(twentySpells());
+    // One spell of the user's own, and one shipped spell the user changed.
+    addUserSpell(m_fixture->path(), "Moth Lantern,2,Common,Illusion,Homebrew,1,Moths gather.\n"
+                                    "Iron Oath,3,Common,Enchantment,Homebrew,2,Kept.\n");
+    Constants::Settings = SharedSettings();
+    m_settings = SharedSettings();
+}
+
+void TestCatalogueWindow::cleanup() {
+    MessageBox::setHandler(nullptr);
+    Constants::MyLibrary.reset();
+}
+
+void TestCatalogueWindow::filters_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("level");
+    QTest::addColumn<QString>("school");
+    QTest::addColumn<qint64>("rarest");
+    QTest::addColumn<QString>("book");
+    QTest::addColumn<int>("source");
+    QTest::addColumn<QStringList>("expected");
+    using S = SpellTableModel::SpellSource;
+
+    QTest::newRow("a word of names and descriptions, any letter case")
+        << "lantern" << 0 << "" << qint64(0) << "" << -1
+        << QStringList{"Grave Whisper", "Lantern Eye", "Moth Lantern", "Quiet Lantern"};
+    QTest::newRow("text and level")
+        << "LANTERN" << 3 << "" << qint64(0) << "" << -1 << QStringList{"Lantern Eye"};
+    QTest::newRow("a school, any of a spell's")
+        << "" << 0 << "Fire" << qint64(0) << "" << -1
+        << QStringList{"Cinder Rain", "Ember Lattice", "Veil of Ash", "ember lattice minor"};
+    QTest::newRow("rarest Common")
+        << "" << 1 << "" << qint64(1) << "" << -1
+        << QStringList{"Quiet Lantern", "Wild Spark", "ember lattice minor"};
+    QTest::newRow("rarest Rare keeps Uncommon, not Very Rare")
+        << "" << 2 << "" << qint64(3) << "" << -1
+        << QStringList{"Grave Whisper", "Hollow Step", "Mirror Veil", "Moth Lantern", "Stone Ward"};
+    QTest::newRow("book") << "" << 2 << "" << qint64(0) << "Vellum of Hours" << -1
+                          << QStringList{"Mirror Veil", "Stone Ward", "Tide Call"};
+    QTest::newRow("yours") << "" << 0 << "" << qint64(0) << "" << int(S::Yours)
+                           << QStringList{"Moth Lantern"};
+    QTest::newRow("changed by you")
+        << "" << 0 << "" << qint64(0) << "" << int(S::ChangedByYou) << QStringList{"Iron Oath"};
+    QTest::newRow("shipped, level 3, Evocation")
+        << "" << 3 << "Evocation" << qint64(0) << "" << int(S::Shipped)
+        << QStringList{"Cinder Rain", "North Wind"};
+    QTest::newRow("nothing matches")
+        << "no such words" << 0 << "" << qint64(0) << "" << -1 << QStringList();
+}
+
+void TestCatalogueWindow::filters() {
+    QFETCH(QString, text);
+    QFETCH(int, level);
+    QFETCH(QString, school);
+    QFETCH(qint64, rarest);
+    QFETCH(QString, book);
+    QFETCH(int, source);
+    QFETCH(QStringList, expected);
+    Database database(m_fixture->path(), TW_Library::kConnectText);
+    SpellTableModel model;
+    QAbstractItemModelTester tester(&model);
+    model.setCatalogue(readCatalogueDatabase(database), SpellOrigin::read(database),
+                       {QStringLiteral("iron oath")});
+    SpellFilterModel filter;
+    filter.setSpellModel(&model);
+    QCOMPARE(model.rowCount(), 21);
+    filter.setText(text);
+    filter.setLevel(level);
+    filter.setSchool(school);
+    filter.setRarestFrequency(rarest);
+    filter.setBook(book);
+    filter.setSource(source);
+    expected.sort();
+    QCOMPARE(shownNames(filter), expected);
+}
+
+void TestCatalogueWindow::sorting_data() {
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QStringList>("firstThree"); // ascending, column shown
+    QTest::newRow("name, letter case does not count")
+        << int(SpellTableModel::Name) << QStringList{"Amber Stair", "Brine Hand", "Cinder Rain"};
+    QTest::newRow("page as a number: 2 before 10")
+        << int(SpellTableModel::Page) << QStringList{"1", "2", "2"};
+    QTest::newRow("frequency by rarity, not alphabet")
+        << int(SpellTableModel::Frequency) << QStringList{"Common", "Common", "Common"};
+}
+
+void TestCatalogueWindow::sorting() {
+    QFETCH(int, column);
+    QFETCH(QStringList, firstThree);
+    Database database(m_fixture->path(), TW_Library::kConnectText);
+    SpellTableModel model;
+    model.setCatalogue(readCatalogueDatabase(database), SpellOrigin::read(database), {});
+    SpellFilterModel filter;
+    filter.setSpellModel(&model);
+    filter.sort(column, Qt::AscendingOrder);
+    QStringList shown;
+    for (int row = 0; row < 3; ++row)
+        shown << filter.index(row, column).data().toString();
+    QCOMPARE(shown, firstThree);
+    // The whole column in order: Unique, the rarest, last; page 9 before 10.
+    filter.sort(column, Qt::DescendingOrder);
+    if (column == SpellTableModel::Frequency)
+        QCOMPARE(filter.index(0, column).data().toString(), QString("Unique"));
+    if (column == SpellTableModel::Page) {
+        QStringList pages;
+        for (int row = 0; row < filter.rowCount(); ++row)
+            pages << filter.index(row, column).data().toString();
+        QVERIFY(pages.indexOf("10") < pages.indexOf("9"));
+    }
+}
+
+void TestCatalogueWindow::poolCountsAgreeWithTheDraw_data() {
+    QTest::addColumn<QString>("casterClass");
+    QTest::addColumn<QString>("exclude");
+    QTest::addColumn<int>("frequency");
+    QTest::addColumn<QList<int>>("expected"); // qualifying at levels 1, 2, 3, written by hand
+
+    // The generalist: any school not excluded; Wild is what a mage excludes.
+    QTest::newRow("mage, Very Rare") << "MAGE"
+                                     << "('Wild')" << 4 << QList<int>{5, 6, 8};
+    QTest::newRow("mage, Common") << "MAGE"
+                                  << "('Wild')" << 1 << QList<int>{2, 3, 4};
+    QTest::newRow("mage, Fire excluded, any school passing is enough")
+        << "MAGE"
+        << "('Wild','Fire')" << 5 << QList<int>{5, 7, 8};
+    // A specialist: only core schools not excluded count; Water and Fire alone never do.
+    QTest::newRow("illusionist without Evocation")
+        << "ILLUSIONIST"
+        << "('Evocation','Wild')" << 5 << QList<int>{3, 7, 6};
+}
+
+void TestCatalogueWindow::poolCountsAgreeWithTheDraw() {
+    QFETCH(QString, casterClass);
+    QFETCH(QString, exclude);
+    QFETCH(int, frequency);
+    QFETCH(QList<int>, expected);
+    QString include;
+    if (casterClass != "MAGE") {
+        QStringList excluded;
+        QVERIFY(SchoolListText::parse(exclude, &excluded));
+        QStringList core;
+        QVERIFY(SchoolListText::parse(kAllCore, &core));
+        for (const QString& school : excluded)
+            core.removeAll(school);
+        include = SchoolListText::build(core);
+    }
+    // A custom volume asking more than any level holds draws every spell that qualifies.
+    for (int level = 1; level <= 9; ++level)
+        *m_settings.defaultField(level) = 99;
+    m_settings.SpecialistPercentIndex = 0;
+    TW_Library library(m_fixture->path(), m_settings);
+    const QList<TW_Library::LevelPool> pools =
+        library.RequestPool(include, exclude, casterClass, 6, frequency);
+    QCOMPARE(pools.size(), 9);
+    RecordingForm form;
+    library.GenerateSpellbook(form, include, exclude, "Tester", 5, casterClass, 6, frequency);
+    for (int level = 1; level <= 3; ++level) {
+        int drawn = 0;
+        for (const SpellRow& row : form.rows)
+            drawn += row.level.toInt() == level ? 1 : 0;
+        QCOMPARE(pools[level - 1].qualifying, drawn);
+        QCOMPARE(pools[level - 1].qualifying, expected[level - 1]);
+        QCOMPARE(pools[level - 1].names.size(), expected[level - 1]);
+        QCOMPARE(pools[level - 1].asksMinimum, 99);
+    }
+}
+
+void TestCatalogueWindow::findByAWordOfTheDescription() {
+    Frm_Main window(m_fixture->folder());
+    QVERIFY(window.Form_Load());
+    window.findChild<QAction*>("Tools_Catalogue")->trigger();
+    CatalogueWindow* catalogue = window.catalogueWindow();
+    QVERIFY(catalogue);
+    QCOMPARE(catalogue->countText(), QString("21 of 21 spells"));
+    auto* find = catalogue->findChild<QLineEdit*>("txtCatalogueFind");
+    QVERIFY(find);
+    QTest::keyClicks(find, "moths");
+    // The filter follows typing once it pauses.
+    QTRY_COMPARE(catalogue->countText(), QString("1 of 21 spells"));
+    QTableView* table = catalogue->table();
+    QCOMPARE(table->model()->index(0, 0).data().toString(), QString("Moth Lantern"));
+    QCOMPARE(table->model()->index(0, SpellTableModel::Origin).data().toString(), QString("Yours"));
+    table->setFocus();
+    QTest::keyClick(table, Qt::Key_Home);
+    QCOMPARE(catalogue->descriptionText(), QString("Moths gather."));
+    // Enter filters at once.
+    find->clear();
+    QTest::keyClicks(find, "lantern");
+    QTest::keyClick(find, Qt::Key_Return);
+    QCOMPARE(catalogue->countText(), QString("4 of 21 spells"));
+    auto* level = catalogue->findChild<QComboBox*>("cboCatalogueLevel");
+    level->setCurrentIndex(level->findText("3"));
+    QCOMPARE(catalogue->countText(), QString("1 of 21 spells"));
+}
+
+void TestCatalogueWindow::qualifyingForTheCurrentBook() {
+    Frm_Main window(m_fixture->folder());
+    QVERIFY(window.Form_Load());
+    auto* classes = window.findChild<QComboBox*>("cboClass");
+    classes->setCurrentIndex(classes->findText("MAGE"));
+    window.cboClass_Click();
+    auto* volume = window.findChild<QComboBox*>("cboVolume");
+    volume->setCurrentIndex(4); // Full
+    auto* frequency = window.findChild<QComboBox*>("cboFrequency");
+    frequency->setCurrentIndex(frequency->findText("Common"));
+    auto* level = window.findChild<QComboBox*>("cboLevel");
+    level->setCurrentIndex(level->findText("5th"));
+    window.findChild<QLineEdit*>("txtName")->setText("Vessa");
+    // The book comes out short; the note offers the pool.
+    auto* showPool = window.findChild<QToolButton*>("cmdShowPool");
+    QVERIFY(showPool->isHidden());
+    window.Toolbar1_ButtonClick(Frm_Main::kGenerateKey, Frm_Main::kGenerateKey);
+    QVERIFY2(window.statusText(3).startsWith(TW_Library::kLimitedNoteStart),
+             qPrintable(window.statusText(3)));
+    QVERIFY(!showPool->isHidden());
+    QVERIFY(!window.catalogueWindow());
+    showPool->click();
+    CatalogueWindow* catalogue = window.catalogueWindow();
+    QVERIFY(catalogue);
+    QVERIFY(catalogue->findChild<QCheckBox*>("chkQualifies")->isChecked());
+    // Levels 1 to 3 for a 5th-level caster; Common spells of any school but Wild.
+    QCOMPARE(catalogue->poolText(), QString("Level 1: 2 qualify, Full asks 10\u201330 (short)\n"
+                                            "Level 2: 3 qualify, Full asks 10\u201330 (short)\n"
+                                            "Level 3: 4 qualify, Full asks 10\u201330 (short)"));
+    QCOMPARE(catalogue->countText(), QString("9 of 21 spells"));
+    catalogue->findChild<QCheckBox*>("chkQualifies")->setChecked(false);
+    QCOMPARE(catalogue->countText(), QString("21 of 21 spells"));
+}
+
+void TestCatalogueWindow::oneWindowBesideTheMainWindow() {
+    Frm_Main window(m_fixture->folder());
+    QVERIFY(window.Form_Load());
+    window.show();
+    QAction* open = window.findChild<QAction*>("Tools_Catalogue");
+    QCOMPARE(open->text(), QString("Spell &Catalogue..."));
+    open->trigger();
+    CatalogueWindow* first = window.catalogueWindow();
+    QVERIFY(first && first->isVisible());
+    QVERIFY(first->isWindow());
+    QVERIFY(!first->isModal());
+    open->trigger();
+    QCOMPARE(window.catalogueWindow(), first);
+    const QWidgetList tops = QApplication::topLevelWidgets();
+    QCOMPARE(std::count_if(tops.begin(), tops.end(),
+                           [](QWidget* w) { return qobject_cast<CatalogueWindow*>(w) != nullptr; }),
+             1);
+    // Every control a screen reader can name.
+    for (QWidget* control : first->findChildren<QWidget*>()) {
+        if (control->focusPolicy() != Qt::NoFocus && control->isVisible() &&
+            !control->objectName().startsWith("qt_") && control->objectName() != "")
+            QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(control->objectName()));
+    }
+    first->close();
+    QTRY_VERIFY(!window.catalogueWindow());
+}
+
+void TestCatalogueWindow::changeByAnotherProgramIsSeen() {
+    Frm_Main window(m_fixture->folder());
+    QVERIFY(window.Form_Load());
+    window.Tools_Catalogue_Click();
+    CatalogueWindow* catalogue = window.catalogueWindow();
+    QCOMPARE(catalogue->countText(), QString("21 of 21 spells"));
+    addUserSpell(m_fixture->path(), "Late Comer,1,Common,Fire,Homebrew,3,\n");
+    QEvent activate(QEvent::WindowActivate);
+    QApplication::sendEvent(catalogue, &activate);
+    QCOMPARE(catalogue->countText(), QString("22 of 22 spells"));
+}
+
+QTEST_MAIN(TestCatalogueWindow)
+#include "tst_catalogue_window.moc"
