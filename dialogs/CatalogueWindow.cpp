@@ -16,6 +16,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPlainTextEdit>
 #include <QSplitter>
 #include <QTableView>
@@ -58,6 +59,7 @@ void CatalogueWindow::buildControls() {
     m_text->setObjectName(QStringLiteral("txtCatalogueFind"));
     m_text->setPlaceholderText(tr("Words of a name or description"));
     m_text->setClearButtonEnabled(true);
+    m_text->setMinimumWidth(m_text->fontMetrics().averageCharWidth() * 28);
     findLabel->setBuddy(m_text);
     filters->addWidget(findLabel);
     filters->addWidget(m_text, 2);
@@ -114,6 +116,8 @@ void CatalogueWindow::buildControls() {
     m_table->setTabKeyNavigation(false);
     m_table->verticalHeader()->hide();
     m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    // Rows as high as a line of text, as in the main window's list.
+    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_description = new QPlainTextEdit(splitter);
