@@ -6,6 +6,7 @@
 #include "library/CasterClasses.h"
 #include "library/SchoolListText.h"
 #include "ui/ComboBox.h"
+#include "ui/DatabaseLocation.h"
 #include "ui/MessageBox.h"
 #include "ui_Frm_Main.h"
 
@@ -16,8 +17,9 @@ void Frm_Main::Tools_Catalogue_Click(bool qualifying) {
         if (!m_catalogueWindow) {
             // Its own top-level window (no parent): the main window stays usable beside it, and
             // it is gone when closed.
-            m_catalogueWindow =
-                new CatalogueWindow(*Constants::MyLibrary, [this] { return poolRequest(); });
+            m_catalogueWindow = new CatalogueWindow(
+                *Constants::MyLibrary, [this] { return poolRequest(); },
+                installedDatabasePath(m_programFolder));
             m_catalogueWindow->setAttribute(Qt::WA_DeleteOnClose);
             m_catalogueWindow->setWindowIcon(windowIcon());
         }

@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -36,8 +37,9 @@ QComboBox* comboWithAny(QWidget* parent, const QString& name) {
 
 CatalogueWindow::CatalogueWindow(TW_Library& library,
                                  std::function<std::optional<PoolRequest>()> request,
-                                 QWidget* parent)
-    : QWidget(parent, Qt::Window), m_library(library), m_request(std::move(request)) {
+                                 const QString& installedPath, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_library(library), m_request(std::move(request)),
+      m_installedPath(installedPath) {
     setObjectName(QStringLiteral("Frm_Catalogue"));
     setWindowTitle(tr("Spell Catalogue"));
     m_model = new SpellTableModel(this);
@@ -170,7 +172,9 @@ void CatalogueWindow::reload() {
                             .value(qsizetype(0))
                             .toLongLong();
         const Catalogue catalogue = readCatalogueDatabase(database);
-        m_model->setCatalogue(catalogue, SpellOrigin::read(database), QSet<QString>());
+        readShippedNames();
+        m_model->setCatalogue(catalogue, SpellOrigin::read(database),
+                              m_shippedKeys.value_or(QSet<QString>()));
         fillFilterLists();
         applyQualifying();
         updateCount();
@@ -179,6 +183,24 @@ void CatalogueWindow::reload() {
         showError(error.description().trimmed());
     } catch (const std::exception& error) {
         showError(QString::fromUtf8(error.what()).trimmed());
+    }
+}
+
+void CatalogueWindow::readShippedNames() {
+    if (m_shippedKeys)
+        return;
+    m_shippedKeys = QSet<QString>();
+    const QFileInfo installed(m_installedPath);
+    if (m_installedPath.isEmpty() || !installed.exists() ||
+        installed.canonicalFilePath() == QFileInfo(m_library.database().path()).canonicalFilePath())
+        return;
+    try {
+        const Database shipped(m_installedPath, TW_Library::kConnectText);
+        RecordSet names = shipped.snapshot(QStringLiteral("SELECT Name FROM Spells"));
+        for (; !names.eof(); names.moveNext())
+            m_shippedKeys->insert(spellNameKey(names.text(qsizetype(0))));
+    } catch (const TwError&) {
+        // Without the installed catalogue every spell not recorded as shipped is the user's.
     }
 }
 

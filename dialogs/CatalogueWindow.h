@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QTimer>
@@ -36,8 +37,11 @@ class CatalogueWindow : public QWidget {
 
 public:
     // request gives the main window's current request, or nullopt when it has none.
+    // installedPath: the database installed with the program, whose spells tell a shipped spell
+    // the user replaced ("Changed by you") from the user's own; not read when it is the file
+    // the library uses.
     CatalogueWindow(TW_Library& library, std::function<std::optional<PoolRequest>()> request,
-                    QWidget* parent = nullptr);
+                    const QString& installedPath = QString(), QWidget* parent = nullptr);
     ~CatalogueWindow() override;
 
     // Reads the catalogue afresh from the database.
@@ -61,12 +65,16 @@ private:
     void updateCount();
     void showSelectedDescription();
     void showError(const QString& text);
+    void readShippedNames();
 
     TW_Library& m_library;
     std::function<std::optional<PoolRequest>()> m_request;
     SpellTableModel* m_model = nullptr;
     SpellFilterModel* m_filter = nullptr;
     qint64 m_dataVersion = -1;
+    QString m_installedPath;
+    std::optional<QSet<QString>> m_shippedKeys; // read once
+
     QTimer m_typing; // the filter box filters once typing pauses
 
     QLineEdit* m_text = nullptr;

@@ -98,6 +98,7 @@ private slots:
     void qualifyingForTheCurrentBook();
     void oneWindowBesideTheMainWindow();
     void changeByAnotherProgramIsSeen();
+    void originsAgainstTheInstalledCatalogue();
 
 private:
     std::unique_ptr<FixtureDatabase> m_fixture;
@@ -377,6 +378,31 @@ void TestCatalogueWindow::changeByAnotherProgramIsSeen() {
     QEvent activate(QEvent::WindowActivate);
     QApplication::sendEvent(catalogue, &activate);
     QCOMPARE(catalogue->countText(), QString("22 of 22 spells"));
+}
+
+void TestCatalogueWindow::originsAgainstTheInstalledCatalogue() {
+    // The installed catalogue as shipped, and the user's copy with one spell replaced and one
+    // added.
+    FixtureDatabase installed;
+    installed.build(twentySpells());
+    QTemporaryDir home;
+    const QString copy = home.filePath("Spells.mdb");
+    QVERIFY(QFile::copy(installed.path(), copy));
+    addUserSpell(copy, "Moth Lantern,2,Common,Illusion,Homebrew,1,Moths gather.\n"
+                       "iron oath,3,Common,Enchantment,Homebrew,2,Kept.\n");
+    Frm_Main window(installed.folder(), copy);
+    QVERIFY(window.Form_Load());
+    window.Tools_Catalogue_Click();
+    CatalogueWindow* catalogue = window.catalogueWindow();
+    QTableView* table = catalogue->table();
+    QStringList origins;
+    for (const QString& name : QStringList{"iron oath", "Moth Lantern", "Mirror Veil"}) {
+        const QModelIndexList found = table->model()->match(
+            table->model()->index(0, 0), Qt::DisplayRole, name, 1, Qt::MatchExactly);
+        QCOMPARE(found.size(), 1);
+        origins << found.first().siblingAtColumn(SpellTableModel::Origin).data().toString();
+    }
+    QCOMPARE(origins, (QStringList{"Changed by you", "Yours", "Shipped"}));
 }
 
 QTEST_MAIN(TestCatalogueWindow)
