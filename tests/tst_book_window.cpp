@@ -4,6 +4,7 @@
 #include "app/Frm_Main.h"
 #include "library/BookFile.h"
 #include "tests/support/FixtureDatabase.h"
+#include "tests/support/Unprivileged.h"
 #include "ui/MessageBox.h"
 #include "ui/OpenFileDialog.h"
 #include "ui/SaveChangesQuestion.h"
@@ -18,6 +19,7 @@
 #include <QTreeWidget>
 #include <QWindow>
 #include <QtTest>
+#include <unistd.h>
 
 using Answer = SaveChangesQuestion::Answer;
 
@@ -35,6 +37,8 @@ private slots:
     void questionBeforeLosingEdits();
     void failedCheckKeepsTheBookUntilAnswered();
     void badFileLeavesTheWindowAsItWas();
+    void failedRenameKeepsTheOldFile_data();
+    void failedRenameKeepsTheOldFile();
     void bookOpensAfterItsSpellsLeftTheCatalogue();
     void pinAndRerollFromTheKeyboard();
     void documentKeys();
@@ -310,6 +314,60 @@ void TestBookWindow::badFileLeavesTheWindowAsItWas() {
     QCOMPARE(m_window->spellRows(), before);
     QCOMPARE(m_window->windowTitle(), title);
     QCOMPARE(m_window->bookPath(), m_savePath);
+}
+
+void TestBookWindow::failedRenameKeepsTheOldFile_data() {
+    QTest::addColumn<QKeySequence>("keys");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("message"); // how it starts
+    QTest::newRow("Save") << QKeySequence(QKeySequence::Save) << "Ana.twbook"
+                          << "The spellbook cannot be saved to \"%1\": ";
+    QTest::newRow("Export as CSV") << QKeySequence(Qt::CTRL | Qt::Key_E) << "Ana.csv"
+                                   << "The spellbook cannot be exported to \"%1\": ";
+}
+
+void TestBookWindow::failedRenameKeepsTheOldFile() {
+    // Everything is written, and only the last step, putting the new file in the old one's
+    // place, is refused: a shared folder (sticky, as /tmp) where the old file is another user's.
+    QFETCH(QKeySequence, keys);
+    QFETCH(QString, file);
+    QFETCH(QString, message);
+    const char* variable = "TOMEWRIGHT_STICKY_FOLDER";
+    const QByteArray old = "the book saved last week\n";
+    if (!qEnvironmentVariableIsSet(variable)) {
+        if (geteuid() != 0)
+            QSKIP("needs root to give the old file to another user");
+        if (!unprivilegedCanRun(QCoreApplication::applicationFilePath()))
+            QSKIP("the build folder cannot be reached by the user \"nobody\"");
+        QTemporaryDir base;
+        QVERIFY(QFile::setPermissions(base.path(), QFile::ReadOwner | QFile::WriteOwner |
+                                                       QFile::ExeOwner | QFile::ReadOther |
+                                                       QFile::ExeOther));
+        const QString shared = base.filePath("shared");
+        QVERIFY(QDir().mkpath(shared));
+        QVERIFY(QProcess::execute("chmod", {"1777", shared}) == 0);
+        const QString path = shared + '/' + file;
+        QFile kept(path);
+        QVERIFY(kept.open(QIODevice::WriteOnly));
+        kept.write(old);
+        kept.close();
+        QVERIFY(QProcess::execute("chmod", {"0666", path}) == 0);
+        const QString failure = rerunAsUnprivileged(variable, shared);
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+        QCOMPARE(QDir(shared).entryList(QDir::Files | QDir::Hidden), QStringList{file});
+        return;
+    }
+    m_savePath = QDir(qEnvironmentVariable(variable)).filePath(file);
+    generate();
+    QVERIFY(m_window->isWindowModified());
+    QTest::keySequence(m_window.get(), keys);
+    QCOMPARE(m_messages.size(), 1);
+    QVERIFY2(m_messages[0].startsWith(message.arg(m_savePath)), qPrintable(m_messages[0]));
+    QFile kept(m_savePath);
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), old);
+    // Nothing was saved: the book is still marked as changed.
+    QVERIFY(m_window->isWindowModified());
 }
 
 void TestBookWindow::bookOpensAfterItsSpellsLeftTheCatalogue() {

@@ -176,6 +176,13 @@ void TestCatalogueTools::commands_data() {
                        "overwrite it)",
                        "mine.csv:4: level \"0\" is not 1 to 9", "Nothing was written: 2 problems."}
         << QByteArray() << both << true;
+    // "Refused" cannot be stored (see commands()): the rows before it do not stay either.
+    QTest::newRow("a row that fails to store, after two that did")
+        << import
+        << kHeader +
+               "New One,2,Rare,Fire,H,1,\nNew Two,3,Common,Air,H,1,\nRefused,3,Rare,Air,H,1,\n"
+        << 1 << QStringList{"A change failed: database or disk is full."} << QByteArray() << both
+        << true;
     QTest::newRow("dry run") << import + QStringList{"--dry-run", "--replace"}
                              << kHeader + "New One,2,Rare,Fire,H,1,\nOLD WARD,2,Rare,Fire,H,1,\n"
                              << 0
@@ -247,6 +254,10 @@ void TestCatalogueTools::commands() {
     FixtureDatabase fixture;
     fixture.build({FixtureDatabase::spell("Old Ward", 1, "Common", "Abjuration"),
                    FixtureDatabase::spell("Other", 1, "Common", "Fire")});
+    // A spell named "Refused" fails to store, as a full disk would fail a write halfway.
+    Database(fixture.path(), TW_Library::kConnectText)
+        .execute("CREATE TRIGGER DiskFull BEFORE INSERT ON Spells WHEN NEW.Name = 'Refused' "
+                 "BEGIN SELECT RAISE(ABORT, 'database or disk is full'); END");
     const QString source = fixture.folder() + "/mine.csv";
     writeFile(source, file);
     arguments.replaceInStrings(QRegularExpression("^DB$"), fixture.path());

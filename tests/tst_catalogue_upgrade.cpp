@@ -267,8 +267,8 @@ void TestCatalogueUpgrade::copyTakesInOnlyANewerCatalogue() {
     Catalogue catalogue{FixtureDatabase::standardFrequencies(), FixtureDatabase::standardSchools(),
                         old};
     if (copyVersion.isEmpty()) {
-        // An early copy: Ember as shipped then, Gust changed by its user.
-        makeFirstDesign(copy, {spell("Ember", 1), spell("Gust", 3)});
+        // An early copy: Ember as shipped then, Gust changed by its user, Hearth added by them.
+        makeFirstDesign(copy, {spell("Ember", 1), spell("Gust", 3), spell("Hearth", 2)});
         catalogue.spells = {spell("Ember", 1), spell("Gust", 2)};
     } else {
         buildCatalogueDatabase(catalogue, copy, kKey, copyVersion);
@@ -290,12 +290,15 @@ void TestCatalogueUpgrade::copyTakesInOnlyANewerCatalogue() {
     QCOMPARE(CatalogueStamp::read(copyDatabase).version, installedVersion);
     if (copyVersion.isEmpty()) {
         // Only a spell exactly as shipped counts as shipped; the rest is the user's, kept.
-        QCOMPARE(origins(copy), (QMap<QString, QString>{
-                                    {"Ember", "shipped"}, {"Gust", "user"}, {"Spark", "shipped"}}));
+        QCOMPARE(
+            origins(copy),
+            (QMap<QString, QString>{
+                {"Ember", "shipped"}, {"Gust", "user"}, {"Hearth", "user"}, {"Spark", "shipped"}}));
+        QCOMPARE(spellTexts(copy).keys(), (QStringList{"Ember", "Gust", "Hearth", "Spark"}));
         QCOMPARE(readCatalogueDatabase(copyDatabase).spells[1].level, QString("3"));
         QCOMPARE(CatalogueUpgrade::summary(result),
                  QString("Your spell catalogue has taken in this Tomewright's: 1 new spell, 0 "
-                         "changed, 0 taken out. Your own spell is kept as it was."));
+                         "changed, 0 taken out. Your own 2 spells are kept as they were."));
     }
 }
 
