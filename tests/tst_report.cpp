@@ -308,7 +308,6 @@ void TestReport::rowsStayInTheTextArea_data() {
     QTest::newRow("with descriptions, Letter")
         << TOMEWRIGHT_TEMPLATE << QPageSize(QPageSize::Letter);
     QTest::newRow("compact, A4") << TOMEWRIGHT_COMPACT_TEMPLATE << QPageSize(QPageSize::A4);
-    QTest::newRow("cards, Letter") << TOMEWRIGHT_CARDS_TEMPLATE << QPageSize(QPageSize::Letter);
 }
 
 void TestReport::rowsStayInTheTextArea() {
