@@ -61,9 +61,8 @@ QString SaveFileDialog::choose(QWidget* parent, const QString& title, const QStr
         path += QLatin1Char('.') + suffixOf(dialog.selectedNameFilter());
         if (!QFileInfo::exists(path))
             return path;
-        const QString question =
-            QFileDialog::tr("%1 already exists.\nDo you want to replace it?")
-                .arg(QFileInfo(path).fileName());
+        const QString question = QFileDialog::tr("%1 already exists.\nDo you want to replace it?")
+                                     .arg(QFileInfo(path).fileName());
         if (QMessageBox::warning(&dialog, title, question, QMessageBox::Yes | QMessageBox::No,
                                  QMessageBox::No) == QMessageBox::Yes)
             return path;
