@@ -1,12 +1,15 @@
 #include "ui/SpellbookReport.h"
 
+#include "ui/BoundedRead.h"
 #include "ui/Database.h"
 #include "ui/GlyphCoverage.h"
 #include "ui/ReportPages.h"
+#include "ui/TemplateDocument.h"
 #include "ui/TwError.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QFontMetricsF>
@@ -24,6 +27,9 @@ const char* kSource = "SpellbookReport";
 
 // The white margin around the text of every page, on paper and in the preview alike.
 const qreal kMarginCm = 2.0;
+// A template is a page of HTML; anything far larger is another kind of file.
+const qint64 kLargestTemplate = 4 * 1024 * 1024;
+
 // The resolution every book is laid out at, whatever it is printed on.
 const qreal kLayoutDpi = 1200;
 
@@ -150,12 +156,19 @@ ReportBook readStagedBook(const Database& database) {
 
 QString renderHtml(const ReportBook& book, const QString& templatePath) {
     using kainjow::mustache::data;
-    QFile file(templatePath);
-    if (!file.open(QIODevice::ReadOnly))
+    const BoundedRead file = readBounded(templatePath, kLargestTemplate);
+    if (file.tooLarge)
+        throw TwError(
+            -1, QString::fromLatin1(kSource),
+            QCoreApplication::translate("SpellbookReport",
+                                        "The report template \"%1\" cannot be read: "
+                                        "it holds more than the %2 a template may.")
+                .arg(QFileInfo(templatePath).absoluteFilePath(), sizeText(kLargestTemplate)));
+    if (!file.error.isEmpty())
         throw TwError(-1, QString::fromLatin1(kSource),
                       QStringLiteral("The report template \"%1\" cannot be read: %2.")
-                          .arg(QFileInfo(templatePath).absoluteFilePath(), file.errorString()));
-    kainjow::mustache::mustache report(file.readAll().toStdString());
+                          .arg(QFileInfo(templatePath).absoluteFilePath(), file.error));
+    kainjow::mustache::mustache report(file.bytes.toStdString());
     if (!report.is_valid())
         throw TwError(-1, QString::fromLatin1(kSource),
                       QStringLiteral("The report template \"%1\" is not a valid template: %2.")
@@ -201,8 +214,8 @@ QString renderHtml(const ReportBook& book, const QString& templatePath) {
     return QString::fromStdString(html);
 }
 
-std::unique_ptr<QTextDocument> makeDocument(const QString& html) {
-    auto document = std::make_unique<QTextDocument>();
+std::unique_ptr<QTextDocument> makeDocument(const QString& html, const QString& templatePath) {
+    auto document = std::make_unique<TemplateDocument>(templatePath);
     // Printing changes formats for a while and puts them back: nothing for the user to undo.
     document->setUndoRedoEnabled(false);
     // No layout until the page width is known: printing lays it out once, for its device.
