@@ -23,6 +23,8 @@ const qreal kPrecision = 0.5;
 // layout draws a table from a position rounded to a whole pixel, so its lines may stand half a
 // pixel off the positions it reports.
 const qreal kEdge = 1.5;
+// Characters of a paragraph long enough to run over several pages.
+const int kLongParagraph = 4000;
 
 // The resolution Qt's text layout takes a CSS pixel to be, as it scales lengths to a device.
 qreal layoutDpi() {
@@ -433,6 +435,13 @@ ReportPages::ReportPages(QTextDocument& document, QPaintDevice* device, const QS
     m_document.setPageSize(QSizeF(0, 0));
     m_document.documentLayout()->setPaintDevice(device);
     m_document.setDocumentMargin(0);
+    // A paragraph is drawn once for every page, and Qt forgets a paragraph's shaped text once it
+    // is laid out: a paragraph of many pages would be shaped again, whole, for each of them.
+    // Long ones keep it.
+    for (QTextBlock block = m_document.begin(); block.isValid(); block = block.next()) {
+        if (block.length() > kLongParagraph && block.layout())
+            block.layout()->setCacheEnabled(true);
+    }
     m_document.setTextWidth(bodySize.width());
     // One full layout, before any position is asked for.
     m_width = std::max(bodySize.width(), m_document.documentLayout()->documentSize().width());
@@ -445,6 +454,10 @@ ReportPages::ReportPages(QTextDocument& document, QPaintDevice* device, const QS
 
 ReportPages::~ReportPages() {
     m_document.setPageSize(QSizeF(0, 0));
+    for (QTextBlock block = m_document.begin(); block.isValid(); block = block.next()) {
+        if (block.length() > kLongParagraph && block.layout())
+            block.layout()->setCacheEnabled(false);
+    }
     for (const ChangedCell& cell : m_changedCells)
         cell.table->cellAt(cell.row, cell.column).setFormat(cell.format);
     m_document.documentLayout()->setPaintDevice(nullptr);

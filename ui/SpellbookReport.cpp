@@ -18,6 +18,7 @@
 #include <QMap>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QTextBoundaryFinder>
 #include <QTextDocument>
 #include <kainjow/mustache.hpp>
 
@@ -71,17 +72,51 @@ QString ordinalLevel(const QString& level) {
     }
 }
 
+// A text as the report lays it out: a run of more than kLongestRun characters with no place to
+// break a line (a "word" of thousands of letters) gets an invisible break opportunity, U+200B,
+// every kLongestRun characters. Qt measures such a run afresh for every line it wraps, so
+// without them the time to print a text grows with the square of its length.
+QString breakable(const QString& text) {
+    const qsizetype kLongestRun = 60;
+    if (text.size() <= kLongestRun)
+        return text;
+    QString out;
+    QTextBoundaryFinder lines(QTextBoundaryFinder::Line, text);
+    QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, text);
+    qsizetype from = 0;
+    while (from < text.size()) {
+        qsizetype next = lines.toNextBoundary();
+        if (next < 0)
+            next = text.size();
+        // Within [from, next): a break after every kLongestRun characters, between graphemes.
+        qsizetype start = from;
+        while (next - start > kLongestRun) {
+            characters.setPosition(start + kLongestRun);
+            const qsizetype cut =
+                characters.isAtBoundary() ? start + kLongestRun : characters.toNextBoundary();
+            if (cut < 0 || cut >= next)
+                break;
+            out += QStringView(text).sliced(start, cut - start);
+            out += QChar(0x200B);
+            start = cut;
+        }
+        out += QStringView(text).sliced(start, next - start);
+        from = next;
+    }
+    return out;
+}
+
 kainjow::mustache::data spellData(const ReportSpell& spell) {
     using kainjow::mustache::data;
     data row;
-    row.set("name", utf8(spell.name));
+    row.set("name", utf8(breakable(spell.name)));
     row.set("level", utf8(spell.level));
     row.set("levelTitle", utf8(ordinalLevel(spell.level)));
-    row.set("frequency", utf8(spell.frequency));
-    row.set("schools", utf8(spell.schools));
-    row.set("book", utf8(spell.book));
-    row.set("page", utf8(spell.page));
-    row.set("description", utf8(spell.description));
+    row.set("frequency", utf8(breakable(spell.frequency)));
+    row.set("schools", utf8(breakable(spell.schools)));
+    row.set("book", utf8(breakable(spell.book)));
+    row.set("page", utf8(breakable(spell.page)));
+    row.set("description", utf8(breakable(spell.description)));
     row.set("hasDescription",
             spell.description.isEmpty() ? data::type::bool_false : data::type::bool_true);
     row.set("blank", data::type::bool_false);
@@ -195,7 +230,7 @@ QString renderHtml(const ReportBook& book, const QString& templatePath) {
         levels.push_back(level);
     }
     data root;
-    root.set("caster", utf8(book.caster));
+    root.set("caster", utf8(breakable(book.caster)));
     root.set("filterName", utf8(book.filterName));
     root.set("spellCount", std::to_string(book.spells.size()));
     root.set("seed", utf8(book.seed));
