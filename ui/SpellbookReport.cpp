@@ -77,7 +77,9 @@ QString ordinalLevel(const QString& level) {
 // every kLongestRun characters. Qt measures such a run afresh for every line it wraps, so
 // without them the time to print a text grows with the square of its length.
 QString breakable(const QString& text) {
-    const qsizetype kLongestRun = 60;
+    // Longer than any text the catalogue lets a spell have, so a name or description is never
+    // changed; short enough to keep the cost of each run small.
+    const qsizetype kLongestRun = 500;
     if (text.size() <= kLongestRun)
         return text;
     QString out;
