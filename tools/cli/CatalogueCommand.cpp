@@ -208,22 +208,26 @@ int runImport(const QStringList& arguments) {
     if (!errors.isEmpty())
         return reportErrors(errors);
     const qsizetype total = result.added.size() + result.replaced.size();
+    // Rows the catalogue already holds as they are are not imported; they are only mentioned.
+    const QString unchanged = result.unchanged.isEmpty()
+                                  ? QString()
+                                  : QStringLiteral(", %1 unchanged").arg(result.unchanged.size());
     if (options.dryRun) {
         for (const QString& name : result.added)
             StandardOutput::print(QStringLiteral("would add: %1\n").arg(name));
         for (const QString& name : result.replaced)
             StandardOutput::print(QStringLiteral("would replace: %1\n").arg(name));
         std::fprintf(stderr,
-                     "Dry run: %s would be imported (%lld added, %lld replaced); nothing "
+                     "Dry run: %s would be imported (%lld added, %lld replaced%s); nothing "
                      "was written.\n",
                      qUtf8Printable(spellCount(total)), qlonglong(result.added.size()),
-                     qlonglong(result.replaced.size()));
+                     qlonglong(result.replaced.size()), qUtf8Printable(unchanged));
         return 0;
     }
     if (options.replace)
-        std::fprintf(stderr, "Imported %s: %lld added, %lld replaced.\n",
+        std::fprintf(stderr, "Imported %s: %lld added, %lld replaced%s.\n",
                      qUtf8Printable(spellCount(total)), qlonglong(result.added.size()),
-                     qlonglong(result.replaced.size()));
+                     qlonglong(result.replaced.size()), qUtf8Printable(unchanged));
     else
         std::fprintf(stderr, "Imported %s.\n", qUtf8Printable(spellCount(total)));
     return 0;
