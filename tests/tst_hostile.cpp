@@ -2,15 +2,20 @@
 // and combining characters or emoji are found, drawn, staged, printed and exported exactly.
 #include "library/BookExport.h"
 #include "library/TW_Library.h"
+#include "library/catalogue/Catalogue.h"
 #include "library/catalogue/CsvFile.h"
 #include "tests/support/FixtureDatabase.h"
 #include "tests/support/RecordingForm.h"
+#include "tests/support/SpreadsheetCsv.h"
 #include "ui/SpellbookReport.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
+#include <QTextTable>
 #include <QtTest>
 
 class TestHostile : public QObject {
@@ -21,6 +26,8 @@ private slots:
     void endToEnd();
     void jsonIsTheTextQtWrites_data();
     void jsonIsTheTextQtWrites();
+    void csvReadsBack_data();
+    void csvReadsBack();
 };
 
 void TestHostile::endToEnd_data() {
@@ -31,6 +38,10 @@ void TestHostile::endToEnd_data() {
     QTest::newRow("sql") << "x'; DROP TABLE Spells; --";
     QTest::newRow("wildcards") << "100% _chance_";
     QTest::newRow("markup") << "<b>Bold</b> & {{caster}} | pipe";
+    QTest::newRow("html") << "<i>Soft</i> <script>x()</script> &amp; &lt;";
+    QTest::newRow("markdown") << "*Star* __Under__ `tick` ~~Gone~~ [Link](page) ![i](y.png)";
+    QTest::newRow("markdown heading marks") << "# Hash ## tail #";
+    QTest::newRow("escapes") << "\\*not\\* \\| a\\_b\\";
     QTest::newRow("hundred characters") << QString(99, QChar('m')) + "!";
     QTest::newRow("right to left") << "שער האש";
     QTest::newRow("combining") << "Zoe\u0301 and n\u0303";
@@ -85,9 +96,33 @@ void TestHostile::endToEnd() {
     QCOMPARE(csv.records[1].fields[1], name);
     QCOMPARE(csv.records[1].fields[5], QString("Book, \"Two\""));
     QVERIFY(QString::fromUtf8(BookExport::text({book})).contains(name));
-    QString cell = name;
-    cell.replace("\\", "\\\\").replace("|", "\\|");
-    QVERIFY(QString::fromUtf8(BookExport::markdown({book})).contains("| " + cell + " |"));
+    // Markdown as a Markdown reader shows it: the caster's heading and the spell's first cell
+    // hold the name as written, in plain letters, never read as markup.
+    QTextDocument markdown;
+    markdown.setMarkdown(QString::fromUtf8(BookExport::markdown({book})),
+                         QTextDocument::MarkdownDialectGitHub);
+    const QTextBlock heading = markdown.firstBlock();
+    QCOMPARE(heading.text(), name);
+    QVERIFY(heading.blockFormat().headingLevel() == 1);
+    QTextTable* table = nullptr;
+    for (QTextFrame* frame : markdown.rootFrame()->childFrames())
+        table = table ? table : qobject_cast<QTextTable*>(frame);
+    QVERIFY(table);
+    QCOMPARE(table->columns(), 6);
+    const QTextTableCell cell = table->cellAt(1, 0);
+    QTextCursor cursor = cell.firstCursorPosition();
+    cursor.setPosition(cell.lastCursorPosition().position(), QTextCursor::KeepAnchor);
+    QCOMPARE(cursor.selectedText(), name);
+    QCOMPARE(table->cellAt(1, 3).firstCursorPosition().block().text(), QString("Book, \"Two\""));
+    for (QTextBlock block : {heading, cell.firstCursorPosition().block()}) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat format = it.fragment().charFormat();
+            QVERIFY2(!format.fontItalic() && !format.fontStrikeOut() && !format.isAnchor() &&
+                         !format.fontFixedPitch() &&
+                         (block == heading || format.fontWeight() <= QFont::Normal),
+                     qPrintable(it.fragment().text()));
+        }
+    }
 
     // And the catalogue is as it was.
     QCOMPARE(library.FetchAllSpells().recordCount(), 2);
@@ -145,6 +180,55 @@ void TestHostile::jsonIsTheTextQtWrites() {
     withoutSeed["seed"] = QJsonValue();
     QCOMPARE(BookExport::json({book, unseeded}),
              line + QJsonDocument(withoutSeed).toJson(QJsonDocument::Compact) + '\n');
+}
+
+void TestHostile::csvReadsBack_data() {
+    QTest::addColumn<QString>("text");
+    QTest::newRow("commas") << "Fire, Ice, and Ash,";
+    QTest::newRow("quotes") << "The \"Red\" Word \"";
+    QTest::newRow("a quote first") << "\"Hush\", said the moth";
+    QTest::newRow("line breaks") << "First line\nsecond line\n";
+    QTest::newRow("Windows line breaks") << "First line\r\nsecond line";
+    QTest::newRow("an old Mac line break") << "First line\rsecond line";
+    QTest::newRow("blanks at both ends") << "  indented, then trailing  ";
+    QTest::newRow("a tab first") << "\tafter a tab";
+    QTest::newRow("all at once") << " \"A\",\n\"B\" ";
+}
+
+void TestHostile::csvReadsBack() {
+    // Every CSV the program writes, read back by a spreadsheet: the same fields in their columns.
+    QFETCH(QString, text);
+    GeneratedBook book;
+    book.caster = text;
+    book.spells = {{text, "3", "Very Rare", "Fire, " + text, text, text, text},
+                   {"Plain", "1", "Common", "Air", "Vellum", "7", "Short."}};
+    GeneratedBook other = book;
+    other.caster = "Orrin";
+    const QStringList header = {"Spell Name", "Level", "Frequency",  "Schools",
+                                "Book",       "Page",  "Description"};
+    const QList<QStringList> oneBook = {header,
+                                        {text, "3", "Very Rare", "Fire, " + text, text, text, text},
+                                        {"Plain", "1", "Common", "Air", "Vellum", "7", "Short."}};
+    QCOMPARE(readSpreadsheetCsv(BookExport::csv({book})), oneBook);
+    // Several books: the caster in a first column.
+    const QList<QStringList> twoBooks = {
+        QStringList{"Caster"} + header, QStringList{text} + oneBook[1],
+        QStringList{text} + oneBook[2], QStringList{"Orrin"} + oneBook[1],
+        QStringList{"Orrin"} + oneBook[2]};
+    QCOMPARE(readSpreadsheetCsv(BookExport::csv({book, other})), twoBooks);
+
+    // The catalogue's export: schools separated by semicolons, sorted by level.
+    CatalogueSpell spell =
+        FixtureDatabase::spell(text, 3, "Very Rare", "Fire;Evocation", text, text);
+    spell.description = text;
+    const Catalogue catalogue{FixtureDatabase::standardFrequencies(),
+                              FixtureDatabase::standardSchools(),
+                              {spell, FixtureDatabase::spell("Plain", 1, "Common", "Air")}};
+    QCOMPARE(readSpreadsheetCsv(spellsCsv(catalogue)),
+             (QList<QStringList>{
+                 {"Name", "Level", "Frequency", "Schools", "Book", "Page", "Description"},
+                 {"Plain", "1", "Common", "Air", "Test Book", "1", ""},
+                 {text, "3", "Very Rare", "Fire;Evocation", text, text, text}}));
 }
 
 QTEST_MAIN(TestHostile)

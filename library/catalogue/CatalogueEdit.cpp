@@ -7,6 +7,7 @@
 #include "library/catalogue/SpellFile.h"
 #include "ui/Database.h"
 #include "ui/Transaction.h"
+#include "ui/TwError.h"
 
 #include <QHash>
 #include <QRegularExpression>
@@ -22,17 +23,57 @@ QHash<QString, QString> storedNames(const Catalogue& catalogue) {
     return names;
 }
 
+// The database's spells by name key.
+QHash<QString, const CatalogueSpell*> storedSpells(const Catalogue& catalogue) {
+    QHash<QString, const CatalogueSpell*> spells;
+    for (const CatalogueSpell& spell : catalogue.spells)
+        spells.insert(spellNameKey(spell.name), &spell);
+    return spells;
+}
+
+// The names the catalogue records an origin for, by name key: every spelling of a name.
+QMultiHash<QString, QString> originNamesByKey(const QHash<QString, QString>& origins) {
+    QMultiHash<QString, QString> names;
+    for (auto it = origins.cbegin(); it != origins.cend(); ++it)
+        names.insert(spellNameKey(it.key()), it.key());
+    return names;
+}
+
 // Records a spell as the user's, forgetting what was recorded under any other spelling of its
 // name (a shipped spell it replaces, or one the user once took out).
-void markAsUsers(Database& database, const QHash<QString, QString>& origins,
-                 const CatalogueSpell& spell) {
-    const QString key = spellNameKey(spell.name);
-    for (auto it = origins.cbegin(); it != origins.cend(); ++it) {
-        if (it.key() != spell.name && spellNameKey(it.key()) == key)
-            SpellOrigin::forget(database, it.key());
+void markAsUsers(Database& database, const QMultiHash<QString, QString>& originNames,
+                 const QString& key, const CatalogueSpell& spell) {
+    for (auto it = originNames.constFind(key); it != originNames.cend() && it.key() == key; ++it) {
+        if (it.value() != spell.name)
+            SpellOrigin::forget(database, it.value());
     }
     SpellOrigin::set(database, spell.name, SpellOrigin::kUser);
 }
+
+// The pages an import writes are written once: a cache of 8 MiB lets them go to the file as the
+// transaction grows, where the connection's larger cache (kept for reading books) would hold
+// tens of megabytes of them until the commit. The connection's own size comes back after.
+class WritingCache {
+public:
+    explicit WritingCache(Database& database) : m_database(database) {
+        m_database.forEachRow(QStringLiteral("PRAGMA cache_size"), {},
+                              [this](const RowReader& row) { m_saved = row.integer(0); });
+        m_database.execute(QStringLiteral("PRAGMA cache_size = -8192"));
+    }
+    ~WritingCache() {
+        try {
+            m_database.execute(QStringLiteral("PRAGMA cache_size = %1").arg(m_saved));
+        } catch (const TwError&) {
+            // Only the cache's size is at stake; the import's outcome stands.
+        }
+    }
+    WritingCache(const WritingCache&) = delete;
+    WritingCache& operator=(const WritingCache&) = delete;
+
+private:
+    Database& m_database;
+    qint64 m_saved = -2000;
+};
 
 } // namespace
 
@@ -44,19 +85,27 @@ ImportResult importSpells(Database& database, const QByteArray& bytes, const QSt
     for (const CatalogueFrequency& f : stored.frequencies)
         frequencyNames << f.name;
     SpellFile file = readSpellFile(bytes, stored.schools, frequencyNames, options.encoding);
-    const QHash<QString, QString> existing = storedNames(stored);
+    const QHash<QString, const CatalogueSpell*> existing = storedSpells(stored);
+    QSet<QString> unchanged; // name keys of the file's spells exactly as stored
     TakenNames taken;
     for (const CatalogueSpell& spell : stored.spells)
         taken.add(spell.name);
     for (const CatalogueSpell& spell : file.spells) {
-        const QString storedName = existing.value(spellNameKey(spell.name));
-        const TakenNames::Entry* alike = taken.find(spell.name);
-        if (storedName.isEmpty() && alike) {
+        const CatalogueSpell* held = existing.value(spellNameKey(spell.name));
+        const QString storedName = held ? held->name : QString();
+        const TakenNames::Entry* alike = held ? nullptr : taken.find(spell.name);
+        if (alike) {
             // Not the same spell, yet too like one to tell apart in a list: refused even with
             // --replace, which replaces only a spell of the same name.
             file.problems << LineProblem{spell.line, nearNameMessage(spell.name, *alike)};
-        } else if (storedName.isEmpty()) {
+        } else if (!held) {
             result.added << spell.name;
+        } else if (options.replace && sameSpell(*held, spell)) {
+            // A row as the catalogue holds it (a file exported, edited elsewhere and imported
+            // back): nothing to replace, and a shipped spell stays shipped, so upgrades still
+            // bring its fixes.
+            result.unchanged << spell.name;
+            unchanged.insert(spellNameKey(spell.name));
         } else if (options.replace) {
             result.replaced << spell.name;
         } else if (storedName == spell.name) {
@@ -79,15 +128,19 @@ ImportResult importSpells(Database& database, const QByteArray& bytes, const QSt
     if (options.dryRun)
         return result;
 
+    const WritingCache cache(database);
     Transaction transaction(database);
     SchemaUpgrade::apply(database);
-    const QHash<QString, QString> origins = SpellOrigin::read(database);
+    // Keyed once: comparing every row with every recorded name made a large import quadratic.
+    const QMultiHash<QString, QString> originNames = originNamesByKey(SpellOrigin::read(database));
     for (const CatalogueSpell& spell : file.spells) {
-        const QString storedName = existing.value(spellNameKey(spell.name));
-        if (!storedName.isEmpty())
-            deleteSpell(database, storedName);
+        const QString key = spellNameKey(spell.name);
+        if (unchanged.contains(key))
+            continue;
+        if (const CatalogueSpell* held = existing.value(key))
+            deleteSpell(database, held->name);
         insertSpell(database, spell);
-        markAsUsers(database, origins, spell);
+        markAsUsers(database, originNames, key, spell);
     }
     transaction.commit();
     return result;

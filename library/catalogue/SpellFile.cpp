@@ -4,14 +4,6 @@
 
 namespace {
 
-bool isControl(QChar c) {
-    return c.category() == QChar::Other_Control;
-}
-
-QString codePoint(QChar c) {
-    return QStringLiteral("U+%1").arg(c.unicode(), 4, 16, QLatin1Char('0')).toUpper();
-}
-
 // A header matches when its names are the expected ones, whatever their letter case.
 bool sameHeader(const QStringList& found, const QStringList& expected) {
     if (found.size() != expected.size())
@@ -33,17 +25,6 @@ const QStringList& CatalogueFiles::spellHeader() {
     static const QStringList header = {"Name", "Level", "Frequency",  "Schools",
                                        "Book", "Page",  "Description"};
     return header;
-}
-
-QString printable(const QString& text) {
-    QString shown;
-    for (const QChar c : text)
-        shown += isControl(c) ? codePoint(c) : QString(c);
-    return shown;
-}
-
-qsizetype characterCount(const QString& text) {
-    return text.toUcs4().size();
 }
 
 SpellFile readSpellFile(const QByteArray& bytes, const QStringList& knownSchools,

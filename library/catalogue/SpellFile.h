@@ -33,10 +33,3 @@ QList<CatalogueSpell> parseSpells(const QByteArray& bytes, const QString& fileNa
                                   const QStringList& knownSchools,
                                   const QStringList& knownFrequencies, QStringList* errors,
                                   TextEncoding encoding = TextEncoding::Utf8);
-
-// A text as a message may quote it: control characters (which could move a terminal's cursor or
-// hide the rest) are shown as U+XXXX.
-QString printable(const QString& text);
-
-// The number of characters (code points) of a text.
-qsizetype characterCount(const QString& text);

@@ -1,7 +1,6 @@
 #include "library/catalogue/SpellRules.h"
 
 #include "library/SpellName.h"
-#include "library/catalogue/SpellFile.h"
 
 #include <QCoreApplication>
 #include <QSet>
@@ -11,31 +10,15 @@ namespace {
 using Field = SpellProblem::Field;
 using Code = SpellProblem::Code;
 
-QString codePoint(QChar c) {
-    return QStringLiteral("U+%1").arg(c.unicode(), 4, 16, QLatin1Char('0')).toUpper();
-}
-
-// The first control character of a field, or a null QChar. A description may hold line breaks
-// and tabs.
-QChar firstControl(const QString& text, bool lineBreaksAllowed) {
-    for (const QChar c : text) {
-        if (c.category() == QChar::Other_Control &&
-            !(lineBreaksAllowed && (c == QLatin1Char('\n') || c == QLatin1Char('\t'))))
-            return c;
-    }
-    return QChar();
-}
-
 // The checks of one free-text field: no control character, no more than its limit. what is the
 // field's name as the message says it.
 void checkText(Field field, const QString& what, const QString& text, int limit,
                bool lineBreaksAllowed, QList<SpellProblem>* problems) {
-    const QChar control = firstControl(text, lineBreaksAllowed);
-    if (!control.isNull())
+    if (const std::optional<char16_t> control = firstControl(text, lineBreaksAllowed))
         problems->append(
             {field, Code::ControlCharacter,
              QCoreApplication::translate("SpellRules", "the %1 holds a control character (%2)")
-                 .arg(what, codePoint(control))});
+                 .arg(what, codePoint(*control))});
     const qsizetype length = characterCount(text);
     if (length > limit)
         problems->append(

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "library/SpellCatalogue.h"
+#include "library/SpellText.h"
 
 #include <QHash>
 #include <QList>
@@ -9,15 +10,6 @@
 
 // The rules every spell of the catalogue keeps, checked the same way for a row of a CSV file and
 // for the spell form of the window.
-
-// The longest the free-text fields may be, in characters (an emoji or an accented letter typed
-// as one character counts once, however it is stored).
-struct SpellLimits {
-    static constexpr int kName = 100;
-    static constexpr int kBook = 100;
-    static constexpr int kPage = 20;
-    static constexpr int kDescription = 400;
-};
 
 // One broken rule: the field it concerns (where the form shows it), what kind of problem it is
 // (what callers and tests decide on) and the message in the user's language.

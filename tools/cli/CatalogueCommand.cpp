@@ -4,13 +4,15 @@
 #include "library/catalogue/Catalogue.h"
 #include "library/catalogue/CatalogueCheck.h"
 #include "library/catalogue/CatalogueEdit.h"
+#include "library/catalogue/CsvFile.h"
 #include "tools/cli/CommandDatabase.h"
+#include "tools/cli/StandardOutput.h"
 #include "ui/Database.h"
 #include "ui/TwError.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <cstdio>
@@ -58,8 +60,8 @@ struct CommandLine {
             help.replace(
                 0, help.indexOf(QLatin1Char('\n')),
                 QStringLiteral("Usage: tomewright-cli catalogue %1 [options]").arg(command));
-            std::printf("%s", qUtf8Printable(help));
-            std::exit(0);
+            StandardOutput::print(help);
+            std::exit(StandardOutput::finish(0));
         }
         for (const QString& option : required) {
             if (!parser.isSet(option)) {
@@ -104,12 +106,12 @@ int reportErrors(const QStringList& errors) {
 }
 
 bool readFile(const QString& path, QByteArray* bytes) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        printError(QStringLiteral("\"%1\" cannot be read: %2").arg(path, file.errorString()));
+    const CsvBytes file = readCsvBytes(path);
+    if (file.problem) {
+        printError(QStringLiteral("\"%1\" %2").arg(path, file.problem->text));
         return false;
     }
-    *bytes = file.readAll();
+    *bytes = file.bytes;
     return true;
 }
 
@@ -206,22 +208,26 @@ int runImport(const QStringList& arguments) {
     if (!errors.isEmpty())
         return reportErrors(errors);
     const qsizetype total = result.added.size() + result.replaced.size();
+    // Rows the catalogue already holds as they are are not imported; they are only mentioned.
+    const QString unchanged = result.unchanged.isEmpty()
+                                  ? QString()
+                                  : QStringLiteral(", %1 unchanged").arg(result.unchanged.size());
     if (options.dryRun) {
         for (const QString& name : result.added)
-            std::printf("would add: %s\n", qUtf8Printable(name));
+            StandardOutput::print(QStringLiteral("would add: %1\n").arg(name));
         for (const QString& name : result.replaced)
-            std::printf("would replace: %s\n", qUtf8Printable(name));
+            StandardOutput::print(QStringLiteral("would replace: %1\n").arg(name));
         std::fprintf(stderr,
-                     "Dry run: %s would be imported (%lld added, %lld replaced); nothing "
+                     "Dry run: %s would be imported (%lld added, %lld replaced%s); nothing "
                      "was written.\n",
                      qUtf8Printable(spellCount(total)), qlonglong(result.added.size()),
-                     qlonglong(result.replaced.size()));
+                     qlonglong(result.replaced.size()), qUtf8Printable(unchanged));
         return 0;
     }
     if (options.replace)
-        std::fprintf(stderr, "Imported %s: %lld added, %lld replaced.\n",
+        std::fprintf(stderr, "Imported %s: %lld added, %lld replaced%s.\n",
                      qUtf8Printable(spellCount(total)), qlonglong(result.added.size()),
-                     qlonglong(result.replaced.size()));
+                     qlonglong(result.replaced.size()), qUtf8Printable(unchanged));
     else
         std::fprintf(stderr, "Imported %s.\n", qUtf8Printable(spellCount(total)));
     return 0;
@@ -277,11 +283,12 @@ int runCheck(const QStringList& arguments) {
         return 2;
     Database database(commandDatabase(line.parser), TW_Library::kConnectText);
     const CatalogueReport report = checkCatalogue(database);
-    std::printf("Spells: %d\nSpells without a description: %d\n\n", report.spells,
-                report.withoutDescription);
-    std::printf("Spells each class can draw per spell level at \"Very Rare\" "
-                "(specialists: all / specialty):\n\n%s",
-                qUtf8Printable(coverageTable(report)));
+    StandardOutput::print(QStringLiteral("Spells: %1\nSpells without a description: %2\n\n")
+                              .arg(report.spells)
+                              .arg(report.withoutDescription));
+    StandardOutput::print(QStringLiteral("Spells each class can draw per spell level at \"Very "
+                                         "Rare\" (specialists: all / specialty):\n\n") +
+                          coverageTable(report));
     for (const QString& problem : report.problems)
         printError(problem);
     for (const QString& failure : report.coverageFailures)
@@ -317,6 +324,9 @@ int runCatalogueCommand(const QStringList& arguments) {
         return 1;
     }
     const bool help = command == QLatin1String("--help") || command == QLatin1String("-h");
-    std::fputs(kUsage, help ? stdout : stderr);
+    if (help)
+        StandardOutput::write(kUsage);
+    else
+        std::fputs(kUsage, stderr);
     return help ? 0 : 2;
 }

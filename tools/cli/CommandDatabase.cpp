@@ -11,8 +11,8 @@
 
 QCommandLineOption databaseOption() {
     return {QStringLiteral("db"),
-            QStringLiteral("Spell database (default: the one the window uses: beside the program, "
-                           "or the user's copy when the program's folder is read-only)."),
+            QStringLiteral("Spell database (default: the one the window uses, your copy in "
+                           "the user's data folder)."),
             QStringLiteral("FILE")};
 }
 

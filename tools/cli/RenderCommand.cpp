@@ -2,6 +2,7 @@
 
 #include "library/BookFile.h"
 #include "tools/cli/BookOutput.h"
+#include "tools/cli/StandardOutput.h"
 #include "ui/TwError.h"
 
 #include <QCommandLineParser>
@@ -39,7 +40,7 @@ int runRenderCommand(const QStringList& arguments) {
         QString help = parser.helpText();
         help.replace(0, help.indexOf(QLatin1Char('\n')),
                      QStringLiteral("Usage: tomewright-cli render [options] BOOK..."));
-        std::printf("%s", qUtf8Printable(help));
+        StandardOutput::print(help);
         return 0;
     }
     const QString format = parser.value(QStringLiteral("format")).isEmpty()
@@ -60,6 +61,16 @@ int runRenderCommand(const QStringList& arguments) {
     if (parser.positionalArguments().isEmpty())
         return fail(QStringLiteral("Name at least one book file to render."));
 
+    const QString templatePath = parser.isSet(QStringLiteral("template"))
+                                     ? parser.value(QStringLiteral("template"))
+                                     : QDir(QCoreApplication::applicationDirPath())
+                                           .filePath(QStringLiteral("filteredspellbook.rpt"));
+    const QString input = BookOutput::inputAt(
+        output, parser.positionalArguments() +
+                    (format == QLatin1String("pdf") ? QStringList{templatePath} : QStringList()));
+    if (!input.isEmpty())
+        return fail(BookOutput::outputIsInput(output, input));
+
     QList<GeneratedBook> books;
     try {
         for (const QString& path : parser.positionalArguments())
@@ -67,10 +78,6 @@ int runRenderCommand(const QStringList& arguments) {
     } catch (const TwError& error) {
         return fail(error.description().trimmed());
     }
-    const QString templatePath = parser.isSet(QStringLiteral("template"))
-                                     ? parser.value(QStringLiteral("template"))
-                                     : QDir(QCoreApplication::applicationDirPath())
-                                           .filePath(QStringLiteral("filteredspellbook.rpt"));
     try {
         QStringList notes;
         const QByteArray bytes = BookOutput::render(books, format, templatePath, *paper, notes);
