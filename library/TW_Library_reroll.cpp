@@ -6,6 +6,7 @@
 #include "ui/Transaction.h"
 #include "ui/TwError.h"
 
+#include <QCoreApplication>
 #include <QSet>
 #include <algorithm>
 #include <cmath>
@@ -51,7 +52,8 @@ QList<SpellRow> TW_Library::RerollSpellbook(GenerationForm& MyForm, const QList<
             specialist ? CasterClasses::specialtySchools(pCasterClass) : QStringList();
         if (specialist && specialty.isEmpty())
             throw TwError(-1, QStringLiteral("RerollSpellbook"),
-                          QStringLiteral("No specialty schools are known for the class \"%1\".")
+                          QCoreApplication::translate(
+                              "TW_Library", "No specialty schools are known for the class \"%1\".")
                               .arg(pCasterClass.trimmed()));
 
         QList<int> wanted = levels;
@@ -132,7 +134,7 @@ QList<SpellRow> TW_Library::RerollSpellbook(GenerationForm& MyForm, const QList<
                 result.removeAt(places[k]);
         }
         if (!limited.isEmpty())
-            MyForm.setStatusText(3, kLimitedNoteStart + limited);
+            MyForm.setStatusText(3, limitedNote(limited));
         return result;
     } catch (const TwError& error) {
         throw error.raisedBy(QStringLiteral("RerollSpellbook"), false);

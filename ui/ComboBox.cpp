@@ -9,3 +9,11 @@ bool pickComboRowByText(QComboBox* combo, const QString& text) {
     combo->setCurrentIndex(row);
     return true;
 }
+
+bool pickComboRowByData(QComboBox* combo, const QVariant& data) {
+    const int row = combo->findData(data);
+    if (row < 0)
+        return false;
+    combo->setCurrentIndex(row);
+    return true;
+}
