@@ -1,5 +1,6 @@
 #include "tools/catalogue/CsvFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <csv.h>
 
@@ -81,12 +82,14 @@ char separatorOf(const QByteArray& text) {
 
 QString syntaxError(const QByteArray& line, qsizetype offset) {
     if (offset < line.size() && line[offset] == '"')
-        return QStringLiteral("a quote inside a field that does not begin with one; a field "
-                              "that holds quotes must be quoted as a whole, with each quote "
-                              "inside it doubled (\"say \"\"hi\"\"\")");
-    return QStringLiteral("text after the closing quote of a field; a field that holds quotes "
-                          "must be quoted as a whole, with each quote inside it doubled "
-                          "(\"say \"\"hi\"\"\")");
+        return QCoreApplication::translate(
+            "catalogue", "a quote inside a field that does not begin with one; a field "
+                         "that holds quotes must be quoted as a whole, with each quote "
+                         "inside it doubled (\"say \"\"hi\"\"\")");
+    return QCoreApplication::translate(
+        "catalogue", "text after the closing quote of a field; a field that holds quotes "
+                     "must be quoted as a whole, with each quote inside it doubled "
+                     "(\"say \"\"hi\"\"\")");
 }
 
 } // namespace
@@ -102,8 +105,8 @@ CsvContent parseCsv(const QByteArray& bytes, TextEncoding encoding) {
     collector.content.separator = separatorOf(text);
     Parser parser(collector.content.separator);
     if (!parser.ready()) {
-        collector.content.errors << LineProblem{1,
-                                                QStringLiteral("the CSV reader could not start")};
+        collector.content.errors << LineProblem{
+            1, QCoreApplication::translate("catalogue", "the CSV reader could not start")};
         return collector.content;
     }
 
@@ -132,7 +135,8 @@ CsvContent parseCsv(const QByteArray& bytes, TextEncoding encoding) {
     if (csv_fini(parser.get(), onField, onRecordEnd, &collector) != 0)
         collector.content.errors << LineProblem{
             collector.recordStart,
-            QStringLiteral("a quote opens a field here that is never closed")};
+            QCoreApplication::translate("catalogue",
+                                        "a quote opens a field here that is never closed")};
     return collector.content;
 }
 
@@ -140,8 +144,9 @@ CsvContent readCsvFile(const QString& path, TextEncoding encoding) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         CsvContent content;
-        content.errors << LineProblem{0,
-                                      QStringLiteral("cannot be read: %1").arg(file.errorString())};
+        content.errors << LineProblem{
+            0,
+            QCoreApplication::translate("catalogue", "cannot be read: %1").arg(file.errorString())};
         return content;
     }
     return parseCsv(file.readAll(), encoding);

@@ -3,6 +3,7 @@
 #include "library/SpellName.h"
 #include "tools/catalogue/CsvFile.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QSet>
 
@@ -37,11 +38,13 @@ void checkText(const QString& what, const QString& text, int limit, bool lineBre
                QStringList* problems) {
     const QChar control = firstControl(text, lineBreaksAllowed);
     if (!control.isNull())
-        *problems << QStringLiteral("the %1 holds a control character (%2)")
+        *problems << QCoreApplication::translate("catalogue",
+                                                 "the %1 holds a control character (%2)")
                          .arg(what, codePoint(control));
     const qsizetype length = characterCount(text);
     if (length > limit)
-        *problems << QStringLiteral("the %1 is %2 characters long, more than the %3 allowed")
+        *problems << QCoreApplication::translate(
+                         "catalogue", "the %1 is %2 characters long, more than the %3 allowed")
                          .arg(what, QString::number(length), QString::number(limit));
 }
 
@@ -86,7 +89,8 @@ SpellFile readSpellFile(const QByteArray& bytes, const QStringList& knownSchools
     file.problems << content.errors;
     if (content.records.isEmpty()) {
         if (content.errors.isEmpty())
-            file.problems << LineProblem{1, QStringLiteral("the file is empty")};
+            file.problems << LineProblem{
+                1, QCoreApplication::translate("catalogue", "the file is empty")};
         return file;
     }
 
@@ -96,12 +100,14 @@ SpellFile readSpellFile(const QByteArray& bytes, const QStringList& knownSchools
     if (!hasDescription && !sameHeader(header.fields, full.mid(0, full.size() - 1))) {
         file.problems << LineProblem{
             header.line,
-            QStringLiteral("the header must be \"%1\" (Description may be left out), not \"%2\"")
+            QCoreApplication::translate(
+                "catalogue", "the header must be \"%1\" (Description may be left out), not \"%2\"")
                 .arg(full.join(QLatin1Char(',')), printable(header.fields.join(QLatin1Char(','))))};
         return file;
     }
     if (content.records.size() == 1 && content.errors.isEmpty()) {
-        file.problems << LineProblem{1, QStringLiteral("the file has no spells, only a header")};
+        file.problems << LineProblem{
+            1, QCoreApplication::translate("catalogue", "the file has no spells, only a header")};
         return file;
     }
     const qsizetype columns = header.fields.size();
@@ -114,11 +120,12 @@ SpellFile readSpellFile(const QByteArray& bytes, const QStringList& knownSchools
         const CsvRecord& record = content.records[r];
         if (record.fields.size() != columns) {
             QString text =
-                QStringLiteral("%1 columns instead of %2")
+                QCoreApplication::translate("catalogue", "%1 columns instead of %2")
                     .arg(QString::number(record.fields.size()), QString::number(columns));
             if (content.separator != ',')
-                text += QStringLiteral(" (in a file separated by %1, a field that holds one, "
-                                       "such as \"Fire;Evocation\", must be quoted)")
+                text += QCoreApplication::translate(
+                            "catalogue", " (in a file separated by %1, a field that holds one, "
+                                         "such as \"Fire;Evocation\", must be quoted)")
                             .arg(separatorName(content.separator));
             file.problems << LineProblem{record.line, text};
             continue;
@@ -137,35 +144,42 @@ SpellFile readSpellFile(const QByteArray& bytes, const QStringList& knownSchools
         QStringList problems;
         const QString key = spellNameKey(spell.name);
         if (spell.name.isEmpty()) {
-            problems << QStringLiteral("empty name");
+            problems << QCoreApplication::translate("catalogue", "empty name");
         } else {
             checkText(QStringLiteral("name"), spell.name, SpellLimits::kName, false, &problems);
             const auto first = seen.constFind(key);
             if (first != seen.cend() && first->name == spell.name)
-                problems << QStringLiteral("duplicate name \"%1\" (first on line %2)")
+                problems << QCoreApplication::translate("catalogue",
+                                                        "duplicate name \"%1\" (first on line %2)")
                                 .arg(printable(spell.name), QString::number(first->line));
             else if (first != seen.cend())
-                problems << QStringLiteral("\"%1\" differs from \"%2\" on line %3 only in letter "
-                                           "case")
+                problems << QCoreApplication::translate(
+                                "catalogue", "\"%1\" differs from \"%2\" on line %3 only in letter "
+                                             "case")
                                 .arg(printable(spell.name), printable(first->name),
                                      QString::number(first->line));
         }
         if (!levels.contains(spell.level))
-            problems << QStringLiteral("level \"%1\" is not 1 to 9").arg(printable(spell.level));
+            problems << QCoreApplication::translate("catalogue", "level \"%1\" is not 1 to 9")
+                            .arg(printable(spell.level));
         if (!frequencies.isEmpty() && !frequencies.contains(spell.frequency))
-            problems << QStringLiteral("unknown frequency \"%1\"").arg(printable(spell.frequency));
+            problems << QCoreApplication::translate("catalogue", "unknown frequency \"%1\"")
+                            .arg(printable(spell.frequency));
         const QString schoolText = record.fields[3].trimmed();
         if (schoolText.isEmpty()) {
-            problems << QStringLiteral("no school");
+            problems << QCoreApplication::translate("catalogue", "no school");
         } else {
             for (const QString& part : schoolText.split(QLatin1Char(';'))) {
                 const QString school = part.trimmed();
                 if (school.isEmpty())
-                    problems << QStringLiteral("an empty school name");
+                    problems << QCoreApplication::translate("catalogue", "an empty school name");
                 else if (!schools.isEmpty() && !schools.contains(school))
-                    problems << QStringLiteral("unknown school \"%1\"").arg(printable(school));
+                    problems << QCoreApplication::translate("catalogue", "unknown school \"%1\"")
+                                    .arg(printable(school));
                 else if (spell.schools.contains(school))
-                    problems << QStringLiteral("school \"%1\" given twice").arg(printable(school));
+                    problems << QCoreApplication::translate("catalogue",
+                                                            "school \"%1\" given twice")
+                                    .arg(printable(school));
                 else
                     spell.schools << school;
             }

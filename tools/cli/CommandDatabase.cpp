@@ -11,8 +11,9 @@
 
 QCommandLineOption databaseOption() {
     return {QStringLiteral("db"),
-            QStringLiteral("Spell database (default: the one the window uses: beside the program, "
-                           "or the user's copy when the program's folder is read-only)."),
+            QCoreApplication::translate(
+                "cli", "Spell database (default: the one the window uses: beside the program, "
+                       "or the user's copy when the program's folder is read-only)."),
             QStringLiteral("FILE")};
 }
 
