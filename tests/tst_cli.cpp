@@ -109,6 +109,8 @@ private slots:
     void paperFromOptionOrLocale();
     void undrawableTextWarnsNamingTheSpell_data();
     void undrawableTextWarnsNamingTheSpell();
+    void sameBookInEveryLanguage_data();
+    void sameBookInEveryLanguage();
 
 private:
     // Runs generate; environment entries "NAME=value" set a variable, "NAME" removes it.

@@ -15,15 +15,16 @@ QString ownTranslation(const QString& language) {
     return QStringLiteral("%1/tomewright_%2.qm").arg(kTranslationsFolder, language);
 }
 
-// Loads one translation file into a translator owned by the application and installs it.
-bool installFile(QCoreApplication& application, const QString& file) {
+// Loads one translation file into a translator owned by the application and installs it;
+// nullptr when there is no such file.
+QTranslator* installFile(QCoreApplication& application, const QString& file) {
     auto* translator = new QTranslator(&application);
     if (!translator->load(file)) {
         delete translator;
-        return false;
+        return nullptr;
     }
     QCoreApplication::installTranslator(translator);
-    return true;
+    return translator;
 }
 
 } // namespace
@@ -65,11 +66,11 @@ QString install(QCoreApplication& application) {
 void installEnglish(QCoreApplication& application) {
     // Once per application: the file gives the English plural forms ("1 spell", "2 spells"),
     // under any other language too, for a text that language lacks.
-    static QCoreApplication* installedIn = nullptr;
-    if (installedIn == &application)
+    const QString name = QStringLiteral("tomewright_en");
+    if (application.findChild<QTranslator*>(name, Qt::FindDirectChildrenOnly))
         return;
-    if (installFile(application, ownTranslation(QStringLiteral("en"))))
-        installedIn = &application;
+    if (QTranslator* english = installFile(application, ownTranslation(QStringLiteral("en"))))
+        english->setObjectName(name);
 }
 
 QString install(QCoreApplication& application, const QStringList& userLanguages) {
