@@ -763,7 +763,7 @@ A tool tip: a button&apos;s text and, in brackets, its key (&quot;Generate Spell
     <message>
         <location line="+60"/>
         <source>Checked schools are left out of the spellbook</source>
-        <translation>Angekreuzte Schulen bleiben dem Zauberbuch fern</translation>
+        <translation>Angekreuzte Schulen kommen nicht ins Zauberbuch</translation>
     </message>
     <message>
         <location line="+1"/>

@@ -392,8 +392,8 @@
         <source> Your own %n spell(s) are kept as they were.</source>
         <extracomment>The user&apos;s own (homebrew) spells; the one-spell form names no number.</extracomment>
         <translation>
-            <numerusform> Votre propre sort est conservé tel quel.</numerusform>
-            <numerusform> Vos %n propres sorts sont conservés tels quels.</numerusform>
+            <numerusform> Sort personnel conservé tel quel : %n.</numerusform>
+            <numerusform> Sorts personnels conservés tels quels : %n.</numerusform>
         </translation>
     </message>
     <message>
@@ -1527,7 +1527,7 @@ A tool tip: a button&apos;s text and, in brackets, its key (&quot;Generate Spell
         <location line="+18"/>
         <source>Exported %1 to %2.</source>
         <extracomment>%1 is a number of spells (&quot;1,782 spells&quot;), %2 a folder.</extracomment>
-        <translation>%1 exporté(s) vers %2.</translation>
+        <translation>Export terminé : %1 vers %2.</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1553,18 +1553,18 @@ A tool tip: a button&apos;s text and, in brackets, its key (&quot;Generate Spell
         <location line="+26"/>
         <source>Dry run: %1 would be imported (%2 added, %3 replaced); nothing was written.</source>
         <extracomment>%1 is a number of spells (&quot;3 spells&quot;), %2 and %3 numbers.</extracomment>
-        <translation>Essai à blanc : %1 seraient importés (%2 ajoutés, %3 remplacés) ; rien n’a été écrit.</translation>
+        <translation>Essai à blanc : %1 à importer (%2 ajoutés, %3 remplacés) ; rien n’a été écrit.</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Imported %1: %2 added, %3 replaced.</source>
         <extracomment>%1 is a number of spells (&quot;3 spells&quot;), %2 and %3 numbers.</extracomment>
-        <translation>%1 importé(s) : %2 ajouté(s), %3 remplacé(s).</translation>
+        <translation>Import terminé : %1, dont %2 ajoutés et %3 remplacés.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Imported %1.</source>
-        <translation>%1 importé(s).</translation>
+        <translation>Import terminé : %1.</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -1590,7 +1590,7 @@ A tool tip: a button&apos;s text and, in brackets, its key (&quot;Generate Spell
         <location line="+9"/>
         <source>Removed %1: %2.</source>
         <extracomment>%1 is a number of spells (&quot;2 spells&quot;), %2 their names.</extracomment>
-        <translation>%1 retiré(s) : %2.</translation>
+        <translation>Retrait terminé : %1 (%2).</translation>
     </message>
     <message>
         <location line="+7"/>
