@@ -299,16 +299,18 @@ void Database::failToOpen(int rc) const {
     throw TwError(rc, kSource, description);
 }
 
-void Database::fail(int rc, const QString& what) const {
+void Database::fail(int rc, Step step) const {
     const int code = rc & 0xff;
+    const QString what = step == Step::Change
+                             ? QCoreApplication::translate("Database", "A change failed")
+                             : QCoreApplication::translate("Database", "A query failed");
     QString message = QString::fromUtf8(sqlite3_errmsg(m_db));
     if (code == SQLITE_BUSY || code == SQLITE_LOCKED)
         message = QCoreApplication::translate(
                       "Database", "the spell database \"%1\" is locked by another program; try "
                                   "again when it has finished")
                       .arg(m_path);
-    else if (code == SQLITE_READONLY ||
-             (code == SQLITE_CANTOPEN && what.startsWith(QLatin1String("A change"))))
+    else if (code == SQLITE_READONLY || (code == SQLITE_CANTOPEN && step == Step::Change))
         message = QCoreApplication::translate(
                       "Database", "the spell database \"%1\" cannot be written (the file or its "
                                   "folder is read-only)")
@@ -330,11 +332,11 @@ void Database::readRows(const QString& sql, const QVariantList& parameters,
                         const std::function<void(const RowReader&)>& visit) const {
     PreparedStatement stmt(m_db, sql);
     if (stmt.prepareResult() != SQLITE_OK)
-        fail(stmt.prepareResult(), QCoreApplication::translate("Database", "A query failed"));
+        fail(stmt.prepareResult(), Step::Query);
     for (int i = 0; i < parameters.size(); ++i) {
         const int rc = bindValue(stmt.get(), i + 1, parameters[i]);
         if (rc != SQLITE_OK)
-            fail(rc, QCoreApplication::translate("Database", "A query failed"));
+            fail(rc, Step::Query);
     }
     const RowReader row(stmt.get());
     if (prepared)
@@ -344,7 +346,7 @@ void Database::readRows(const QString& sql, const QVariantList& parameters,
         if (rc == SQLITE_DONE)
             break;
         if (rc != SQLITE_ROW)
-            fail(rc, QCoreApplication::translate("Database", "A query failed"));
+            fail(rc, Step::Query);
         visit(row);
     }
 }
@@ -381,17 +383,17 @@ RecordSet Database::snapshot(const QString& sql, const QVariantList& parameters)
 int Database::execute(const QString& sql, const QVariantList& parameters) {
     PreparedStatement stmt(m_db, sql);
     if (stmt.prepareResult() != SQLITE_OK)
-        fail(stmt.prepareResult(), QCoreApplication::translate("Database", "A change failed"));
+        fail(stmt.prepareResult(), Step::Change);
     for (int i = 0; i < parameters.size(); ++i) {
         const int rc = bindValue(stmt.get(), i + 1, parameters[i]);
         if (rc != SQLITE_OK)
-            fail(rc, QCoreApplication::translate("Database", "A change failed"));
+            fail(rc, Step::Change);
     }
     int rc;
     while ((rc = sqlite3_step(stmt.get())) == SQLITE_ROW) {
     }
     if (rc != SQLITE_DONE)
-        fail(rc, QCoreApplication::translate("Database", "A change failed"));
+        fail(rc, Step::Change);
     return sqlite3_changes(m_db);
 }
 
