@@ -84,11 +84,16 @@ QList<Message> readTs(const QString& path) {
         if (xml.name() == QLatin1String("name")) {
             context = xml.readElementText();
         } else if (xml.name() == QLatin1String("message")) {
-            message = Message{context, {}, {}, {}, xml.attributes().value("numerus") == "yes"};
+            message =
+                Message{context,
+                        {},
+                        {},
+                        {},
+                        xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes")};
         } else if (xml.name() == QLatin1String("source")) {
             message.source = xml.readElementText();
         } else if (xml.name() == QLatin1String("translation")) {
-            message.type = xml.attributes().value("type").toString();
+            message.type = xml.attributes().value(QLatin1String("type")).toString();
             if (!message.numerus) {
                 message.forms << xml.readElementText();
                 messages << message;
@@ -274,7 +279,8 @@ QStringList unmarkedTexts(QWidget* root, const QStringList& dataWidgets) {
     for (QGroupBox* group : root->findChildren<QGroupBox*>())
         check(QStringLiteral("group"), group->title());
     for (QAction* action : root->findChildren<QAction*>()) {
-        if (!action->isSeparator())
+        // A menu's own entry is its title, checked below where a user sees it.
+        if (!action->isSeparator() && !action->menu())
             check(QStringLiteral("menu entry"), action->text());
     }
     for (QMenu* menu : root->findChildren<QMenu*>()) {
@@ -457,11 +463,11 @@ void TestTranslations::numbersAndQtsOwnTexts_data() {
     QTest::newRow("fr, level 3") << "fr"
                                  << "level" << 3 << "3e";
     QTest::newRow("en, Cancel") << "en"
-                                << "cancel" << 0 << "&Cancel";
+                                << "cancel" << 0 << "Cancel";
     QTest::newRow("de, Cancel") << "de"
-                                << "cancel" << 0 << "&Abbrechen";
+                                << "cancel" << 0 << "Abbrechen";
     QTest::newRow("fr, Cancel") << "fr"
-                                << "cancel" << 0 << "&Annuler";
+                                << "cancel" << 0 << "Annuler";
 }
 
 void TestTranslations::numbersAndQtsOwnTexts() {
@@ -490,9 +496,10 @@ void TestTranslations::everyTextOfTheWindowsIsTranslated() {
     auto* marking = new MarkingTranslator;
     marking->setParent(qApp);
     QCoreApplication::installTranslator(marking);
-    // The catalogue's own texts are data: school, frequency and spell names, the caster's name.
-    const QStringList data = {"lstSchools",       "cboFrequency",     "cboSpells", "txtName",
-                              "SB_Spells_Panel2", "SB_Spells_Panel3", "lblTitle",  "cboFrequency"};
+    // The catalogue's own texts are data (school, frequency and spell names), and so are the
+    // caster's name, the program's name and the percentages.
+    const QStringList data = {"lstSchools", "cboFrequency",     "cboSpells",        "txtName",
+                              "lblTitle",   "SB_Spells_Panel2", "SB_Spells_Panel3", "cboPercent"};
     {
         Frm_Main window(m_fixture.folder());
         QVERIFY(window.Form_Load());
@@ -571,7 +578,7 @@ void TestTranslations::bookKeepsEnglishDetailsInAnyLanguage() {
         QCOMPARE(level->currentText(), QString("9."));
         QCOMPARE(caster->currentText(), QString("NEKROMANT"));
         QCOMPARE(volume->currentText(), QString("Voll (10-30 Zauber/Grad)"));
-        QTest::keySequence(&window, QKeySequence(Qt::CTRL | Qt::Key_G));
+        window.Toolbar1_ButtonClick(Frm_Main::kGenerateKey, Frm_Main::kGenerateKey);
         QVERIFY2(!window.spellRows().isEmpty(), qPrintable(m_messages.join('\n')));
         // The class's schools were excluded: necromancers keep Necromancy, lose Enchantment.
         QStringList excluded;
