@@ -461,12 +461,12 @@
         <translation>Die Zauberdatenbank „%1“ ist von einem anderen Programm gesperrt; versuchen Sie es erneut, wenn es fertig ist.</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+18"/>
         <source>the spell database &quot;%1&quot; is locked by another program; try again when it has finished</source>
         <translation>die Zauberdatenbank „%1“ ist von einem anderen Programm gesperrt; versuchen Sie es erneut, wenn es fertig ist</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
         <source>the spell database &quot;%1&quot; cannot be written (the file or its folder is read-only)</source>
         <translation>in die Zauberdatenbank „%1“ kann nicht geschrieben werden (die Datei oder ihr Ordner ist schreibgeschützt)</translation>
     </message>
@@ -476,21 +476,17 @@
         <translation>die Zauberdatenbank „%1“ ist beschädigt (%2)</translation>
     </message>
     <message>
-        <location line="+15"/>
-        <location line="+4"/>
-        <location line="+10"/>
+        <location line="-14"/>
         <source>A query failed</source>
         <translation>Eine Abfrage ist fehlgeschlagen</translation>
     </message>
     <message>
-        <location line="+37"/>
-        <location line="+4"/>
-        <location line="+6"/>
+        <location line="-1"/>
         <source>A change failed</source>
         <translation>Eine Änderung ist fehlgeschlagen</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+106"/>
         <source>A script failed: %1.</source>
         <translation>Ein Skript ist fehlgeschlagen: %1.</translation>
     </message>

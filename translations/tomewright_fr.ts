@@ -31,17 +31,17 @@
     <message>
         <location line="+14"/>
         <source>&quot;%1&quot; is not a valid spellbook: %2 %3.</source>
-        <translation>« %1 » n’est pas un grimoire valide : %2 %3.</translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un grimoire valide&#xa0;: %2 %3.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>the &quot;%1&quot; of %2</source>
-        <translation>le champ « %1 » de %2</translation>
+        <translation>le champ «&#xa0;%1&#xa0;» de %2</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>&quot;%1&quot; is not a complete spellbook: %2 is missing.</source>
-        <translation>« %1 » n’est pas un grimoire complet : %2 manque.</translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un grimoire complet&#xa0;: %2 manque.</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -61,12 +61,12 @@
     <message>
         <location line="+2"/>
         <source>&quot;%1&quot; is not a valid spellbook: %2 should be an object.</source>
-        <translation>« %1 » n’est pas un grimoire valide : %2 devrait être un objet.</translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un grimoire valide&#xa0;: %2 devrait être un objet.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>&quot;%1&quot; is not a valid spellbook: %2 has no name.</source>
-        <translation>« %1 » n’est pas un grimoire valide : %2 n’a pas de nom.</translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un grimoire valide&#xa0;: %2 n’a pas de nom.</translation>
     </message>
     <message>
         <location line="+19"/>
@@ -76,37 +76,37 @@
     <message>
         <location line="+38"/>
         <source>&quot;%1&quot; is not a spellbook: it is not JSON (%2 at %3).</source>
-        <translation>« %1 » n’est pas un grimoire : ce n’est pas du JSON (%2 à %3).</translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un grimoire&#xa0;: ce n’est pas du JSON (%2 à %3).</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&quot;%1&quot; is not a spellbook: it holds no JSON object.</source>
-        <translation>« %1 » n’est pas un grimoire : il ne contient aucun objet JSON.</translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un grimoire&#xa0;: il ne contient aucun objet JSON.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>&quot;%1&quot; is not a spellbook: it has no &quot;format&quot; number.</source>
-        <translation>« %1 » n’est pas un grimoire : il n’a pas de numéro « format ».</translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un grimoire&#xa0;: il n’a pas de numéro «&#xa0;format&#xa0;».</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&quot;%1&quot; was saved by a newer version of Tomewright (book format %2); this version reads format %3 and older.</source>
-        <translation>« %1 » a été enregistré par une version plus récente de Tomewright (format de grimoire %2) ; cette version lit le format %3 et les plus anciens.</translation>
+        <translation>«&#xa0;%1&#xa0;» a été enregistré par une version plus récente de Tomewright (format de grimoire %2)&#xa0;; cette version lit le format %3 et les plus anciens.</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>is &quot;%1&quot;, not a caster level from 1st to 30th</source>
-        <translation>vaut « %1 », et non un niveau de lanceur de sorts de 1st à 30th</translation>
+        <translation>vaut «&#xa0;%1&#xa0;», et non un niveau de lanceur de sorts de 1st à 30th</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>is &quot;%1&quot;, not a class Tomewright knows</source>
-        <translation>vaut « %1 », et non une classe connue de Tomewright</translation>
+        <translation>vaut «&#xa0;%1&#xa0;», et non une classe connue de Tomewright</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>is &quot;%1&quot;, not a volume Tomewright knows</source>
-        <translation>vaut « %1 », et non un volume connu de Tomewright</translation>
+        <translation>vaut «&#xa0;%1&#xa0;», et non un volume connu de Tomewright</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -126,24 +126,24 @@
     <message>
         <location line="+15"/>
         <source>The spellbook &quot;%1&quot; cannot be opened: %2.</source>
-        <translation>Le grimoire « %1 » ne peut pas être ouvert : %2.</translation>
+        <translation>Le grimoire «&#xa0;%1&#xa0;» ne peut pas être ouvert&#xa0;: %2.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&quot;%1&quot; is not a spellbook: at %2 MB it is far too large for one.</source>
-        <translation>« %1 » n’est pas un grimoire : avec %2 Mo, il est bien trop gros pour en être un.</translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un grimoire&#xa0;: avec %2 Mo, il est bien trop gros pour en être un.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>The spellbook &quot;%1&quot; cannot be read: %2.</source>
-        <translation>Le grimoire « %1 » ne peut pas être lu : %2.</translation>
+        <translation>Le grimoire «&#xa0;%1&#xa0;» ne peut pas être lu&#xa0;: %2.</translation>
     </message>
     <message>
         <location line="+16"/>
         <location line="+8"/>
         <location line="+9"/>
         <source>The spellbook cannot be saved to &quot;%1&quot;: %2.</source>
-        <translation>Le grimoire ne peut pas être enregistré dans « %1 » : %2.</translation>
+        <translation>Le grimoire ne peut pas être enregistré dans «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
@@ -383,8 +383,8 @@
         <source>Your spell catalogue has taken in this Tomewright&apos;s: %n new spell(s), %1 changed, %2 taken out.</source>
         <extracomment>&quot;this Tomewright&apos;s&quot;: the spells of the Tomewright just installed.</extracomment>
         <translation>
-            <numerusform>Votre catalogue de sorts a intégré ceux de cette version de Tomewright : %n nouveau sort, %1 modifiés, %2 retirés.</numerusform>
-            <numerusform>Votre catalogue de sorts a intégré ceux de cette version de Tomewright : %n nouveaux sorts, %1 modifiés, %2 retirés.</numerusform>
+            <numerusform>Votre catalogue de sorts a intégré ceux de cette version de Tomewright&#xa0;: %n nouveau sort, %1 modifiés, %2 retirés.</numerusform>
+            <numerusform>Votre catalogue de sorts a intégré ceux de cette version de Tomewright&#xa0;: %n nouveaux sorts, %1 modifiés, %2 retirés.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -392,14 +392,14 @@
         <source> Your own %n spell(s) are kept as they were.</source>
         <extracomment>The user&apos;s own (homebrew) spells; the one-spell form names no number.</extracomment>
         <translation>
-            <numerusform> Sort personnel conservé tel quel : %n.</numerusform>
-            <numerusform> Sorts personnels conservés tels quels : %n.</numerusform>
+            <numerusform> Sort personnel conservé tel quel&#xa0;: %n.</numerusform>
+            <numerusform> Sorts personnels conservés tels quels&#xa0;: %n.</numerusform>
         </translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Your spell catalogue could not take in this Tomewright&apos;s spells and is used as it was: %1</source>
-        <translation>Votre catalogue de sorts n’a pas pu intégrer les sorts de cette version de Tomewright et reste tel quel : %1</translation>
+        <translation>Votre catalogue de sorts n’a pas pu intégrer les sorts de cette version de Tomewright et reste tel quel&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -407,92 +407,88 @@
     <message>
         <location filename="../ui/Database.cpp" line="+134"/>
         <source>The spell database &quot;%1&quot; is missing.</source>
-        <translation>La base de sorts « %1 » est introuvable.</translation>
+        <translation>La base de sorts «&#xa0;%1&#xa0;» est introuvable.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The spell database &quot;%1&quot; is not a file.</source>
-        <translation>La base de sorts « %1 » n’est pas un fichier.</translation>
+        <translation>La base de sorts «&#xa0;%1&#xa0;» n’est pas un fichier.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>The spell database &quot;%1&quot; cannot be read: %2.</source>
-        <translation>La base de sorts « %1 » ne peut pas être lue : %2.</translation>
+        <translation>La base de sorts «&#xa0;%1&#xa0;» ne peut pas être lue&#xa0;: %2.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>The spell database &quot;%1&quot; is empty.</source>
-        <translation>La base de sorts « %1 » est vide.</translation>
+        <translation>La base de sorts «&#xa0;%1&#xa0;» est vide.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The spell database &quot;%1&quot; is not encrypted; Tomewright only opens its own password-protected databases.</source>
-        <translation>La base de sorts « %1 » n’est pas chiffrée ; Tomewright n’ouvre que ses propres bases protégées par mot de passe.</translation>
+        <translation>La base de sorts «&#xa0;%1&#xa0;» n’est pas chiffrée&#xa0;; Tomewright n’ouvre que ses propres bases protégées par mot de passe.</translation>
     </message>
     <message>
         <location line="+9"/>
         <location line="+132"/>
         <source>The spell database &quot;%1&quot; cannot be opened: %2.</source>
-        <translation>La base de sorts « %1 » ne peut pas être ouverte : %2.</translation>
+        <translation>La base de sorts «&#xa0;%1&#xa0;» ne peut pas être ouverte&#xa0;: %2.</translation>
     </message>
     <message>
         <location line="-122"/>
         <source>The file &quot;%1&quot; already exists.</source>
-        <translation>Le fichier « %1 » existe déjà.</translation>
+        <translation>Le fichier «&#xa0;%1&#xa0;» existe déjà.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The database &quot;%1&quot; cannot be created: %2.</source>
-        <translation>La base « %1 » ne peut pas être créée : %2.</translation>
+        <translation>La base «&#xa0;%1&#xa0;» ne peut pas être créée&#xa0;: %2.</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>The spell database &quot;%1&quot; cannot be read a second time: %2.</source>
-        <translation>La base de sorts « %1 » ne peut pas être lue une seconde fois : %2.</translation>
+        <translation>La base de sorts «&#xa0;%1&#xa0;» ne peut pas être lue une seconde fois&#xa0;: %2.</translation>
     </message>
     <message>
         <location line="+83"/>
         <source>The spell database &quot;%1&quot; cannot be opened: the password is wrong or the file is not a Tomewright database.</source>
-        <translation>La base de sorts « %1 » ne peut pas être ouverte : le mot de passe est faux ou le fichier n’est pas une base Tomewright.</translation>
+        <translation>La base de sorts «&#xa0;%1&#xa0;» ne peut pas être ouverte&#xa0;: le mot de passe est faux ou le fichier n’est pas une base Tomewright.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The spell database &quot;%1&quot; is locked by another program; try again when it has finished.</source>
-        <translation>La base de sorts « %1 » est verrouillée par un autre programme ; réessayez quand il aura terminé.</translation>
+        <translation>La base de sorts «&#xa0;%1&#xa0;» est verrouillée par un autre programme&#xa0;; réessayez quand il aura terminé.</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+18"/>
         <source>the spell database &quot;%1&quot; is locked by another program; try again when it has finished</source>
-        <translation>la base de sorts « %1 » est verrouillée par un autre programme ; réessayez quand il aura terminé</translation>
+        <translation>la base de sorts «&#xa0;%1&#xa0;» est verrouillée par un autre programme&#xa0;; réessayez quand il aura terminé</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
         <source>the spell database &quot;%1&quot; cannot be written (the file or its folder is read-only)</source>
-        <translation>la base de sorts « %1 » ne peut pas être écrite (le fichier ou son dossier est en lecture seule)</translation>
+        <translation>la base de sorts «&#xa0;%1&#xa0;» ne peut pas être écrite (le fichier ou son dossier est en lecture seule)</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>the spell database &quot;%1&quot; is damaged (%2)</source>
-        <translation>la base de sorts « %1 » est endommagée (%2)</translation>
+        <translation>la base de sorts «&#xa0;%1&#xa0;» est endommagée (%2)</translation>
     </message>
     <message>
-        <location line="+15"/>
-        <location line="+4"/>
-        <location line="+10"/>
+        <location line="-14"/>
         <source>A query failed</source>
         <translation>Une requête a échoué</translation>
     </message>
     <message>
-        <location line="+37"/>
-        <location line="+4"/>
-        <location line="+6"/>
+        <location line="-1"/>
         <source>A change failed</source>
         <translation>Une modification a échoué</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+106"/>
         <source>A script failed: %1.</source>
-        <translation>Un script a échoué : %1.</translation>
+        <translation>Un script a échoué&#xa0;: %1.</translation>
     </message>
 </context>
 <context>
@@ -500,7 +496,7 @@
     <message>
         <location filename="../ui/DatabaseLocation.cpp" line="+38"/>
         <source>Tomewright cannot make its copy of the spell database &quot;%1&quot; in &quot;%2&quot;: %3.</source>
-        <translation>Tomewright ne peut pas faire sa copie de la base de sorts « %1 » dans « %2 » : %3.</translation>
+        <translation>Tomewright ne peut pas faire sa copie de la base de sorts «&#xa0;%1&#xa0;» dans «&#xa0;%2&#xa0;»&#xa0;: %3.</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -518,7 +514,7 @@
     <message>
         <location filename="../library/DrawCatalogue.cpp" line="+394"/>
         <source>A spell changed in the spell database &quot;%1&quot; while the book was drawn; draw it again.</source>
-        <translation>Un sort de la base « %1 » a changé pendant le tirage du grimoire ; tirez-le de nouveau.</translation>
+        <translation>Un sort de la base «&#xa0;%1&#xa0;» a changé pendant le tirage du grimoire&#xa0;; tirez-le de nouveau.</translation>
     </message>
 </context>
 <context>
@@ -608,12 +604,12 @@
     <message>
         <location line="+14"/>
         <source>Find Spell:</source>
-        <translation>Chercher un sort :</translation>
+        <translation>Chercher un sort&#xa0;:</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Select Spell:</source>
-        <translation>Choisir un sort :</translation>
+        <translation>Choisir un sort&#xa0;:</translation>
     </message>
     <message>
         <location line="+34"/>
@@ -778,7 +774,7 @@ A tool tip: a button&apos;s text and, in brackets, its key (&quot;Generate Spell
     <message>
         <location line="+2"/>
         <source>The spellbook: name, level, frequency, schools, book and page</source>
-        <translation>Le grimoire : nom, niveau, fréquence, écoles, livre et page</translation>
+        <translation>Le grimoire&#xa0;: nom, niveau, fréquence, écoles, livre et page</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -793,12 +789,12 @@ A tool tip: a button&apos;s text and, in brackets, its key (&quot;Generate Spell
     <message>
         <location line="+2"/>
         <source>Status: what Tomewright is doing</source>
-        <translation>État : ce que fait Tomewright</translation>
+        <translation>État&#xa0;: ce que fait Tomewright</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Message: the result of the last request</source>
-        <translation>Message : le résultat de la dernière demande</translation>
+        <translation>Message&#xa0;: le résultat de la dernière demande</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -831,7 +827,7 @@ A tool tip: a button&apos;s text and, in brackets, its key (&quot;Generate Spell
         <location line="+2"/>
         <source>Save changes to the spellbook of %1?</source>
         <extracomment>%1 is a caster&apos;s name, or &quot;an unnamed caster&quot;.</extracomment>
-        <translation>Enregistrer les modifications du grimoire de %1 ?</translation>
+        <translation>Enregistrer les modifications du grimoire de %1&#xa0;?</translation>
     </message>
     <message>
         <location line="+85"/>
@@ -841,7 +837,7 @@ A tool tip: a button&apos;s text and, in brackets, its key (&quot;Generate Spell
     <message>
         <location line="+15"/>
         <source>&quot;%1&quot; asks for the frequency &quot;%2&quot;, which this spell database does not have.</source>
-        <translation>« %1 » demande la fréquence « %2 », que cette base de sorts n’a pas.</translation>
+        <translation>«&#xa0;%1&#xa0;» demande la fréquence «&#xa0;%2&#xa0;», que cette base de sorts n’a pas.</translation>
     </message>
     <message>
         <location line="+75"/>
@@ -890,7 +886,7 @@ A tool tip: a button&apos;s text and, in brackets, its key (&quot;Generate Spell
     <message>
         <location line="+111"/>
         <source>Drawn with seed %1: tomewright-cli generate --seed %1 with the same details makes this book again.</source>
-        <translation>Tiré avec la graine %1 : tomewright-cli generate --seed %1 avec les mêmes détails refait ce grimoire.</translation>
+        <translation>Tiré avec la graine %1&#xa0;: tomewright-cli generate --seed %1 avec les mêmes détails refait ce grimoire.</translation>
     </message>
     <message>
         <location filename="../app/Frm_Main_print.cpp" line="-36"/>
@@ -933,12 +929,12 @@ A tool tip: a button&apos;s text and, in brackets, its key (&quot;Generate Spell
     <message>
         <location line="+15"/>
         <source>The spellbook cannot be exported to &quot;%1&quot;: %2.</source>
-        <translation>Le grimoire ne peut pas être exporté vers « %1 » : %2.</translation>
+        <translation>Le grimoire ne peut pas être exporté vers «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
     <message>
         <location filename="../app/Frm_Main_schools.cpp" line="+61"/>
         <source>The following Schools are considered Core Schools:</source>
-        <translation>Les écoles suivantes sont considérées comme fondamentales :</translation>
+        <translation>Les écoles suivantes sont considérées comme fondamentales&#xa0;:</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -961,47 +957,47 @@ A tool tip: a button&apos;s text and, in brackets, its key (&quot;Generate Spell
     <message>
         <location line="+4"/>
         <source>1st:</source>
-        <translation>Niveau 1 :</translation>
+        <translation>Niveau 1&#xa0;:</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>2nd:</source>
-        <translation>Niveau 2 :</translation>
+        <translation>Niveau 2&#xa0;:</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>3rd:</source>
-        <translation>Niveau 3 :</translation>
+        <translation>Niveau 3&#xa0;:</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>4th:</source>
-        <translation>Niveau 4 :</translation>
+        <translation>Niveau 4&#xa0;:</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>5th:</source>
-        <translation>Niveau 5 :</translation>
+        <translation>Niveau 5&#xa0;:</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>6th:</source>
-        <translation>Niveau 6 :</translation>
+        <translation>Niveau 6&#xa0;:</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>7th:</source>
-        <translation>Niveau 7 :</translation>
+        <translation>Niveau 7&#xa0;:</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>8th:</source>
-        <translation>Niveau 8 :</translation>
+        <translation>Niveau 8&#xa0;:</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>9th:</source>
-        <translation>Niveau 9 :</translation>
+        <translation>Niveau 9&#xa0;:</translation>
     </message>
     <message>
         <location line="+16"/>
@@ -1037,12 +1033,12 @@ A tool tip: a button&apos;s text and, in brackets, its key (&quot;Generate Spell
         <location filename="../dialogs/Frm_Prefs.cpp" line="+76"/>
         <source>%1: &quot;%2&quot; is not a number.</source>
         <extracomment>%1 is a spell level (&quot;1st&quot;), %2 what the user typed for it.</extracomment>
-        <translation>%1 : « %2 » n’est pas un nombre.</translation>
+        <translation>%1&#xa0;: «&#xa0;%2&#xa0;» n’est pas un nombre.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>%1: %2 is too large a number of spells.</source>
-        <translation>%1 : %2 est un nombre de sorts trop grand.</translation>
+        <translation>%1&#xa0;: %2 est un nombre de sorts trop grand.</translation>
     </message>
 </context>
 <context>
@@ -1056,7 +1052,7 @@ A tool tip: a button&apos;s text and, in brackets, its key (&quot;Generate Spell
     <message>
         <location line="-11"/>
         <source>The field &quot;%1&quot; is not in this record set.</source>
-        <translation>Le champ « %1 » n’est pas dans cet ensemble d’enregistrements.</translation>
+        <translation>Le champ «&#xa0;%1&#xa0;» n’est pas dans cet ensemble d’enregistrements.</translation>
     </message>
 </context>
 <context>
@@ -1064,7 +1060,7 @@ A tool tip: a button&apos;s text and, in brackets, its key (&quot;Generate Spell
     <message>
         <location filename="../ui/ReportJob.cpp" line="+87"/>
         <source>The spellbook cannot be saved as &quot;%1&quot;: %2.</source>
-        <translation>Le grimoire ne peut pas être enregistré sous « %1 » : %2.</translation>
+        <translation>Le grimoire ne peut pas être enregistré sous «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
@@ -1072,7 +1068,7 @@ A tool tip: a button&apos;s text and, in brackets, its key (&quot;Generate Spell
     <message>
         <location filename="../library/SchemaUpgrade.cpp" line="+76"/>
         <source>The spell database &quot;%1&quot; was made by an earlier Tomewright and cannot be brought up to date, so it is left as it was: %2</source>
-        <translation>La base de sorts « %1 » a été faite par une version antérieure de Tomewright et ne peut pas être mise à jour ; elle reste telle quelle : %2</translation>
+        <translation>La base de sorts «&#xa0;%1&#xa0;» a été faite par une version antérieure de Tomewright et ne peut pas être mise à jour&#xa0;; elle reste telle quelle&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -1080,41 +1076,41 @@ A tool tip: a button&apos;s text and, in brackets, its key (&quot;Generate Spell
     <message>
         <location filename="../ui/SpellbookReport.cpp" line="+157"/>
         <source>The report template &quot;%1&quot; cannot be read: %2.</source>
-        <translation>Le modèle de rapport « %1 » ne peut pas être lu : %2.</translation>
+        <translation>Le modèle de rapport «&#xa0;%1&#xa0;» ne peut pas être lu&#xa0;: %2.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>The report template &quot;%1&quot; is not a valid template: %2.</source>
-        <translation>Le modèle de rapport « %1 » n’est pas un modèle valide : %2.</translation>
+        <translation>Le modèle de rapport «&#xa0;%1&#xa0;» n’est pas un modèle valide&#xa0;: %2.</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>The report template &quot;%1&quot; cannot be filled: %2.</source>
-        <translation>Le modèle de rapport « %1 » ne peut pas être rempli : %2.</translation>
+        <translation>Le modèle de rapport «&#xa0;%1&#xa0;» ne peut pas être rempli&#xa0;: %2.</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>The spellbook cannot be printed: the printer is not ready.</source>
-        <translation>Le grimoire ne peut pas être imprimé : l’imprimante n’est pas prête.</translation>
+        <translation>Le grimoire ne peut pas être imprimé&#xa0;: l’imprimante n’est pas prête.</translation>
     </message>
     <message numerus="yes">
         <location line="+82"/>
         <source>%1: no installed font can draw %2; it prints as an empty box(es).</source>
         <extracomment>%1 names a caster or spell, %2 lists the characters; the number of characters decides between &quot;it prints as an empty box&quot; and &quot;they print as empty boxes&quot;.</extracomment>
         <translation>
-            <numerusform>%1 : aucune police installée ne peut dessiner %2 ; il s’imprime comme une case vide.</numerusform>
-            <numerusform>%1 : aucune police installée ne peut dessiner %2 ; ils s’impriment comme des cases vides.</numerusform>
+            <numerusform>%1&#xa0;: aucune police installée ne peut dessiner %2&#xa0;; il s’imprime comme une case vide.</numerusform>
+            <numerusform>%1&#xa0;: aucune police installée ne peut dessiner %2&#xa0;; ils s’impriment comme des cases vides.</numerusform>
         </translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Caster &quot;%1&quot;</source>
-        <translation>Lanceur de sorts « %1 »</translation>
+        <translation>Lanceur de sorts «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Spell &quot;%1&quot;</source>
-        <translation>Sort « %1 »</translation>
+        <translation>Sort «&#xa0;%1&#xa0;»</translation>
     </message>
 </context>
 <context>
@@ -1135,13 +1131,13 @@ A tool tip: a button&apos;s text and, in brackets, its key (&quot;Generate Spell
     <message>
         <location filename="../library/TW_Library.cpp" line="+36"/>
         <source>The spell database &quot;%1&quot; is incomplete: it has no &quot;%2&quot; %3.</source>
-        <translation>La base de sorts « %1 » est incomplète : il lui manque « %2 » (%3).</translation>
+        <translation>La base de sorts «&#xa0;%1&#xa0;» est incomplète&#xa0;: il lui manque «&#xa0;%2&#xa0;» (%3).</translation>
     </message>
     <message>
         <location line="+61"/>
         <source>Following Levels Volume was limited by criteria: %1</source>
         <extracomment>%1 lists spell levels (&quot;2, 5&quot;). Read back from the status bar, so keep %1 at one place.</extracomment>
-        <translation>Volume limité par les critères aux niveaux suivants : %1</translation>
+        <translation>Volume limité par les critères aux niveaux suivants&#xa0;: %1</translation>
     </message>
     <message>
         <location filename="../library/TW_Library_generate.cpp" line="+21"/>
@@ -1162,7 +1158,7 @@ A tool tip: a button&apos;s text and, in brackets, its key (&quot;Generate Spell
         <location line="+103"/>
         <location filename="../library/TW_Library_reroll.cpp" line="+55"/>
         <source>No specialty schools are known for the class &quot;%1&quot;.</source>
-        <translation>Aucune école de spécialité n’est connue pour la classe « %1 ».</translation>
+        <translation>Aucune école de spécialité n’est connue pour la classe «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <location filename="../library/TW_Library_staging.cpp" line="+71"/>
@@ -1180,7 +1176,7 @@ A tool tip: a button&apos;s text and, in brackets, its key (&quot;Generate Spell
     <message>
         <location line="+10"/>
         <source>the header must be &quot;%1&quot;, not &quot;%2&quot;</source>
-        <translation>l’en-tête doit être « %1 », et non « %2 »</translation>
+        <translation>l’en-tête doit être «&#xa0;%1&#xa0;», et non «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
         <location line="+26"/>
@@ -1195,78 +1191,78 @@ A tool tip: a button&apos;s text and, in brackets, its key (&quot;Generate Spell
     <message>
         <location line="+14"/>
         <source>%1: cannot be read: %2</source>
-        <translation>%1 : illisible : %2</translation>
+        <translation>%1&#xa0;: illisible&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+42"/>
         <source>&quot;%1&quot; cannot be written.</source>
-        <translation>« %1 » ne peut pas être écrit.</translation>
+        <translation>«&#xa0;%1&#xa0;» ne peut pas être écrit.</translation>
     </message>
     <message>
         <location filename="../tools/catalogue/CatalogueCheck.cpp" line="+34"/>
         <source>spell &quot;%1&quot;: level &quot;%2&quot; is not 1 to 9</source>
-        <translation>sort « %1 » : le niveau « %2 » n’est pas entre 1 et 9</translation>
+        <translation>sort «&#xa0;%1&#xa0;»&#xa0;: le niveau «&#xa0;%2&#xa0;» n’est pas entre 1 et 9</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>spell &quot;%1&quot;: unknown frequency &quot;%2&quot;</source>
-        <translation>sort « %1 » : fréquence inconnue « %2 »</translation>
+        <translation>sort «&#xa0;%1&#xa0;»&#xa0;: fréquence inconnue «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>spell &quot;%1&quot;: no school%2</source>
-        <translation>sort « %1 » : aucune école%2</translation>
+        <translation>sort «&#xa0;%1&#xa0;»&#xa0;: aucune école%2</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>spell &quot;%1&quot;: school &quot;%2&quot; is not in the school list</source>
-        <translation>sort « %1 » : l’école « %2 » n’est pas dans la liste des écoles</translation>
+        <translation>sort «&#xa0;%1&#xa0;»&#xa0;: l’école «&#xa0;%2&#xa0;» n’est pas dans la liste des écoles</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>school rows name &quot;%1&quot;, which is no spell%2</source>
-        <translation>des lignes d’écoles nomment « %1 », qui n’est pas un sort%2</translation>
+        <translation>des lignes d’écoles nomment «&#xa0;%1&#xa0;», qui n’est pas un sort%2</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>spell &quot;%1&quot; is listed %2 times</source>
-        <translation>le sort « %1 » figure %2 fois</translation>
+        <translation>le sort «&#xa0;%1&#xa0;» figure %2 fois</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>spells &quot;%1&quot; differ only in letter case</source>
-        <translation>les sorts « %1 » ne diffèrent que par la casse</translation>
+        <translation>les sorts «&#xa0;%1&#xa0;» ne diffèrent que par la casse</translation>
     </message>
     <message>
         <location line="+9"/>
         <location line="+6"/>
         <source>the frequency &quot;%1&quot; is missing</source>
-        <translation>la fréquence « %1 » manque</translation>
+        <translation>la fréquence «&#xa0;%1&#xa0;» manque</translation>
     </message>
     <message>
         <location line="+46"/>
         <source>%1, level %2: %3 spells to draw from, fewer than %4</source>
-        <translation>%1, niveau %2 : %3 sorts disponibles, moins de %4</translation>
+        <translation>%1, niveau %2&#xa0;: %3 sorts disponibles, moins de %4</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>%1, level %2: %3 specialty spells, fewer than %4</source>
-        <translation>%1, niveau %2 : %3 sorts de spécialité, moins de %4</translation>
+        <translation>%1, niveau %2&#xa0;: %3 sorts de spécialité, moins de %4</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>%1, level %2: %3 Common or Uncommon specialty spells, fewer than %4</source>
-        <translation>%1, niveau %2 : %3 sorts de spécialité de fréquence Common ou Uncommon, moins de %4</translation>
+        <translation>%1, niveau %2&#xa0;: %3 sorts de spécialité de fréquence Common ou Uncommon, moins de %4</translation>
     </message>
     <message>
         <location filename="../tools/catalogue/CatalogueEdit.cpp" line="+58"/>
         <source>&quot;%1&quot; is already in the catalogue (use --replace to overwrite it)</source>
-        <translation>« %1 » est déjà dans le catalogue (--replace le remplace)</translation>
+        <translation>«&#xa0;%1&#xa0;» est déjà dans le catalogue (--replace le remplace)</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>&quot;%1&quot; is already in the catalogue as &quot;%2&quot; (names are compared without regard to letter case; use --replace to overwrite it)</source>
-        <translation>« %1 » est déjà dans le catalogue sous le nom « %2 » (les noms sont comparés sans tenir compte de la casse ; --replace le remplace)</translation>
+        <translation>«&#xa0;%1&#xa0;» est déjà dans le catalogue sous le nom «&#xa0;%2&#xa0;» (les noms sont comparés sans tenir compte de la casse&#xa0;; --replace le remplace)</translation>
     </message>
     <message>
         <location line="+58"/>
@@ -1276,17 +1272,17 @@ A tool tip: a button&apos;s text and, in brackets, its key (&quot;Generate Spell
     <message>
         <location line="+16"/>
         <source>no spell &quot;%1&quot; in the catalogue</source>
-        <translation>aucun sort « %1 » dans le catalogue</translation>
+        <translation>aucun sort «&#xa0;%1&#xa0;» dans le catalogue</translation>
     </message>
     <message>
         <location filename="../tools/catalogue/CsvFile.cpp" line="+85"/>
         <source>a quote inside a field that does not begin with one; a field that holds quotes must be quoted as a whole, with each quote inside it doubled (&quot;say &quot;&quot;hi&quot;&quot;&quot;)</source>
-        <translation>un guillemet dans un champ qui ne commence pas par un guillemet ; un champ qui contient des guillemets doit être entièrement entre guillemets, chacun d’eux doublé (&quot;dis &quot;&quot;bonjour&quot;&quot;&quot;)</translation>
+        <translation>un guillemet dans un champ qui ne commence pas par un guillemet&#xa0;; un champ qui contient des guillemets doit être entièrement entre guillemets, chacun d’eux doublé (&quot;dis &quot;&quot;bonjour&quot;&quot;&quot;)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>text after the closing quote of a field; a field that holds quotes must be quoted as a whole, with each quote inside it doubled (&quot;say &quot;&quot;hi&quot;&quot;&quot;)</source>
-        <translation>du texte après le guillemet fermant d’un champ ; un champ qui contient des guillemets doit être entièrement entre guillemets, chacun d’eux doublé (&quot;dis &quot;&quot;bonjour&quot;&quot;&quot;)</translation>
+        <translation>du texte après le guillemet fermant d’un champ&#xa0;; un champ qui contient des guillemets doit être entièrement entre guillemets, chacun d’eux doublé (&quot;dis &quot;&quot;bonjour&quot;&quot;&quot;)</translation>
     </message>
     <message>
         <location line="+20"/>
@@ -1301,7 +1297,7 @@ A tool tip: a button&apos;s text and, in brackets, its key (&quot;Generate Spell
     <message>
         <location line="+11"/>
         <source>cannot be read: %1</source>
-        <translation>illisible : %1</translation>
+        <translation>illisible&#xa0;: %1</translation>
     </message>
     <message>
         <location filename="../tools/catalogue/SpellFile.cpp" line="+41"/>
@@ -1321,7 +1317,7 @@ A tool tip: a button&apos;s text and, in brackets, its key (&quot;Generate Spell
     <message>
         <location line="+10"/>
         <source>the header must be &quot;%1&quot; (Description may be left out), not &quot;%2&quot;</source>
-        <translation>l’en-tête doit être « %1 » (Description peut manquer), et non « %2 »</translation>
+        <translation>l’en-tête doit être «&#xa0;%1&#xa0;» (Description peut manquer), et non «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1346,22 +1342,22 @@ A tool tip: a button&apos;s text and, in brackets, its key (&quot;Generate Spell
     <message>
         <location line="+5"/>
         <source>duplicate name &quot;%1&quot; (first on line %2)</source>
-        <translation>nom en double « %1 » (d’abord à la ligne %2)</translation>
+        <translation>nom en double «&#xa0;%1&#xa0;» (d’abord à la ligne %2)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&quot;%1&quot; differs from &quot;%2&quot; on line %3 only in letter case</source>
-        <translation>« %1 » ne diffère de « %2 » (ligne %3) que par la casse</translation>
+        <translation>«&#xa0;%1&#xa0;» ne diffère de «&#xa0;%2&#xa0;» (ligne %3) que par la casse</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>level &quot;%1&quot; is not 1 to 9</source>
-        <translation>le niveau « %1 » n’est pas entre 1 et 9</translation>
+        <translation>le niveau «&#xa0;%1&#xa0;» n’est pas entre 1 et 9</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>unknown frequency &quot;%1&quot;</source>
-        <translation>fréquence inconnue « %1 »</translation>
+        <translation>fréquence inconnue «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -1376,32 +1372,32 @@ A tool tip: a button&apos;s text and, in brackets, its key (&quot;Generate Spell
     <message>
         <location line="+2"/>
         <source>unknown school &quot;%1&quot;</source>
-        <translation>école inconnue « %1 »</translation>
+        <translation>école inconnue «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>school &quot;%1&quot; given twice</source>
-        <translation>école « %1 » donnée deux fois</translation>
+        <translation>école «&#xa0;%1&#xa0;» donnée deux fois</translation>
     </message>
     <message>
         <location filename="../tools/catalogue/TextDecoding.cpp" line="+36"/>
         <source>the file is UTF-16 text; save it as UTF-8 (in a spreadsheet: &quot;CSV UTF-8&quot;)</source>
-        <translation>le fichier est du texte UTF-16 ; enregistrez-le en UTF-8 (dans un tableur : « CSV UTF-8 »)</translation>
+        <translation>le fichier est du texte UTF-16&#xa0;; enregistrez-le en UTF-8 (dans un tableur&#xa0;: «&#xa0;CSV UTF-8&#xa0;»)</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>the file is UTF-8 (it begins with a UTF-8 byte-order mark); read it without --encoding</source>
-        <translation>le fichier est en UTF-8 (il commence par une marque d’ordre des octets UTF-8) ; lisez-le sans --encoding</translation>
+        <translation>le fichier est en UTF-8 (il commence par une marque d’ordre des octets UTF-8)&#xa0;; lisez-le sans --encoding</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>the text is not UTF-8; save the file as UTF-8, or read a file from Windows with --encoding windows-1252</source>
-        <translation>le texte n’est pas en UTF-8 ; enregistrez le fichier en UTF-8, ou lisez un fichier de Windows avec --encoding windows-1252</translation>
+        <translation>le texte n’est pas en UTF-8&#xa0;; enregistrez le fichier en UTF-8, ou lisez un fichier de Windows avec --encoding windows-1252</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>this Tomewright cannot read windows-1252 text; save the file as UTF-8</source>
-        <translation>ce Tomewright ne sait pas lire le texte windows-1252 ; enregistrez le fichier en UTF-8</translation>
+        <translation>ce Tomewright ne sait pas lire le texte windows-1252&#xa0;; enregistrez le fichier en UTF-8</translation>
     </message>
 </context>
 <context>
@@ -1409,19 +1405,19 @@ A tool tip: a button&apos;s text and, in brackets, its key (&quot;Generate Spell
     <message>
         <location filename="../tools/cli/BookOutput.cpp" line="+33"/>
         <source>Report template for pdf (default: filteredspellbook.rpt beside the program; filteredspellbook-compact.rpt and filteredspellbook-cards.rpt lie there too).</source>
-        <translation>Modèle de rapport pour pdf (par défaut : filteredspellbook.rpt à côté du programme ; filteredspellbook-compact.rpt et filteredspellbook-cards.rpt s’y trouvent aussi).</translation>
+        <translation>Modèle de rapport pour pdf (par défaut&#xa0;: filteredspellbook.rpt à côté du programme&#xa0;; filteredspellbook-compact.rpt et filteredspellbook-cards.rpt s’y trouvent aussi).</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Paper for pdf: a4 or letter (default: the default printer&apos;s, else the one of the user&apos;s locale).</source>
-        <translation>Papier pour pdf : a4 ou letter (par défaut : celui de l’imprimante par défaut, sinon celui de la langue de l’utilisateur).</translation>
+        <translation>Papier pour pdf&#xa0;: a4 ou letter (par défaut&#xa0;: celui de l’imprimante par défaut, sinon celui de la langue de l’utilisateur).</translation>
     </message>
     <message>
         <location line="+22"/>
         <location filename="../tools/cli/CatalogueCommand.cpp" line="+184"/>
         <location filename="../tools/cli/GenerateCommand.cpp" line="+326"/>
         <source>&quot;%1&quot; cannot be written: %2</source>
-        <translation>« %1 » ne peut pas être écrit : %2</translation>
+        <translation>«&#xa0;%1&#xa0;» ne peut pas être écrit&#xa0;: %2</translation>
     </message>
     <message numerus="yes">
         <location filename="../tools/cli/CatalogueCommand.cpp" line="-148"/>
@@ -1434,7 +1430,7 @@ A tool tip: a button&apos;s text and, in brackets, its key (&quot;Generate Spell
     <message>
         <location line="+25"/>
         <source>Usage: tomewright-cli catalogue %1 [options]</source>
-        <translation>Usage : tomewright-cli catalogue %1 [options]</translation>
+        <translation>Usage&#xa0;: tomewright-cli catalogue %1 [options]</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -1446,22 +1442,22 @@ A tool tip: a button&apos;s text and, in brackets, its key (&quot;Generate Spell
         <location line="+5"/>
         <location filename="../tools/cli/GenerateCommand.cpp" line="-91"/>
         <source>Unexpected argument &quot;%1&quot;.</source>
-        <translation>Argument inattendu « %1 ».</translation>
+        <translation>Argument inattendu «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>--encoding takes utf-8 or windows-1252, not &quot;%1&quot;.</source>
-        <translation>--encoding accepte utf-8 ou windows-1252, et non « %1 ».</translation>
+        <translation>--encoding accepte utf-8 ou windows-1252, et non «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>How the CSV text is encoded: utf-8 (default) or windows-1252 (a file saved by an older Windows program).</source>
-        <translation>Encodage du texte CSV : utf-8 (par défaut) ou windows-1252 (un fichier enregistré par un ancien programme Windows).</translation>
+        <translation>Encodage du texte CSV&#xa0;: utf-8 (par défaut) ou windows-1252 (un fichier enregistré par un ancien programme Windows).</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Nothing was written: %1.</source>
-        <translation>Rien n’a été écrit : %1.</translation>
+        <translation>Rien n’a été écrit&#xa0;: %1.</translation>
     </message>
     <message numerus="yes">
         <location line="+1"/>
@@ -1474,7 +1470,7 @@ A tool tip: a button&apos;s text and, in brackets, its key (&quot;Generate Spell
     <message>
         <location line="+7"/>
         <source>&quot;%1&quot; cannot be read: %2</source>
-        <translation>« %1 » ne peut pas être lu : %2</translation>
+        <translation>«&#xa0;%1&#xa0;» ne peut pas être lu&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -1499,7 +1495,7 @@ A tool tip: a button&apos;s text and, in brackets, its key (&quot;Generate Spell
     <message>
         <location line="+7"/>
         <source>&quot;%1&quot; already exists; nothing was written. Add --force to replace it, spells added to it and all.</source>
-        <translation>« %1 » existe déjà ; rien n’a été écrit. Ajoutez --force pour le remplacer, sorts ajoutés compris.</translation>
+        <translation>«&#xa0;%1&#xa0;» existe déjà&#xa0;; rien n’a été écrit. Ajoutez --force pour le remplacer, sorts ajoutés compris.</translation>
     </message>
     <message>
         <location line="+12"/>
@@ -1521,18 +1517,18 @@ A tool tip: a button&apos;s text and, in brackets, its key (&quot;Generate Spell
         <location line="+8"/>
         <location filename="../tools/cli/GenerateCommand.cpp" line="-91"/>
         <source>The folder &quot;%1&quot; cannot be made.</source>
-        <translation>Le dossier « %1 » ne peut pas être créé.</translation>
+        <translation>Le dossier «&#xa0;%1&#xa0;» ne peut pas être créé.</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Exported %1 to %2.</source>
         <extracomment>%1 is a number of spells (&quot;1,782 spells&quot;), %2 a folder.</extracomment>
-        <translation>Export terminé : %1 vers %2.</translation>
+        <translation>Export terminé&#xa0;: %1 vers %2.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Adds the spells of a CSV file (the columns of spells.csv; Description may be left out) to a spell database, all or nothing.</source>
-        <translation>Ajoute les sorts d’un fichier CSV (les colonnes de spells.csv ; Description peut manquer) à une base de sorts, tout ou rien.</translation>
+        <translation>Ajoute les sorts d’un fichier CSV (les colonnes de spells.csv&#xa0;; Description peut manquer) à une base de sorts, tout ou rien.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -1547,29 +1543,29 @@ A tool tip: a button&apos;s text and, in brackets, its key (&quot;Generate Spell
     <message>
         <location line="+3"/>
         <source>Check the file and say what would be added and replaced; write nothing.</source>
-        <translation>Vérifier le fichier et dire ce qui serait ajouté et remplacé ; ne rien écrire.</translation>
+        <translation>Vérifier le fichier et dire ce qui serait ajouté et remplacé&#xa0;; ne rien écrire.</translation>
     </message>
     <message>
         <location line="+26"/>
         <source>Dry run: %1 would be imported (%2 added, %3 replaced); nothing was written.</source>
         <extracomment>%1 is a number of spells (&quot;3 spells&quot;), %2 and %3 numbers.</extracomment>
-        <translation>Essai à blanc : %1 à importer (%2 ajoutés, %3 remplacés) ; rien n’a été écrit.</translation>
+        <translation>Essai à blanc&#xa0;: %1 à importer (%2 ajoutés, %3 remplacés)&#xa0;; rien n’a été écrit.</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Imported %1: %2 added, %3 replaced.</source>
         <extracomment>%1 is a number of spells (&quot;3 spells&quot;), %2 and %3 numbers.</extracomment>
-        <translation>Import terminé : %1, dont %2 ajoutés et %3 remplacés.</translation>
+        <translation>Import terminé&#xa0;: %1, dont %2 ajoutés et %3 remplacés.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Imported %1.</source>
-        <translation>Import terminé : %1.</translation>
+        <translation>Import terminé&#xa0;: %1.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Takes spells out of a spell database, all or nothing: the names given (in any letter case), or those of a file. A shipped spell taken out stays out when the program is upgraded.</source>
-        <translation>Retire des sorts d’une base de sorts, tout ou rien : les noms donnés (quelle que soit la casse), ou ceux d’un fichier. Un sort livré qui est retiré le reste lors des mises à jour.</translation>
+        <translation>Retire des sorts d’une base de sorts, tout ou rien&#xa0;: les noms donnés (quelle que soit la casse), ou ceux d’un fichier. Un sort livré qui est retiré le reste lors des mises à jour.</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -1590,17 +1586,17 @@ A tool tip: a button&apos;s text and, in brackets, its key (&quot;Generate Spell
         <location line="+9"/>
         <source>Removed %1: %2.</source>
         <extracomment>%1 is a number of spells (&quot;2 spells&quot;), %2 their names.</extracomment>
-        <translation>Retrait terminé : %1 (%2).</translation>
+        <translation>Retrait terminé&#xa0;: %1 (%2).</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Checks a spell database: every spell well formed, and enough spells for every class at every level.</source>
-        <translation>Vérifie une base de sorts : chaque sort bien formé, et assez de sorts pour chaque classe à chaque niveau.</translation>
+        <translation>Vérifie une base de sorts&#xa0;: chaque sort bien formé, et assez de sorts pour chaque classe à chaque niveau.</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Check failed: %1 problem(s), %2 coverage shortfall(s).</source>
-        <translation>Échec de la vérification : %1 problème(s), %2 manque(s) de couverture.</translation>
+        <translation>Échec de la vérification&#xa0;: %1 problème(s), %2 manque(s) de couverture.</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -1610,29 +1606,29 @@ A tool tip: a button&apos;s text and, in brackets, its key (&quot;Generate Spell
     <message>
         <location filename="../tools/cli/CommandDatabase.cpp" line="+14"/>
         <source>Spell database (default: the one the window uses: beside the program, or the user&apos;s copy when the program&apos;s folder is read-only).</source>
-        <translation>Base de sorts (par défaut : celle de la fenêtre : à côté du programme, ou la copie de l’utilisateur quand le dossier du programme est en lecture seule).</translation>
+        <translation>Base de sorts (par défaut&#xa0;: celle de la fenêtre&#xa0;: à côté du programme, ou la copie de l’utilisateur quand le dossier du programme est en lecture seule).</translation>
     </message>
     <message>
         <location filename="../tools/cli/GenerateCommand.cpp" line="-62"/>
         <source>Unknown level &quot;%1&quot;. Valid: 1 to 30, or 1st to 30th.</source>
-        <translation>Niveau inconnu « %1 ». Valides : 1 à 30, ou 1st à 30th.</translation>
+        <translation>Niveau inconnu «&#xa0;%1&#xa0;». Valides&#xa0;: 1 à 30, ou 1st à 30th.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>--%1 takes a whole number from %2 to %3, not &quot;%4&quot;.</source>
-        <translation>--%1 accepte un nombre entier de %2 à %3, et non « %4 ».</translation>
+        <translation>--%1 accepte un nombre entier de %2 à %3, et non «&#xa0;%4&#xa0;».</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>--custom takes LEVEL=COUNT pairs, not &quot;%1&quot;.</source>
-        <translation>--custom accepte des paires NIVEAU=NOMBRE, et non « %1 ».</translation>
+        <translation>--custom accepte des paires NIVEAU=NOMBRE, et non «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <location line="+60"/>
         <source>Draws spellbooks as the window does, from the same spell database.
 Schools are excluded as the window excludes them: the class&apos;s own exclusions and &quot;Wild&quot; (but for &quot;Wild Mage&quot;), then every --exclude.</source>
         <translation>Tire des grimoires comme la fenêtre, dans la même base de sorts.
-Les écoles sont exclues comme dans la fenêtre : les exclusions de la classe et « Wild » (sauf pour « Wild Mage »), puis chaque --exclude.</translation>
+Les écoles sont exclues comme dans la fenêtre&#xa0;: les exclusions de la classe et «&#xa0;Wild&#xa0;» (sauf pour «&#xa0;Wild Mage&#xa0;»), puis chaque --exclude.</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -1642,22 +1638,22 @@ Les écoles sont exclues comme dans la fenêtre : les exclusions de la classe et
     <message>
         <location line="+3"/>
         <source>Caster level, 1 to 30: &quot;12&quot; or &quot;12th&quot; (required).</source>
-        <translation>Niveau du lanceur de sorts, 1 à 30 : « 12 » ou « 12th » (obligatoire).</translation>
+        <translation>Niveau du lanceur de sorts, 1 à 30&#xa0;: «&#xa0;12&#xa0;» ou «&#xa0;12th&#xa0;» (obligatoire).</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Class, any letter case: MAGE (default), ABJURER, &quot;Elementalist - Fire&quot;, ...</source>
-        <translation>Classe, quelle que soit la casse : MAGE (par défaut), ABJURER, « Elementalist - Fire », ...</translation>
+        <translation>Classe, quelle que soit la casse&#xa0;: MAGE (par défaut), ABJURER, «&#xa0;Elementalist - Fire&#xa0;», ...</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Volume: sparse, low, average (default), high, full or custom, or the window&apos;s full text.</source>
-        <translation>Volume : sparse, low, average (par défaut), high, full ou custom, ou le texte anglais complet de la fenêtre.</translation>
+        <translation>Volume&#xa0;: sparse, low, average (par défaut), high, full ou custom, ou le texte anglais complet de la fenêtre.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Rarest frequency allowed: Common, Uncommon, Rare, &quot;Very Rare&quot; (default), Unique.</source>
-        <translation>Fréquence la plus rare permise : Common, Uncommon, Rare, « Very Rare » (par défaut), Unique.</translation>
+        <translation>Fréquence la plus rare permise&#xa0;: Common, Uncommon, Rare, «&#xa0;Very Rare&#xa0;» (par défaut), Unique.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -1672,22 +1668,22 @@ Les écoles sont exclues comme dans la fenêtre : les exclusions de la classe et
     <message>
         <location line="+4"/>
         <source>Share of a specialist&apos;s spells from the specialty: 0 to 100 in steps of 10 (default 50).</source>
-        <translation>Part des sorts d’un spécialiste tirés de sa spécialité : 0 à 100 par pas de 10 (50 par défaut).</translation>
+        <translation>Part des sorts d’un spécialiste tirés de sa spécialité&#xa0;: 0 à 100 par pas de 10 (50 par défaut).</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Seed of the draw: the same seed, options and catalogue give the same book. Drawn and reported when left out.</source>
-        <translation>Graine du tirage : la même graine, les mêmes options et le même catalogue donnent le même grimoire. Tirée et indiquée si elle manque.</translation>
+        <translation>Graine du tirage&#xa0;: la même graine, les mêmes options et le même catalogue donnent le même grimoire. Tirée et indiquée si elle manque.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Make N books, &quot;NAME 1&quot; .. &quot;NAME N&quot;, book i with seed + i - 1.</source>
-        <translation>Faire N grimoires, « NOM 1 » .. « NOM N », le grimoire i avec la graine + i - 1.</translation>
+        <translation>Faire N grimoires, «&#xa0;NOM 1&#xa0;» .. «&#xa0;NOM N&#xa0;», le grimoire i avec la graine + i - 1.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>text (default), csv, json, markdown, pdf, or book: a book file the window opens and render prints.</source>
-        <translation>text (par défaut), csv, json, markdown, pdf, ou book : un fichier de grimoire que la fenêtre ouvre et que render imprime.</translation>
+        <translation>text (par défaut), csv, json, markdown, pdf, ou book&#xa0;: un fichier de grimoire que la fenêtre ouvre et que render imprime.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -1697,13 +1693,13 @@ Les écoles sont exclues comme dans la fenêtre : les exclusions de la classe et
     <message>
         <location line="+13"/>
         <source>Usage: tomewright-cli generate [options]</source>
-        <translation>Usage : tomewright-cli generate [options]</translation>
+        <translation>Usage&#xa0;: tomewright-cli generate [options]</translation>
     </message>
     <message>
         <location line="+21"/>
         <location filename="../tools/cli/RenderCommand.cpp" line="+63"/>
         <source>Unknown paper &quot;%1&quot;. Valid: &quot;a4&quot;, &quot;letter&quot;.</source>
-        <translation>Papier inconnu « %1 ». Valides : « a4 », « letter ».</translation>
+        <translation>Papier inconnu «&#xa0;%1&#xa0;». Valides&#xa0;: «&#xa0;a4&#xa0;», «&#xa0;letter&#xa0;».</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -1714,7 +1710,7 @@ Les écoles sont exclues comme dans la fenêtre : les exclusions de la classe et
         <location line="+128"/>
         <location filename="../tools/cli/RenderCommand.cpp" line="+22"/>
         <source>warning: %1</source>
-        <translation>avertissement : %1</translation>
+        <translation>avertissement&#xa0;: %1</translation>
     </message>
     <message>
         <location filename="../tools/cli/RenderCommand.cpp" line="-62"/>
@@ -1739,12 +1735,12 @@ Les écoles sont exclues comme dans la fenêtre : les exclusions de la classe et
     <message>
         <location line="+10"/>
         <source>Usage: tomewright-cli render [options] BOOK...</source>
-        <translation>Usage : tomewright-cli render [options] GRIMOIRE...</translation>
+        <translation>Usage&#xa0;: tomewright-cli render [options] GRIMOIRE...</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Unknown format &quot;%1&quot;. Valid: &quot;%2&quot;.</source>
-        <translation>Format inconnu « %1 ». Valides : « %2 ».</translation>
+        <translation>Format inconnu «&#xa0;%1&#xa0;». Valides&#xa0;: «&#xa0;%2&#xa0;».</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -1788,7 +1784,7 @@ Les écoles sont exclues comme dans la fenêtre : les exclusions de la classe et
     <message>
         <location line="+3"/>
         <source>Disclaimer: This application is not an official product of Gravenhollow, so use at your own risk.</source>
-        <translation>Avertissement : cette application n’est pas un produit officiel de Gravenhollow ; utilisez-la à vos risques et périls.</translation>
+        <translation>Avertissement&#xa0;: cette application n’est pas un produit officiel de Gravenhollow&#xa0;; utilisez-la à vos risques et périls.</translation>
     </message>
     <message>
         <location line="+2"/>
