@@ -773,5 +773,50 @@ void TestCli::undrawableTextWarnsNamingTheSpell() {
     }
 }
 
+void TestCli::sameBookInEveryLanguage_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("note");
+    QTest::addColumn<QString>("refusal");
+    QTest::newRow("English") << "en"
+                             << "Following Levels Volume was limited by criteria: 1, 2"
+                             << "Unknown level \"31st\"";
+    QTest::newRow("German") << "de"
+                            << "Bei diesen Graden begrenzten die Kriterien den Umfang: 1, 2"
+                            << "Unbekannte Stufe „31st“";
+    QTest::newRow("French") << "fr"
+                            << "Volume limité par les critères aux niveaux suivants\u00a0: 1, 2"
+                            << "Niveau inconnu «\u00a031st\u00a0»";
+    QTest::newRow("a language without a translation")
+        << "es:it"
+        << "Following Levels Volume was limited by criteria: 1, 2"
+        << "Unknown level \"31st\"";
+}
+
+void TestCli::sameBookInEveryLanguage() {
+    // Messages in the user's language; the book, its JSON and the options the same in all.
+    QFETCH(QString, language);
+    QFETCH(QString, note);
+    QFETCH(QString, refusal);
+    const QStringList diviner = {"--name",    "Seer",      "--level",   "3",          "--class",
+                                 "DIVINER",   "--volume",  "full",      "--exclude",  "Evocation",
+                                 "--exclude", "Illusion",  "--exclude", "Abjuration", "--exclude",
+                                 "Charm",     "--exclude", "Phantasm",  "--seed",     "1",
+                                 "--format",  "json"};
+    const QStringList english = {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG=C"};
+    const QStringList spoken = {"LANGUAGE=" + language, "LC_ALL", "LC_MESSAGES", "LANG=C"};
+    const Run inEnglish = run(diviner, true, english);
+    const Run result = run(diviner, true, spoken);
+    QCOMPARE(result.status, 0);
+    QCOMPARE(result.out, inEnglish.out);
+    QVERIFY2(result.errors.contains("Seer: " + note), qPrintable(result.errors));
+    const QJsonObject book = QJsonDocument::fromJson(result.out).object();
+    QCOMPARE(book["limited"].toArray(), QJsonArray({1, 2}));
+    QCOMPARE(book["level"].toString(), QString("3rd"));
+
+    const Run refused = run({"--name", "Seer", "--level", "31st"}, true, spoken);
+    QCOMPARE(refused.status, 2);
+    QVERIFY2(refused.errors.contains(refusal), qPrintable(refused.errors));
+}
+
 QTEST_GUILESS_MAIN(TestCli)
 #include "tst_cli.moc"
