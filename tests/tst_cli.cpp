@@ -715,9 +715,11 @@ void TestCli::paperFromOptionOrLocale() {
     QFETCH(QString, paper);
     QTemporaryDir folder;
     const QString pdf = folder.filePath("book.pdf");
-    // No print server: a default printer's paper would come before the locale's.
-    const QStringList environment = {"LC_ALL=" + locale, "LANG", "LC_PAPER", "LC_MEASUREMENT",
-                                     "CUPS_SERVER=" + folder.filePath("no-cups.sock")};
+    // No print server: a default printer's paper would come before the locale's. No LANGUAGE:
+    // Qt takes the locale from its first language when it is set.
+    const QStringList environment = {
+        "LC_ALL=" + locale, "LANG",     "LC_PAPER",
+        "LC_MEASUREMENT",   "LANGUAGE", "CUPS_SERVER=" + folder.filePath("no-cups.sock")};
     const Run result =
         run(options + QStringList{"--name", "Ana", "--level", "3", "--format", "pdf", "--output",
                                   pdf, "--template", TOMEWRIGHT_TEMPLATE},
