@@ -125,6 +125,8 @@ private:
     void connectBookHandlers();
     void setBookModified(bool modified);
     void markEdited();
+    // The book's file (empty: none yet); the caption names it, so both change together.
+    void setBookPath(const QString& path);
     void updateCaption();
     void refreshRecentMenu();
     // The book in the window is now the one in the file at path, unchanged since.

@@ -64,12 +64,16 @@ void Frm_Main::updateCaption() {
     setWindowTitle(caption + QStringLiteral("[*]"));
 }
 
+void Frm_Main::setBookPath(const QString& path) {
+    m_bookPath = path.isEmpty() ? QString() : QFileInfo(path).absoluteFilePath();
+    updateCaption();
+}
+
 void Frm_Main::bookIsInFile(const QString& path) {
-    m_bookPath = QFileInfo(path).absoluteFilePath();
+    setBookPath(path);
     setBookModified(false);
     RecentFiles::add(m_bookPath);
     refreshRecentMenu();
-    updateCaption();
 }
 
 void Frm_Main::refreshRecentMenu() {
@@ -163,10 +167,9 @@ bool Frm_Main::File_New_Click() {
     setStatusText(2, QString());
     setStatusText(3, QString());
     DisableFindControls();
-    m_bookPath.clear();
+    setBookPath(QString());
     resetBookDetails();
     setBookModified(false);
-    updateCaption();
     ui->txtName->setFocus();
     return true;
 }
@@ -239,6 +242,8 @@ void Frm_Main::applyDocument(const SpellbookDocument& document) {
         ui->LV_Spells->header()->setSortIndicatorShown(false);
         for (const SpellRow& row : book.spells)
             appendSpellRow(row);
+        // An opened book is read from its first row, wherever the last one was scrolled to.
+        ui->LV_Spells->scrollToTop();
     }
     m_hasSeed = book.hasSeed;
     m_lastSeed = book.seed;
@@ -343,7 +348,8 @@ void Frm_Main::rerollLevels(const QList<int>& levels) {
         const BookParameters& p = m_parameters;
         const QList<SpellRow> book = Constants::MyLibrary->RerollSpellbook(
             *this, spellRows(), levels, p.pIncludeCoreSchools, p.pExcludeSchools, p.pCasterClass,
-            p.pSpellbookFrequency, m_bookSpecialistPercent / 10);
+            p.pSpellbookFrequency, m_bookSpecialistPercent / 10,
+            BookExport::limitedLevelsFromNote(m_lastNote));
         {
             UpdateLock lock(ui->LV_Spells);
             ui->LV_Spells->clear();

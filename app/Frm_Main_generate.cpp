@@ -125,7 +125,7 @@ void Frm_Main::Toolbar1_ButtonClick(const QString& key, const QString& tag) {
                 m_bookSpecialistPercent = Constants::Settings.SpecialistPercentIndex * 10;
             }
             // A new book, not yet saved anywhere.
-            m_bookPath.clear();
+            setBookPath(QString());
             setBookModified(ui->LV_Spells->topLevelItemCount() > 0);
             m_lastNote = statusText(3);
             showSeed();
@@ -134,6 +134,8 @@ void Frm_Main::Toolbar1_ButtonClick(const QString& key, const QString& tag) {
             pbarSpells->setValue(0);
             ui->txtFind->setFocus();
             keepSorted();
+            // A new book is read from its first row, wherever the last one was scrolled to.
+            ui->LV_Spells->scrollToTop();
             listLock.reset();
         }
     } catch (const std::exception& caught) {
@@ -148,7 +150,7 @@ void Frm_Main::Toolbar1_ButtonClick(const QString& key, const QString& tag) {
         setStatusText(3, message.trimmed());
         ui->LV_Spells->clear();
         // The user has saved or let go of the book before the request; nothing is left of it.
-        m_bookPath.clear();
+        setBookPath(QString());
         setBookModified(false);
     }
 }

@@ -4,6 +4,7 @@
 #include "ui/TwError.h"
 
 #include <QCoreApplication>
+#include <QScopeGuard>
 #include <algorithm>
 #include <cstring>
 #include <thread>
@@ -132,7 +133,11 @@ const QHash<QString, qint64>& DrawCatalogue::frequencyIds(const Database& databa
 
 void DrawCatalogue::readSchools(const Database& database) {
     // Every school row once, each spell's rows together: one pass over the index of the
-    // school table instead of a search of it for every spell of every level.
+    // school table instead of a search of it for every spell of every level. A read starts
+    // from nothing and leaves nothing when it fails partway, so the next read never adds to
+    // the rows of a failed one.
+    clearSchools();
+    auto failed = qScopeGuard([this] { clearSchools(); });
     FewTexts schools;
     QList<QPair<qint64, qint32>> spellRows; // (rowid, school) of the spell being read
     const auto closeSpell = [&] {
@@ -167,6 +172,7 @@ void DrawCatalogue::readSchools(const Database& database) {
     if (!spellRows.isEmpty())
         closeSpell();
     indexNames();
+    failed.dismiss();
     m_schoolsRead = true;
 }
 
@@ -212,10 +218,8 @@ void DrawCatalogue::prepare(const Database& database, const QList<int>& spellLev
     const auto joinHelper = [&] {
         if (helper.joinable())
             helper.join();
-        if (!helped && !m_schoolsRead) {
-            clearSchools();
+        if (!helped && !m_schoolsRead)
             readSchools(database);
-        }
     };
     if (!helper.joinable())
         joinHelper();
@@ -267,7 +271,7 @@ void DrawCatalogue::clearSchools() {
     m_schoolNames.clear();
     m_schoolRows.clear();
     m_spells.clear();
-    m_names.clear();
+    m_names.resize(0); // keeps the room reserveSchools() took, where clear() would free it
     m_nameAt.clear();
     m_nameTable.clear();
 }

@@ -51,12 +51,15 @@ public:
     // book when levels is empty), under the request's school lists, class and rarest frequency
     // and the given specialist share (in tenths). Each level keeps its count and pinned rows
     // stay where they are; the new spells take the places of the old ones, and no spell is in
-    // the book twice. A level that runs short keeps fewer rows and is named in status panel 3,
-    // as generation names it. Returns the whole book.
+    // the book twice. A level that runs short keeps fewer rows. Status panel 3 names, as
+    // generation names them, the levels of the book that are short now: those of limitedLevels
+    // (the book's before) that were not drawn again, and those that ran short this time.
+    // Returns the whole book.
     QList<SpellRow> RerollSpellbook(GenerationForm& MyForm, const QList<SpellRow>& book,
                                     const QList<int>& levels, const QString& pIncludeCoreSchools,
                                     const QString& pExcludeSchools, const QString& pCasterClass,
-                                    qint32 pSpellbookFrequency, qint32 specialistPercentIndex);
+                                    qint32 pSpellbookFrequency, qint32 specialistPercentIndex,
+                                    const QList<int>& limitedLevels = {});
 
     // Status panel 3's note on the levels (a list: "2, 5") that got fewer spells than their
     // volume, in the user's language.

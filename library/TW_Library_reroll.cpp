@@ -38,12 +38,10 @@ QList<qint32> without(const QList<qint32>& entries, const SpellLevel& level,
 
 } // namespace
 
-QList<SpellRow> TW_Library::RerollSpellbook(GenerationForm& MyForm, const QList<SpellRow>& book,
-                                            const QList<int>& levels,
-                                            const QString& pIncludeCoreSchools,
-                                            const QString& pExcludeSchools,
-                                            const QString& pCasterClass, qint32 pSpellbookFrequency,
-                                            qint32 specialistPercentIndex) {
+QList<SpellRow> TW_Library::RerollSpellbook(
+    GenerationForm& MyForm, const QList<SpellRow>& book, const QList<int>& levels,
+    const QString& pIncludeCoreSchools, const QString& pExcludeSchools, const QString& pCasterClass,
+    qint32 pSpellbookFrequency, qint32 specialistPercentIndex, const QList<int>& limitedLevels) {
     try {
         const bool specialist = pCasterClass.trimmed() != CasterClasses::kGeneralist;
         const SchoolCondition condition =
@@ -69,7 +67,8 @@ QList<SpellRow> TW_Library::RerollSpellbook(GenerationForm& MyForm, const QList<
         const QList<bool> schoolPasses = prepareCatalogue(wanted, condition);
 
         QList<SpellRow> result = book;
-        QString limited;
+        // A level that is not drawn again stays as short as it was.
+        QSet<int> limited(limitedLevels.cbegin(), limitedLevels.cend());
         for (int level : wanted) {
             // The places of the rows drawn again, and every name the book keeps.
             QList<qsizetype> places;
@@ -90,6 +89,7 @@ QList<SpellRow> TW_Library::RerollSpellbook(GenerationForm& MyForm, const QList<
             }
             if (places.isEmpty())
                 continue;
+            limited.remove(level);
 
             const std::shared_ptr<const SpellLevel> spells = m_catalogue.level(m_database, level);
             const QList<bool> qualifies =
@@ -122,19 +122,22 @@ QList<SpellRow> TW_Library::RerollSpellbook(GenerationForm& MyForm, const QList<
             for (qint32 spell : drawnSpells)
                 drawn << m_catalogue.listRow(spells->spells[spell].rowId);
 
-            if (drawn.size() < places.size()) {
-                if (!limited.isEmpty())
-                    limited += QStringLiteral(", ");
-                limited += QString::number(level);
-            }
+            if (drawn.size() < places.size())
+                limited.insert(level);
             for (qsizetype k = 0; k < drawn.size(); ++k)
                 result[places[k]] = drawn[k];
             // A short level gives up its last places.
             for (qsizetype k = places.size() - 1; k >= drawn.size(); --k)
                 result.removeAt(places[k]);
         }
-        if (!limited.isEmpty())
-            MyForm.setStatusText(3, limitedNote(limited));
+        if (!limited.isEmpty()) {
+            QList<int> levelsShort(limited.cbegin(), limited.cend());
+            std::sort(levelsShort.begin(), levelsShort.end());
+            QStringList names;
+            for (int level : levelsShort)
+                names << QString::number(level);
+            MyForm.setStatusText(3, limitedNote(names.join(QStringLiteral(", "))));
+        }
         return result;
     } catch (const TwError& error) {
         throw error.raisedBy(QStringLiteral("RerollSpellbook"), false);

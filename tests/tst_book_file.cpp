@@ -404,14 +404,15 @@ void TestBookFile::rerollKeepsPinsAndCounts() {
 
 void TestBookFile::rerollTakesTheSpecialtyShare_data() {
     QTest::addColumn<int>("tenths");
-    QTest::addColumn<int>("pinnedSpecialty");
-    QTest::addColumn<int>("leastSpecialty"); // of the level's 4 rows
-    QTest::addColumn<int>("plainSpells");    // in the catalogue, beside 6 specialty ones
+    QTest::addColumn<int>("pinnedSpecialty"); // the level of a pinned specialty spell, or 0
+    QTest::addColumn<int>("leastSpecialty");  // of the level's 4 rows
+    QTest::addColumn<int>("plainSpells");     // in the catalogue, beside 6 specialty ones
     QTest::newRow("50%, none pinned: 2 of 4") << 5 << 0 << 2 << 40;
     QTest::newRow("50%, one pinned: it counts, 2 of 4") << 5 << 1 << 2 << 40;
     QTest::newRow("100%: all 4") << 10 << 0 << 4 << 40;
     QTest::newRow("10% rounds 0.4 up to the least share, 1") << 1 << 0 << 1 << 40;
     QTest::newRow("0%: no share") << 0 << 0 << 0 << 40;
+    QTest::newRow("50%, one pinned at another level: not counted, 2 of 4") << 5 << 2 << 2 << 40;
     // The rest is drawn mostly from the specialty spells not taken: none of them twice.
     QTest::newRow("50%, few others") << 5 << 0 << 2 << 2;
 }
@@ -433,20 +434,22 @@ void TestBookFile::rerollTakesTheSpecialtyShare() {
     library.random().reseed(11);
     QList<SpellRow> book = {row("Plain 1", 1, "Conjuration"), row("Plain 2", 1, "Conjuration"),
                             row("Plain 3", 1, "Conjuration"), row("Plain 4", 1, "Conjuration")};
-    if (pinnedSpecialty)
+    if (pinnedSpecialty == 1)
         book[0] = row("Fiery 1", 1, "Fire, Evocation", true);
+    if (pinnedSpecialty == 2)
+        book << row("Fiery 1", 2, "Fire, Evocation", true);
     const QString core = "('Abjuration','Alteration','Charm','Conjuration','Divination',"
                          "'Enchantment','Evocation','Illusion','Invocation','Necromancy',"
                          "'Phantasm','Summoning')";
     for (int round = 0; round < 20; ++round) {
         RecordingForm form;
         const QList<SpellRow> after = library.RerollSpellbook(
-            form, book, {}, core, "('Water','Wild')", "Elementalist - Fire", 4, tenths);
-        QCOMPARE(after.size(), 4);
+            form, book, {1}, core, "('Water','Wild')", "Elementalist - Fire", 4, tenths);
+        QCOMPARE(after.size(), book.size());
         const QStringList drawn = names(after);
-        QCOMPARE(QSet<QString>(drawn.begin(), drawn.end()).size(), 4);
+        QCOMPARE(QSet<QString>(drawn.begin(), drawn.end()).size(), book.size());
         int specialty = 0;
-        for (const SpellRow& spell : after)
+        for (const SpellRow& spell : after.mid(0, 4))
             specialty += spell.schools.contains("Fire") ? 1 : 0;
         QVERIFY2(specialty >= leastSpecialty, qPrintable(names(after).join(", ")));
         if (tenths == 10)

@@ -4,20 +4,28 @@
 #include "app/Frm_Main.h"
 #include "library/BookFile.h"
 #include "tests/support/FixtureDatabase.h"
+#include "tests/support/Unprivileged.h"
 #include "ui/MessageBox.h"
 #include "ui/OpenFileDialog.h"
 #include "ui/SaveChangesQuestion.h"
 #include "ui/SaveFileDialog.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QWindow>
 #include <QtTest>
+#include <unistd.h>
 
 using Answer = SaveChangesQuestion::Answer;
 
@@ -35,9 +43,15 @@ private slots:
     void questionBeforeLosingEdits();
     void failedCheckKeepsTheBookUntilAnswered();
     void badFileLeavesTheWindowAsItWas();
+    void failedRenameKeepsTheOldFile_data();
+    void failedRenameKeepsTheOldFile();
     void bookOpensAfterItsSpellsLeftTheCatalogue();
     void pinAndRerollFromTheKeyboard();
     void documentKeys();
+    void rerollKeepsTheNotesOfShortLevels_data();
+    void rerollKeepsTheNotesOfShortLevels();
+    void saveDialogsAskAboutTheFileWritten_data();
+    void saveDialogsAskAboutTheFileWritten();
 
 private:
     QTreeWidget* list() const { return m_window->findChild<QTreeWidget*>("LV_Spells"); }
@@ -166,23 +180,47 @@ void TestBookWindow::modifiedState_data() {
     QTest::addColumn<QString>("action");
     QTest::addColumn<bool>("modified");
     QTest::addColumn<int>("questions");
-    QTest::newRow("a Generate") << "generate" << true << 0;
-    QTest::newRow("a Save after a Generate") << "generate save" << false << 0;
-    QTest::newRow("a spell added after a Save") << "generate save add" << true << 0;
-    QTest::newRow("a spell removed after a Save") << "generate save remove" << true << 0;
-    QTest::newRow("a pin after a Save") << "generate save pin" << true << 0;
-    QTest::newRow("the name typed over after a Save") << "generate save type" << true << 0;
-    QTest::newRow("a name typed into an empty window") << "type" << false << 0;
-    QTest::newRow("an Open after a Save and a New") << "generate save new open" << false << 0;
-    QTest::newRow("a New over an unsaved book, let go") << "generate new" << false << 1;
-    QTest::newRow("a second Generate, the first let go") << "generate generate" << true << 1;
+    QTest::addColumn<QString>("file");      // the book's file, as the caption names it
+    QTest::addColumn<bool>("fromFirstRow"); // the list shows the book from its first row
+    QTest::newRow("a Generate") << "generate" << true << 0 << "" << true;
+    QTest::newRow("a Save after a Generate")
+        << "generate save" << false << 0 << "Ana.twbook" << true;
+    QTest::newRow("a spell added after a Save")
+        << "generate save add" << true << 0 << "Ana.twbook" << false;
+    QTest::newRow("a spell removed after a Save")
+        << "generate save remove" << true << 0 << "Ana.twbook" << false;
+    QTest::newRow("a pin after a Save")
+        << "generate save pin" << true << 0 << "Ana.twbook" << false;
+    QTest::newRow("the name typed over after a Save")
+        << "generate save type" << true << 0 << "Ana.twbook" << false;
+    QTest::newRow("a name typed into an empty window") << "type" << false << 0 << "" << false;
+    QTest::newRow("an Open after a Save and a New")
+        << "generate save new open" << false << 0 << "Ana.twbook" << true;
+    QTest::newRow("a New over an unsaved book, let go")
+        << "generate new" << false << 1 << "" << false;
+    QTest::newRow("a second Generate, the first let go")
+        << "generate generate" << true << 1 << "" << true;
+    // The new book is in no file yet: Ctrl+S asks for a name, and the caption names none.
+    QTest::newRow("a Generate after an Open")
+        << "generate save new open generate" << true << 0 << "" << true;
+    QTest::newRow("a Generate after a Save") << "generate save generate" << true << 0 << "" << true;
+    // The last book was scrolled to its end (a spell added there): the next one is shown from
+    // its top.
+    QTest::newRow("a Generate after scrolling to the end")
+        << "generate end generate" << true << 1 << "" << true;
+    QTest::newRow("an Open after scrolling to the end")
+        << "generate save end open" << false << 0 << "Ana.twbook" << true;
 }
 
 void TestBookWindow::modifiedState() {
     QFETCH(QString, action);
     QFETCH(bool, modified);
     QFETCH(int, questions);
+    QFETCH(QString, file);
+    QFETCH(bool, fromFirstRow);
     m_answers = {Answer::Discard};
+    // A window short enough for a book to need scrolling.
+    m_window->resize(m_window->width(), 420);
     for (const QString& step : action.split(' ')) {
         if (step == "generate") {
             generate();
@@ -212,10 +250,23 @@ void TestBookWindow::modifiedState() {
         } else if (step == "open") {
             m_openPath = m_savePath;
             QVERIFY(m_window->File_Open_Click());
+        } else if (step == "end") {
+            list()->setFocus();
+            QTest::keyClick(list(), Qt::Key_End);
+            QVERIFY(list()->verticalScrollBar()->maximum() > 0); // the book is longer than the list
+            QCOMPARE(list()->verticalScrollBar()->value(), list()->verticalScrollBar()->maximum());
         }
     }
     QCOMPARE(m_window->isWindowModified(), modified);
     QCOMPARE(m_questions.size(), questions); // asked only when something would be lost
+    QCOMPARE(m_window->windowTitle(),
+             QString(" Tomewright, V 1.0%1[*]").arg(file.isEmpty() ? "" : " - " + file));
+    if (fromFirstRow) {
+        QVERIFY(list()->topLevelItemCount() > 0);
+        QCOMPARE(list()->verticalScrollBar()->value(), 0);
+        QVERIFY(list()->viewport()->rect().contains(
+            list()->visualItemRect(list()->topLevelItem(0)).topLeft()));
+    }
 }
 
 void TestBookWindow::questionBeforeLosingEdits_data() {
@@ -312,6 +363,60 @@ void TestBookWindow::badFileLeavesTheWindowAsItWas() {
     QCOMPARE(m_window->bookPath(), m_savePath);
 }
 
+void TestBookWindow::failedRenameKeepsTheOldFile_data() {
+    QTest::addColumn<QKeySequence>("keys");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("message"); // how it starts
+    QTest::newRow("Save") << QKeySequence(QKeySequence::Save) << "Ana.twbook"
+                          << "The spellbook cannot be saved to \"%1\": ";
+    QTest::newRow("Export as CSV") << QKeySequence(Qt::CTRL | Qt::Key_E) << "Ana.csv"
+                                   << "The spellbook cannot be exported to \"%1\": ";
+}
+
+void TestBookWindow::failedRenameKeepsTheOldFile() {
+    // Everything is written, and only the last step, putting the new file in the old one's
+    // place, is refused: a shared folder (sticky, as /tmp) where the old file is another user's.
+    QFETCH(QKeySequence, keys);
+    QFETCH(QString, file);
+    QFETCH(QString, message);
+    const char* variable = "TOMEWRIGHT_STICKY_FOLDER";
+    const QByteArray old = "the book saved last week\n";
+    if (!qEnvironmentVariableIsSet(variable)) {
+        if (geteuid() != 0)
+            QSKIP("needs root to give the old file to another user");
+        if (!unprivilegedCanRun(QCoreApplication::applicationFilePath()))
+            QSKIP("the build folder cannot be reached by the user \"nobody\"");
+        QTemporaryDir base;
+        QVERIFY(QFile::setPermissions(base.path(), QFile::ReadOwner | QFile::WriteOwner |
+                                                       QFile::ExeOwner | QFile::ReadOther |
+                                                       QFile::ExeOther));
+        const QString shared = base.filePath("shared");
+        QVERIFY(QDir().mkpath(shared));
+        QVERIFY(QProcess::execute("chmod", {"1777", shared}) == 0);
+        const QString path = shared + '/' + file;
+        QFile kept(path);
+        QVERIFY(kept.open(QIODevice::WriteOnly));
+        kept.write(old);
+        kept.close();
+        QVERIFY(QProcess::execute("chmod", {"0666", path}) == 0);
+        const QString failure = rerunAsUnprivileged(variable, shared);
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+        QCOMPARE(QDir(shared).entryList(QDir::Files | QDir::Hidden), QStringList{file});
+        return;
+    }
+    m_savePath = QDir(qEnvironmentVariable(variable)).filePath(file);
+    generate();
+    QVERIFY(m_window->isWindowModified());
+    QTest::keySequence(m_window.get(), keys);
+    QCOMPARE(m_messages.size(), 1);
+    QVERIFY2(m_messages[0].startsWith(message.arg(m_savePath)), qPrintable(m_messages[0]));
+    QFile kept(m_savePath);
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), old);
+    // Nothing was saved: the book is still marked as changed.
+    QVERIFY(m_window->isWindowModified());
+}
+
 void TestBookWindow::bookOpensAfterItsSpellsLeftTheCatalogue() {
     SpellbookDocument document;
     document.book.caster = "Old \"Mage\" <i>";
@@ -384,6 +489,161 @@ void TestBookWindow::documentKeys() {
     QVERIFY(recent->isEnabled());
     QCOMPARE(recent->actions().first()->text(), QString("&1 Ana.twbook"));
     QVERIFY(m_questions.isEmpty());
+}
+
+void TestBookWindow::rerollKeepsTheNotesOfShortLevels_data() {
+    QTest::addColumn<QList<int>>("shortBefore"); // levels the opened book says ran short
+    QTest::addColumn<QString>("reroll");         // "level N", "book", "book, level N pinned"
+    QTest::addColumn<QList<int>>("shortAfter");
+    QTest::newRow("another level re-rolled: the short one is still short")
+        << QList<int>{1} << "level 2" << QList<int>{1};
+    QTest::newRow("two short, a third re-rolled")
+        << QList<int>{1, 3} << "level 2" << QList<int>{1, 3};
+    QTest::newRow("the short level re-rolled, in full now")
+        << QList<int>{1} << "level 1" << QList<int>();
+    QTest::newRow("the whole book re-rolled, in full now")
+        << QList<int>{1, 2} << "book" << QList<int>();
+    // Every row of level 1 pinned: nothing of it is drawn again, so it stays as short.
+    QTest::newRow("the whole book re-rolled, the short level pinned")
+        << QList<int>{1} << "book, level 1 pinned" << QList<int>{1};
+}
+
+void TestBookWindow::rerollKeepsTheNotesOfShortLevels() {
+    QFETCH(QList<int>, shortBefore);
+    QFETCH(QString, reroll);
+    QFETCH(QList<int>, shortAfter);
+    generate();
+    QVERIFY(m_window->File_Save_Click());
+    SpellbookDocument document = BookFile::read(m_savePath);
+    document.book.limitedLevels = shortBefore;
+    BookFile::write(document, m_savePath);
+    m_openPath = m_savePath;
+    QVERIFY(m_window->File_Open_Click());
+
+    const int level = QRegularExpression("\\d").match(reroll).captured().toInt();
+    for (int row = 0; row < list()->topLevelItemCount(); ++row) {
+        QTreeWidgetItem* item = list()->topLevelItem(row);
+        if (item->text(1).trimmed().toInt() != level)
+            continue;
+        list()->setCurrentItem(item);
+        if (reroll.endsWith("pinned")) {
+            list()->clearSelection();
+            item->setSelected(true);
+            m_window->PopUp_Pin_Click();
+        }
+    }
+    if (reroll.startsWith("book"))
+        m_window->PopUp_RerollBook_Click();
+    else
+        m_window->PopUp_RerollLevel_Click();
+
+    QStringList levels;
+    for (int shortLevel : shortAfter)
+        levels << QString::number(shortLevel);
+    const QString note =
+        shortAfter.isEmpty()
+            ? QString()
+            : "Following Levels Volume was limited by criteria: " + levels.join(", ");
+    QCOMPARE(m_window->statusText(3), note);
+    // The saved book and the JSON export say the same.
+    QVERIFY(m_window->File_Save_Click());
+    QCOMPARE(BookFile::read(m_savePath).book.limitedLevels, shortAfter);
+    m_savePath = m_dir.filePath("Ana.json");
+    m_window->File_Export_Click();
+    QFile exported(m_savePath);
+    QVERIFY(exported.open(QIODevice::ReadOnly));
+    QVERIFY2(exported.readAll().contains("\"limited\":[" + levels.join(',').toUtf8() + "]"),
+             qPrintable(levels.join(',')));
+    QVERIFY(m_messages.isEmpty());
+}
+
+void TestBookWindow::saveDialogsAskAboutTheFileWritten_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("type"); // the file type picked in the dialog, "" for its first
+    QTest::addColumn<QString>("existing");
+    QTest::newRow("Save As") << "save as"
+                             << ""
+                             << "Merlin.twbook";
+    QTest::newRow("Save as PDF") << "pdf"
+                                 << ""
+                                 << "Merlin.pdf";
+    QTest::newRow("Export, CSV") << "export"
+                                 << ""
+                                 << "Merlin.csv";
+    QTest::newRow("Export, JSON picked") << "export"
+                                         << "JSON (*.json)"
+                                         << "Merlin.json";
+    QTest::newRow("Export, Markdown picked") << "export"
+                                             << "Markdown (*.md)"
+                                             << "Merlin.md";
+}
+
+void TestBookWindow::saveDialogsAskAboutTheFileWritten() {
+    // The user types "Merlin" beside an existing "Merlin.<suffix>" in the real dialog: the
+    // dialog asks before that file is replaced, and answering No keeps it.
+    QFETCH(QString, command);
+    QFETCH(QString, type);
+    QFETCH(QString, existing);
+    generate("Merlin");
+    QTemporaryDir folder;
+    const QString kept = folder.filePath(existing);
+    {
+        QFile file(kept);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("the user's own file");
+    }
+    SaveFileDialog::setHandler(nullptr);
+    QString question;
+    bool typed = false;
+    int ticks = 0;
+    QTimer driver;
+    driver.setInterval(50);
+    connect(&driver, &QTimer::timeout, this, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (++ticks > 600 && modal) {
+            modal->close(); // a dialog that never asks must not hang the test
+            return;
+        }
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            question = box->text();
+            box->button(QMessageBox::No)->click();
+        } else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+            if (typed) {
+                dialog->reject();
+                return;
+            }
+            typed = true;
+            if (!type.isEmpty()) {
+                auto* types = dialog->findChild<QComboBox*>("fileTypeCombo");
+                QVERIFY(types);
+                const int index = types->findText(type);
+                QVERIFY(index >= 0);
+                // Picked from the keyboard, as a user picks it.
+                for (int step = 0; step < types->count() && types->currentIndex() != index; ++step)
+                    QTest::keyClick(types, Qt::Key_Down);
+                QCOMPARE(types->currentIndex(), index);
+            }
+            auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+            QVERIFY(name);
+            name->setText(folder.filePath("Merlin"));
+            QMetaObject::invokeMethod(dialog, &QDialog::accept, Qt::QueuedConnection);
+        }
+    });
+    driver.start();
+    if (command == "save as")
+        m_window->File_SaveAs_Click();
+    else if (command == "pdf")
+        m_window->File_SavePdf_Click();
+    else
+        m_window->File_Export_Click();
+    driver.stop();
+    QVERIFY(typed);
+    QCOMPARE(question, existing + " already exists.\nDo you want to replace it?");
+    QFile file(kept);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("the user's own file"));
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{existing});
+    QVERIFY(m_messages.isEmpty());
 }
 
 QTEST_MAIN(TestBookWindow)

@@ -160,6 +160,25 @@ void TestCatalogueTools::commands_data() {
         << kHeader + "old ward,4,Rare,Air,New,40,Better.\nNew One,2,Rare,Fire,H,1,\n"
         << 0 << QStringList{"Imported 2 spells: 1 added, 1 replaced."} << QByteArray()
         << QStringList{"New One", "Other", "old ward"} << false;
+    // A file exported, edited in a spreadsheet and imported back: the rows nobody edited are
+    // not imported again (nor made the user's: the database's bytes stay as they were).
+    QTest::newRow("replace: rows as stored are unchanged, nothing written")
+        << import + QStringList{"--replace"}
+        << kHeader + "Old Ward,1,Common,Abjuration,Test Book,1,\nOther,1,Common,Fire,Test Book,1,\n"
+        << 0 << QStringList{"Imported 0 spells: 0 added, 0 replaced, 2 unchanged."} << QByteArray()
+        << both << true;
+    QTest::newRow("replace: one row edited, the other as stored")
+        << import + QStringList{"--replace"}
+        << kHeader + "Old Ward,1,Common,Abjuration,Test Book,1,\nOther,1,Common,Fire,Test Book,2,\n"
+        << 0 << QStringList{"Imported 1 spell: 0 added, 1 replaced, 1 unchanged."} << QByteArray()
+        << both << false;
+    QTest::newRow("dry run: a row as stored is listed under neither")
+        << import + QStringList{"--dry-run", "--replace"}
+        << kHeader + "Old Ward,1,Common,Abjuration,Test Book,1,\nOTHER,1,Common,Fire,Test Book,1,\n"
+        << 0
+        << QStringList{"Dry run: 1 spell would be imported (0 added, 1 replaced, 1 unchanged); "
+                       "nothing was written."}
+        << QByteArray("would replace: OTHER\n") << both << true;
     QTest::newRow("already there in another letter case")
         << import << kHeader + "old ward,4,Rare,Air,New,40,\n"
         << 1
@@ -176,6 +195,13 @@ void TestCatalogueTools::commands_data() {
                        "overwrite it)",
                        "mine.csv:4: level \"0\" is not 1 to 9", "Nothing was written: 2 problems."}
         << QByteArray() << both << true;
+    // "Refused" cannot be stored (see commands()): the rows before it do not stay either.
+    QTest::newRow("a row that fails to store, after two that did")
+        << import
+        << kHeader +
+               "New One,2,Rare,Fire,H,1,\nNew Two,3,Common,Air,H,1,\nRefused,3,Rare,Air,H,1,\n"
+        << 1 << QStringList{"A change failed: database or disk is full."} << QByteArray() << both
+        << true;
     QTest::newRow("dry run") << import + QStringList{"--dry-run", "--replace"}
                              << kHeader + "New One,2,Rare,Fire,H,1,\nOLD WARD,2,Rare,Fire,H,1,\n"
                              << 0
@@ -247,6 +273,10 @@ void TestCatalogueTools::commands() {
     FixtureDatabase fixture;
     fixture.build({FixtureDatabase::spell("Old Ward", 1, "Common", "Abjuration"),
                    FixtureDatabase::spell("Other", 1, "Common", "Fire")});
+    // A spell named "Refused" fails to store, as a full disk would fail a write halfway.
+    Database(fixture.path(), TW_Library::kConnectText)
+        .execute("CREATE TRIGGER DiskFull BEFORE INSERT ON Spells WHEN NEW.Name = 'Refused' "
+                 "BEGIN SELECT RAISE(ABORT, 'database or disk is full'); END");
     const QString source = fixture.folder() + "/mine.csv";
     writeFile(source, file);
     arguments.replaceInStrings(QRegularExpression("^DB$"), fixture.path());

@@ -135,6 +135,7 @@ private slots:
     void copyTakesInOnlyANewerCatalogue();
     void upgradeKeepsWhatTheUserMade();
     void failedUpgradeLeavesTheCopyAsItWas();
+    void installedLayoutAcrossProcesses_data();
     void installedLayoutAcrossProcesses();
 };
 
@@ -267,8 +268,8 @@ void TestCatalogueUpgrade::copyTakesInOnlyANewerCatalogue() {
     Catalogue catalogue{FixtureDatabase::standardFrequencies(), FixtureDatabase::standardSchools(),
                         old};
     if (copyVersion.isEmpty()) {
-        // An early copy: Ember as shipped then, Gust changed by its user.
-        makeFirstDesign(copy, {spell("Ember", 1), spell("Gust", 3)});
+        // An early copy: Ember as shipped then, Gust changed by its user, Hearth added by them.
+        makeFirstDesign(copy, {spell("Ember", 1), spell("Gust", 3), spell("Hearth", 2)});
         catalogue.spells = {spell("Ember", 1), spell("Gust", 2)};
     } else {
         buildCatalogueDatabase(catalogue, copy, kKey, copyVersion);
@@ -290,12 +291,15 @@ void TestCatalogueUpgrade::copyTakesInOnlyANewerCatalogue() {
     QCOMPARE(CatalogueStamp::read(copyDatabase).version, installedVersion);
     if (copyVersion.isEmpty()) {
         // Only a spell exactly as shipped counts as shipped; the rest is the user's, kept.
-        QCOMPARE(origins(copy), (QMap<QString, QString>{
-                                    {"Ember", "shipped"}, {"Gust", "user"}, {"Spark", "shipped"}}));
+        QCOMPARE(
+            origins(copy),
+            (QMap<QString, QString>{
+                {"Ember", "shipped"}, {"Gust", "user"}, {"Hearth", "user"}, {"Spark", "shipped"}}));
+        QCOMPARE(spellTexts(copy).keys(), (QStringList{"Ember", "Gust", "Hearth", "Spark"}));
         QCOMPARE(readCatalogueDatabase(copyDatabase).spells[1].level, QString("3"));
         QCOMPARE(CatalogueUpgrade::summary(result),
                  QString("Your spell catalogue has taken in this Tomewright's: 1 new spell, 0 "
-                         "changed, 0 taken out. Your own spell is kept as it was."));
+                         "changed, 0 taken out. Your own 2 spells are kept as they were."));
     }
 }
 
@@ -318,7 +322,14 @@ void TestCatalogueUpgrade::upgradeKeepsWhatTheUserMade() {
         importSpells(database, kHeader + "brand,2,Common,Fire,Mine,2,Mine.\n", "b.csv",
                      {true, false, TextEncoding::Utf8}, &errors);
         removeSpells(database, {{"cinder", 0}}, QString(), &errors);
+        // Then a round trip through a spreadsheet: the whole catalogue exported and imported
+        // back over itself. Rows nobody edited stay shipped.
+        const QByteArray exported = spellsCsv(readCatalogueDatabase(database));
+        const ImportResult roundTrip =
+            importSpells(database, exported, "all.csv", {true, false, TextEncoding::Utf8}, &errors);
         QVERIFY2(errors.isEmpty(), qPrintable(errors.join('\n')));
+        QCOMPARE(roundTrip.replaced, QStringList());
+        QCOMPARE(roundTrip.unchanged.size(), 5);
     }
     // The next version fixes Ash and Brand, keeps Cinder and Ember, drops Dusk, adds Flare.
     const Catalogue second{FixtureDatabase::standardFrequencies(),
@@ -388,48 +399,62 @@ void TestCatalogueUpgrade::failedUpgradeLeavesTheCopyAsItWas() {
     QVERIFY(!CatalogueUpgrade::refreshUserCopy(copy, installed, kKey).upgraded);
 }
 
-void TestCatalogueUpgrade::installedLayoutAcrossProcesses() {
+void TestCatalogueUpgrade::installedLayoutAcrossProcesses_data() {
+    QTest::addColumn<bool>("build");
     // Two installs of the program, one after the other, as the user "nobody": the program
     // folders are read-only, the user's copy lives in their home.
-    if (geteuid() != 0)
+    QTest::newRow("two read-only installs, as another user") << false;
+    // A build is an install too: the next build remakes the database beside the program in
+    // place (catalogue build --force), and the spells the user imported meanwhile survive it.
+    QTest::newRow("a build, its database remade by the next build") << true;
+}
+
+void TestCatalogueUpgrade::installedLayoutAcrossProcesses() {
+    QFETCH(bool, build);
+    if (!build && geteuid() != 0)
         QSKIP("needs root to run the programs as another user");
     QTemporaryDir base;
     QVERIFY(QFile::setPermissions(base.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                                    QFileDevice::ExeOwner | QFileDevice::ReadOther |
                                                    QFileDevice::ExeOther));
     const QDir dir(base.path());
-    for (const QString version : {"one", "two"}) {
+    const auto folderOf = [&](const QString& version) {
+        return dir.filePath(build ? QString("bin") : version);
+    };
+    // The program's folder of a version, with the database its catalogue files make.
+    const auto install = [&](const QString& version) {
         const QString data = dir.filePath(version + "-data");
-        QVERIFY(dir.mkpath(data) && dir.mkpath(version));
+        QVERIFY(dir.mkpath(data) && dir.mkpath(folderOf(version)));
         writeFile(data + "/frequencies.csv", "Frequency,FrequencyID\nCommon,1\nVery Rare,4\n");
         writeFile(data + "/schools.csv", "Sphere_Name\nFire\nEvocation\n");
         writeFile(data + "/spells.csv",
                   kHeader + (version == "one" ? "Ash,2,Common,Fire,B,1,Old.\n"
                                               : "Ash,2,Common,Fire,B,1,Fixed.\n"
                                                 "Zephyr,3,Common,Fire,B,2,New.\n"));
-        const QString program = dir.filePath(version + "/tomewright-cli");
-        QVERIFY(QFile::copy(TOMEWRIGHT_CLI, program));
-        QCOMPARE(runCli({"catalogue", "build", "--from", data, "--out",
-                         dir.filePath(version + "/Spells.mdb")})
-                     .status,
-                 0);
-        QVERIFY(QProcess::execute("chmod", {"-R", "a+rX,a-w", dir.filePath(version)}) == 0);
-    }
-    if (!unprivilegedCanRun(dir.filePath("one/tomewright-cli")))
+        const QString program = folderOf(version) + "/tomewright-cli";
+        QVERIFY(QFile::exists(program) || QFile::copy(TOMEWRIGHT_CLI, program));
+        const Run made = runCli({"catalogue", "build", "--from", data, "--out",
+                                 folderOf(version) + "/Spells.mdb", "--force"});
+        QVERIFY2(made.status == 0, qPrintable(made.errors));
+        if (!build)
+            QVERIFY(QProcess::execute("chmod", {"-R", "a+rX,a-w", folderOf(version)}) == 0);
+    };
+    install("one");
+    if (!build)
+        install("two");
+    if (!build && !unprivilegedCanRun(dir.filePath("one/tomewright-cli")))
         QSKIP("the temporary folder cannot be reached by the user \"nobody\"");
     QVERIFY(dir.mkpath("home"));
-    QVERIFY(QProcess::execute("chown", {"nobody", dir.filePath("home")}) == 0);
+    if (!build)
+        QVERIFY(QProcess::execute("chown", {"nobody", dir.filePath("home")}) == 0);
     writeFile(dir.filePath("hearth.csv"), kHeader + "Hearth Glow,1,Common,Fire,Mine,1,Mine.\n");
     QVERIFY(QProcess::execute("chmod", {"a+r", dir.filePath("hearth.csv")}) == 0);
-    const QStringList nobody = {"--reuid=nobody",
-                                "--regid=nogroup",
-                                "--clear-groups",
-                                "env",
-                                "-u",
-                                "XDG_DATA_HOME",
-                                "HOME=" + dir.filePath("home")};
+    const QStringList user =
+        build ? QStringList{QString("--reuid=%1").arg(geteuid())}
+              : QStringList{"--reuid=nobody", "--regid=nogroup", "--clear-groups"};
+    const QStringList environment = {"env", "-u", "XDG_DATA_HOME", "HOME=" + dir.filePath("home")};
     const auto as = [&](const QString& version, const QStringList& arguments) {
-        return runCli(arguments, dir.filePath(version + "/tomewright-cli"), nobody);
+        return runCli(arguments, folderOf(version) + "/tomewright-cli", user + environment);
     };
 
     Run run = as("one", {"catalogue", "import", "--from", dir.filePath("hearth.csv")});
@@ -439,6 +464,8 @@ void TestCatalogueUpgrade::installedLayoutAcrossProcesses() {
         as("one", {"generate", "--name", "Ana", "--level", "1", "--seed", "3", "--format", "csv"});
     QVERIFY2(run.status == 0 && run.out.contains("Hearth Glow"), qPrintable(run.errors));
 
+    if (build)
+        install("two");
     const QString out = dir.filePath("home/out");
     run = as("two", {"catalogue", "export", "--to", out});
     QVERIFY2(run.status == 0, qPrintable(run.errors));

@@ -8,6 +8,7 @@
 #include "ui/TwError.h"
 
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <openssl/evp.h>
@@ -34,7 +35,9 @@ private slots:
     void derivedKeyOpensWhatTheEngineKeyed();
     void fileKeyedWithOtherRoundsOpens_data();
     void fileKeyedWithOtherRoundsOpens();
-    void changesOfAnotherConnectionAreSeen();
+    void changesOfAnotherProgramAreSeen_data();
+    void changesOfAnotherProgramAreSeen();
+    void writeAsAnotherProgram();
     void readTransactionInsideAWriteOne();
 
 private:
@@ -314,41 +317,87 @@ void TestDatabase::fileKeyedWithOtherRoundsOpens() {
     }
 }
 
-void TestDatabase::changesOfAnotherConnectionAreSeen() {
+namespace {
+// Set for the copy of this test that plays the other program: the database and what it runs.
+const char* const kWriterDatabase = "TW_TEST_WRITER_DATABASE";
+const char* const kWriterScript = "TW_TEST_WRITER_SCRIPT";
+} // namespace
+
+void TestDatabase::changesOfAnotherProgramAreSeen_data() {
+    QTest::addColumn<QString>("journal");
+    QTest::newRow("rollback journal") << "delete";
+    // The mode is kept in the file: a catalogue someone switched, or made elsewhere, is in it.
+    QTest::newRow("write-ahead log") << "wal";
+}
+
+void TestDatabase::changesOfAnotherProgramAreSeen() {
     // The file is read a block of pages at a time and the blocks are kept while a transaction
-    // lasts: another connection's change between two transactions must be seen all the same,
-    // whether it rewrites pages, grows the file or shrinks it.
+    // lasts: another program's change between two transactions must be seen all the same,
+    // whether it rewrites pages, grows the file or shrinks it, and a write made after it must
+    // leave the file intact.
+    QFETCH(QString, journal);
     FixtureDatabase fixture;
     const QString path = goodDatabase(fixture);
-    Database reader(path, ";pwd=kobold3");
-    Database writer(path, ";pwd=kobold3");
-    writer.execute("CREATE TABLE Big (Id INTEGER PRIMARY KEY, Body TEXT)");
-    {
-        Transaction transaction(writer);
-        for (int id = 0; id < 3000; ++id)
-            writer.execute("INSERT INTO Big VALUES (?, ?)",
-                           {id, QString(300, QChar('a' + id % 26))});
-        transaction.commit();
-    }
-    const auto count = [&](const QString& sql) {
-        return reader.snapshot(sql).value(qsizetype(0)).toLongLong();
+    Database(path, ";pwd=kobold3").executeScript("PRAGMA journal_mode = " + journal);
+    // Another program, as a catalogue import from the command line is; with a write-ahead
+    // log it also copies its changes into the file itself before it ends.
+    const auto anotherProgram = [&](const QString& script) {
+        QProcess writer;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(kWriterDatabase, path);
+        environment.insert(kWriterScript,
+                           script + (journal == "wal" ? "; PRAGMA wal_checkpoint(TRUNCATE);" : ""));
+        writer.setProcessEnvironment(environment);
+        writer.start(QCoreApplication::applicationFilePath(), {"writeAsAnotherProgram"});
+        QVERIFY(writer.waitForFinished(60000));
+        QVERIFY2(writer.exitCode() == 0, writer.readAllStandardOutput().constData());
     };
+    Database reader(path, ";pwd=kobold3");
+    QCOMPARE(reader.snapshot("PRAGMA journal_mode").text(qsizetype(0)), journal);
+    // -1, and the reason, when the query fails (a stale page read as part of the file).
+    const auto count = [&](const QString& sql) -> qint64 {
+        try {
+            return reader.snapshot(sql).value(qsizetype(0)).toLongLong();
+        } catch (const TwError& error) {
+            qWarning("%s", qPrintable(error.description()));
+            return -1;
+        }
+    };
+    anotherProgram("CREATE TABLE Big (Id INTEGER PRIMARY KEY, Body TEXT);"
+                   "WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n WHERE i < 2999)"
+                   " INSERT INTO Big SELECT i, substr(hex(randomblob(150)), 1, 300) FROM n");
     QCOMPARE(count("SELECT count(*) FROM Big WHERE length(Body) = 300"), 3000);
 
-    writer.execute("UPDATE Big SET Body = 'changed' WHERE Id % 97 = 0");
+    anotherProgram("UPDATE Big SET Body = 'changed' WHERE Id % 97 = 0");
     QCOMPARE(count("SELECT count(*) FROM Big WHERE Body = 'changed'"), 31);
-    {
-        Transaction transaction(writer);
-        for (int id = 3000; id < 4000; ++id)
-            writer.execute("INSERT INTO Big VALUES (?, ?)", {id, QString(300, QChar('#'))});
-        transaction.commit();
-    }
+    anotherProgram(
+        "WITH RECURSIVE n(i) AS (SELECT 3000 UNION ALL SELECT i + 1 FROM n WHERE "
+        "i < 3999) INSERT INTO Big SELECT i, replace(hex(zeroblob(150)), '0', '#') FROM n");
     QCOMPARE(count("SELECT count(*) FROM Big"), 4000);
     QCOMPARE(count("SELECT count(*) FROM Big WHERE Body LIKE '###%'"), 1000);
-    writer.execute("DELETE FROM Big WHERE Id >= 10");
-    writer.executeScript("VACUUM");
+    // This connection writes after the change, as staging a book for print does.
+    {
+        Transaction transaction(reader);
+        for (int id = 0; id < 300; ++id)
+            reader.execute("INSERT INTO CasterHold (Caster) VALUES (?)",
+                           {QString("Caster %1").arg(id)});
+        reader.execute("UPDATE Big SET Body = 'staged' WHERE Id % 7 = 0");
+        transaction.commit();
+    }
+    QCOMPARE(reader.snapshot("PRAGMA integrity_check").text(qsizetype(0)), QString("ok"));
+    QCOMPARE(count("SELECT count(*) FROM Big WHERE Body = 'staged'"), 572);
+    anotherProgram("DELETE FROM Big WHERE Id >= 10; VACUUM");
     QCOMPARE(count("SELECT count(*) FROM Big"), 10);
-    QCOMPARE(count("SELECT sum(length(Body)) FROM Big"), 300 * 10 - 300 + 7);
+    // Ids 0 and 7 were staged.
+    QCOMPARE(count("SELECT sum(length(Body)) FROM Big"), 300 * 8 + 2 * 6);
+    QCOMPARE(reader.snapshot("PRAGMA integrity_check").text(qsizetype(0)), QString("ok"));
+}
+
+void TestDatabase::writeAsAnotherProgram() {
+    if (!qEnvironmentVariableIsSet(kWriterDatabase))
+        QSKIP("the other program of changesOfAnotherProgramAreSeen");
+    Database writer(qEnvironmentVariable(kWriterDatabase), ";pwd=kobold3");
+    writer.executeScript(qEnvironmentVariable(kWriterScript));
 }
 
 void TestDatabase::readTransactionInsideAWriteOne() {

@@ -56,7 +56,8 @@ private slots:
 
 void TestDesktop::writableCopyRule_data() {
     QTest::addColumn<QString>("kind");
-    QTest::newRow("writable folder: the database beside the program") << "writable";
+    // A build remakes the database beside the program: the user's spells live in the copy.
+    QTest::newRow("writable folder, as a build's: a copy made once and kept") << "writable";
     QTest::newRow("read-only folder: a copy made once and kept") << "copy";
     QTest::newRow("copy impossible: a clear failure") << "fails";
 }
@@ -102,10 +103,7 @@ void TestDesktop::writableCopyRule() {
         QSKIP("needs a prepared folder");
     const QString program = qEnvironmentVariable(kChildVariable);
     const QString copy = qEnvironmentVariable("XDG_DATA_HOME") + "/Tomewright/Spells.mdb";
-    if (kind == "writable") {
-        QCOMPARE(databasePathFor(program), program + "/Spells.mdb");
-        QVERIFY(!QFile::exists(copy));
-    } else if (kind == "copy") {
+    if (kind != "fails") {
         QCOMPARE(databasePathFor(program), copy);
         QCOMPARE(contents(copy), contents(program + "/Spells.mdb"));
         // The copy is the user's from now on: it is used as it is, never made again.

@@ -58,6 +58,7 @@ private slots:
     void sameSeedSameBookOtherSeedOtherBook();
     void catalogueChangeIsSeen();
     void spellWithoutSchoolIsNeverDrawn();
+    void firstBookWithoutASecondConnection_data();
     void firstBookWithoutASecondConnection();
     void drawPoolTakesLikeAClosingList_data();
     void drawPoolTakesLikeAClosingList();
@@ -515,26 +516,54 @@ void TestGeneration::drawPoolTakesLikeAClosingList() {
     QVERIFY(pool.isEmpty());
 }
 
+void TestGeneration::firstBookWithoutASecondConnection_data() {
+    QTest::addColumn<QString>("obstacle");
+    // The file can no longer be opened a second time (deleted while the library holds it
+    // open): the library's own connection reads the schools.
+    QTest::newRow("no second connection") << "deleted";
+    // Both connections fail partway through the schools (here: a school row that cannot be
+    // read until the obstacle is gone); the next book reads them afresh, adding nothing to the
+    // rows of the failed reads.
+    QTest::newRow("both reads failed partway before") << "failing reads";
+}
+
 void TestGeneration::firstBookWithoutASecondConnection() {
     // A first book from a catalogue of some thousands of school rows reads the schools on a
-    // second connection; when the file can no longer be opened a second time (here: deleted
-    // while the library holds it open), the library's own connection reads them, and the book
-    // is the same.
+    // second connection; whatever stops that, the book is the same.
+    QFETCH(QString, obstacle);
     QList<CatalogueSpell> all;
     for (int level = 1; level <= 9; ++level)
         all << spells(QString("L%1").arg(level), level, 300, "Evocation;Fire");
     FixtureDatabase intact;
     intact.build(all);
-    FixtureDatabase deleted;
-    deleted.build(all);
+    FixtureDatabase hindered;
+    hindered.build(all);
+    if (obstacle == "failing reads") {
+        // The school rows from level 5 on fail (an integer overflow) while Trip.Fail is set.
+        Database(hindered.path(), TW_Library::kConnectText)
+            .executeScript("ALTER TABLE SpellandSphere RENAME TO SchoolRows;"
+                           "CREATE TABLE Trip (Fail INTEGER); INSERT INTO Trip VALUES (1);"
+                           "CREATE VIEW SpellandSphere AS SELECT Name, CASE WHEN Name >= 'L5' "
+                           "AND (SELECT Fail FROM Trip) THEN abs(-9223372036854775807 - 1) ELSE "
+                           "Sphere END AS Sphere, rowid AS rowid FROM SchoolRows");
+    }
     SharedSettings settings;
     TW_Library usual(intact.path(), settings);
-    TW_Library alone(deleted.path(), settings);
-    QVERIFY(QFile::remove(deleted.path()));
+    TW_Library alone(hindered.path(), settings);
+    if (obstacle == "deleted")
+        QVERIFY(QFile::remove(hindered.path()));
     for (TW_Library* library : {&usual, &alone})
         library->random().reseed(77);
     RecordingForm expected;
     usual.GenerateSpellbook(expected, "", "", "Name", 30, "MAGE", Full, 5);
+    if (obstacle == "failing reads") {
+        RecordingForm failed;
+        QVERIFY_THROWS_EXCEPTION(
+            TwError, alone.GenerateSpellbook(failed, "", "", "Name", 30, "MAGE", Full, 5));
+        // Gone, through the library's own connection: the catalogue it read is still current.
+        alone.database().execute("UPDATE Trip SET Fail = 0");
+        alone.random().reseed(77);
+    }
     RecordingForm drawn;
     alone.GenerateSpellbook(drawn, "", "", "Name", 30, "MAGE", Full, 5);
     QVERIFY(expected.rows.size() >= 9 * 10);

@@ -4,6 +4,8 @@
 #include "library/TW_Library.h"
 #include "tests/support/FixtureDatabase.h"
 #include "tests/support/RecordingForm.h"
+#include "tests/support/SpreadsheetCsv.h"
+#include "tools/catalogue/Catalogue.h"
 #include "tools/catalogue/CsvFile.h"
 #include "ui/SpellbookReport.h"
 
@@ -21,6 +23,8 @@ private slots:
     void endToEnd();
     void jsonIsTheTextQtWrites_data();
     void jsonIsTheTextQtWrites();
+    void csvReadsBack_data();
+    void csvReadsBack();
 };
 
 void TestHostile::endToEnd_data() {
@@ -145,6 +149,55 @@ void TestHostile::jsonIsTheTextQtWrites() {
     withoutSeed["seed"] = QJsonValue();
     QCOMPARE(BookExport::json({book, unseeded}),
              line + QJsonDocument(withoutSeed).toJson(QJsonDocument::Compact) + '\n');
+}
+
+void TestHostile::csvReadsBack_data() {
+    QTest::addColumn<QString>("text");
+    QTest::newRow("commas") << "Fire, Ice, and Ash,";
+    QTest::newRow("quotes") << "The \"Red\" Word \"";
+    QTest::newRow("a quote first") << "\"Hush\", said the moth";
+    QTest::newRow("line breaks") << "First line\nsecond line\n";
+    QTest::newRow("Windows line breaks") << "First line\r\nsecond line";
+    QTest::newRow("an old Mac line break") << "First line\rsecond line";
+    QTest::newRow("blanks at both ends") << "  indented, then trailing  ";
+    QTest::newRow("a tab first") << "\tafter a tab";
+    QTest::newRow("all at once") << " \"A\",\n\"B\" ";
+}
+
+void TestHostile::csvReadsBack() {
+    // Every CSV the program writes, read back by a spreadsheet: the same fields in their columns.
+    QFETCH(QString, text);
+    GeneratedBook book;
+    book.caster = text;
+    book.spells = {{text, "3", "Very Rare", "Fire, " + text, text, text, text},
+                   {"Plain", "1", "Common", "Air", "Vellum", "7", "Short."}};
+    GeneratedBook other = book;
+    other.caster = "Orrin";
+    const QStringList header = {"Spell Name", "Level", "Frequency",  "Schools",
+                                "Book",       "Page",  "Description"};
+    const QList<QStringList> oneBook = {header,
+                                        {text, "3", "Very Rare", "Fire, " + text, text, text, text},
+                                        {"Plain", "1", "Common", "Air", "Vellum", "7", "Short."}};
+    QCOMPARE(readSpreadsheetCsv(BookExport::csv({book})), oneBook);
+    // Several books: the caster in a first column.
+    const QList<QStringList> twoBooks = {
+        QStringList{"Caster"} + header, QStringList{text} + oneBook[1],
+        QStringList{text} + oneBook[2], QStringList{"Orrin"} + oneBook[1],
+        QStringList{"Orrin"} + oneBook[2]};
+    QCOMPARE(readSpreadsheetCsv(BookExport::csv({book, other})), twoBooks);
+
+    // The catalogue's export: schools separated by semicolons, sorted by level.
+    CatalogueSpell spell =
+        FixtureDatabase::spell(text, 3, "Very Rare", "Fire;Evocation", text, text);
+    spell.description = text;
+    const Catalogue catalogue{FixtureDatabase::standardFrequencies(),
+                              FixtureDatabase::standardSchools(),
+                              {spell, FixtureDatabase::spell("Plain", 1, "Common", "Air")}};
+    QCOMPARE(readSpreadsheetCsv(spellsCsv(catalogue)),
+             (QList<QStringList>{
+                 {"Name", "Level", "Frequency", "Schools", "Book", "Page", "Description"},
+                 {"Plain", "1", "Common", "Air", "Test Book", "1", ""},
+                 {text, "3", "Very Rare", "Fire;Evocation", text, text, text}}));
 }
 
 QTEST_MAIN(TestHostile)

@@ -389,6 +389,8 @@ void TestListEditing::exportByFileType_data() {
                           << "book.json" << QByteArray("{\"caster\":\"Ana Vell\"");
     QTest::newRow("markdown") << "book.md"
                               << "book.md" << QByteArray("# Ana Vell");
+    QTest::newRow("JSON in capitals") << "book.JSON"
+                                      << "book.JSON" << QByteArray("{\"caster\":\"Ana Vell\"");
     QTest::newRow("no suffix is csv") << "book"
                                       << "book.csv" << QByteArray("Spell Name,");
 }

@@ -48,16 +48,21 @@ QString ordinal(int level) {
                         : QString("%1th").arg(level);
 }
 
-QList<QStringList> printedPages(const ReportBook& book, const QString& templatePath,
-                                const QPageSize& paper) {
+// The book printed to a PDF file in folder; the file's path.
+QString printToFile(const ReportBook& book, const QString& templatePath, const QPageSize& paper,
+                    const QTemporaryDir& folder) {
     auto document = SpellbookReport::makeDocument(SpellbookReport::renderHtml(book, templatePath));
-    QTemporaryDir folder;
     QFile file(folder.filePath("book.pdf"));
     if (!file.open(QIODevice::WriteOnly))
         return {};
     file.write(SpellbookReport::pdfBytes(*document, "Book", paper));
-    file.close();
-    return PdfText::pageWords(file.fileName());
+    return file.fileName();
+}
+
+QList<QStringList> printedPages(const ReportBook& book, const QString& templatePath,
+                                const QPageSize& paper) {
+    QTemporaryDir folder;
+    return PdfText::pageWords(printToFile(book, templatePath, paper, folder));
 }
 
 // The pages holding the words one after the other.
@@ -86,6 +91,8 @@ private slots:
     void cardsNineToAPageNoneSplit_data();
     void cardsNineToAPageNoneSplit();
     void textTallerThanAPageIsCutBetweenLines();
+    void rowsStayInTheTextArea_data();
+    void rowsStayInTheTextArea();
     void printerAndPdfShowTheSamePages();
     void paperForLocale_data();
     void paperForLocale();
@@ -292,6 +299,40 @@ void TestReport::textTallerThanAPageIsCutBetweenLines() {
     // The spell after it still follows whole.
     QVERIFY(PdfText::find(read, PdfText::words(book.spells[2].name)) >
             PdfText::find(read, numbered));
+}
+
+void TestReport::rowsStayInTheTextArea_data() {
+    QTest::addColumn<QString>("templatePath");
+    QTest::addColumn<QPageSize>("paper");
+    QTest::newRow("with descriptions, A4") << TOMEWRIGHT_TEMPLATE << QPageSize(QPageSize::A4);
+    QTest::newRow("with descriptions, Letter")
+        << TOMEWRIGHT_TEMPLATE << QPageSize(QPageSize::Letter);
+    QTest::newRow("compact, A4") << TOMEWRIGHT_COMPACT_TEMPLATE << QPageSize(QPageSize::A4);
+}
+
+void TestReport::rowsStayInTheTextArea() {
+    // One level of 120 spells runs over many pages, its column header repeated at the top of
+    // each: every row still ends inside the text area, 2 cm above the paper's foot, where only
+    // the page number stands.
+    QFETCH(QString, templatePath);
+    QFETCH(QPageSize, paper);
+    ReportBook book = madeUpBook(120);
+    for (ReportSpell& spell : book.spells)
+        spell.level = "1";
+    QTemporaryDir folder;
+    const QList<PdfText::PlacedPage> pages =
+        PdfText::placedWords(printToFile(book, templatePath, paper, folder));
+    QVERIFY(pages.size() >= 3);
+    const qreal margin = 2 / 2.54 * 72;
+    for (qsizetype p = 0; p < pages.size(); ++p) {
+        const qreal textBottom = pages[p].size.height() - margin;
+        QStringList below;
+        for (const PdfText::PlacedWord& word : pages[p].words) {
+            if (word.box.bottom() > textBottom + 0.5)
+                below << word.text;
+        }
+        QCOMPARE(below, QStringList{QString::number(p + 1)});
+    }
 }
 
 void TestReport::printerAndPdfShowTheSamePages() {

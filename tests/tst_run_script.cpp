@@ -1,15 +1,19 @@
 // The README's start command, run the way a user runs it: the script, not the program.
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <csignal>
 
 namespace {
 const QString kRunScript = QStringLiteral(TOMEWRIGHT_SOURCE_DIR "/scripts/run");
 
-// The environment of a user's shell, with or without a display of some kind.
+// The environment of a user's shell, with or without a display of some kind, and a data
+// folder of its own (where the program makes the user's copy of the spell database).
 QProcessEnvironment userEnvironment(bool withDisplay) {
+    static QTemporaryDir data;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), data.path());
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         environment.remove(QString::fromLatin1(name));
     if (withDisplay)

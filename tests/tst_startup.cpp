@@ -15,13 +15,18 @@ private slots:
 void TestStartup::missingDatabaseEndsWithMessage_data() {
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("no database") << QByteArray() << "is missing";
-    QTest::newRow("garbage") << QByteArray(4096, 'x') << "password is wrong";
+    QTest::addColumn<QString>("named"); // the file the message names
+    QTest::newRow("no database") << QByteArray() << "is missing"
+                                 << "beside the program";
+    // The program works on the user's copy, made from the file beside it.
+    QTest::newRow("garbage") << QByteArray(4096, 'x') << "password is wrong"
+                             << "the user's copy";
 }
 
 void TestStartup::missingDatabaseEndsWithMessage() {
     QFETCH(QByteArray, content);
     QFETCH(QString, expected);
+    QFETCH(QString, named);
     // A copy of the program in a folder of its own, where it looks for its database.
     QTemporaryDir folder;
     const QString program = folder.filePath("tomewright");
@@ -34,6 +39,8 @@ void TestStartup::missingDatabaseEndsWithMessage() {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir data;
+    environment.insert("XDG_DATA_HOME", data.path());
     process.setProcessEnvironment(environment);
     process.start(program, {});
     QVERIFY(process.waitForFinished(20000));
@@ -41,7 +48,9 @@ void TestStartup::missingDatabaseEndsWithMessage() {
     QVERIFY(process.exitCode() != 0);
     const QString errors = QString::fromUtf8(process.readAllStandardError());
     QVERIFY2(errors.contains(expected), qPrintable(errors));
-    QVERIFY2(errors.contains(folder.filePath("Spells.mdb")), qPrintable(errors));
+    const QString file = named == "the user's copy" ? data.filePath("Tomewright/Spells.mdb")
+                                                    : folder.filePath("Spells.mdb");
+    QVERIFY2(errors.contains(file), qPrintable(errors));
 }
 
 QTEST_GUILESS_MAIN(TestStartup)

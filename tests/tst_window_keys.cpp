@@ -16,9 +16,26 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QScrollBar>
+#include <QStyledItemDelegate>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QtTest>
+#include <optional>
+
+namespace {
+// What the list's delegate paints for a row: its check box's state, or nothing without a box.
+std::optional<Qt::CheckState> paintedCheckBox(QListWidget* list, int row) {
+    struct Painter : QStyledItemDelegate {
+        using QStyledItemDelegate::initStyleOption;
+    } painter;
+    QStyleOptionViewItem option;
+    option.initFrom(list);
+    painter.initStyleOption(&option, list->model()->index(row, 0));
+    if (!option.features.testFlag(QStyleOptionViewItem::HasCheckIndicator))
+        return std::nullopt;
+    return option.checkState;
+}
+} // namespace
 
 class TestWindowKeys : public QObject {
     Q_OBJECT
@@ -162,6 +179,11 @@ void TestWindowKeys::clickOnASchool_data() {
 void TestWindowKeys::clickOnASchool() {
     QFETCH(bool, onText);
     auto* schools = m_window->findChild<QListWidget*>("lstSchools");
+    // Every school shows a box to tick, none ticked yet.
+    QCOMPARE(schools->count(), 24);
+    for (int row = 0; row < schools->count(); ++row)
+        QVERIFY2(paintedCheckBox(schools, row) == Qt::Unchecked,
+                 qPrintable(schools->item(row)->text()));
     QListWidgetItem* fire = schools->findItems("Fire", Qt::MatchExactly).first();
     QCOMPARE(fire->checkState(), Qt::Unchecked);
     const QRect row = schools->visualItemRect(fire);
@@ -175,6 +197,7 @@ void TestWindowKeys::clickOnASchool() {
     const QPoint where = onText ? QPoint(box.right() + 25, row.center().y()) : box.center();
     QTest::mouseClick(schools->viewport(), Qt::LeftButton, {}, where);
     QCOMPARE(fire->checkState(), Qt::Checked); // toggled once, not twice
+    QVERIFY(paintedCheckBox(schools, schools->row(fire)) == Qt::Checked);
     QTest::mouseClick(schools->viewport(), Qt::LeftButton, {}, where);
     QCOMPARE(fire->checkState(), Qt::Unchecked);
 }

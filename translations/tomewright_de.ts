@@ -494,7 +494,7 @@
 <context>
     <name>DatabaseLocation</name>
     <message>
-        <location filename="../ui/DatabaseLocation.cpp" line="+38"/>
+        <location filename="../ui/DatabaseLocation.cpp" line="+41"/>
         <source>Tomewright cannot make its copy of the spell database &quot;%1&quot; in &quot;%2&quot;: %3.</source>
         <translation>Tomewright kann seine Kopie der Zauberdatenbank „%1“ nicht in „%2“ anlegen: %3.</translation>
     </message>
@@ -512,7 +512,7 @@
 <context>
     <name>DrawCatalogue</name>
     <message>
-        <location filename="../library/DrawCatalogue.cpp" line="+394"/>
+        <location filename="../library/DrawCatalogue.cpp" line="+398"/>
         <source>A spell changed in the spell database &quot;%1&quot; while the book was drawn; draw it again.</source>
         <translation>Ein Zauber in der Zauberdatenbank „%1“ hat sich geändert, während das Buch ausgewürfelt wurde; würfeln Sie es neu aus.</translation>
     </message>
@@ -813,7 +813,7 @@ A tool tip: a button&apos;s text and, in brackets, its key (&quot;Generate Spell
         <translation>Tomewright-Zauberbücher (*.twbook)</translation>
     </message>
     <message>
-        <location line="+55"/>
+        <location line="+59"/>
         <source>&amp;%1 %2</source>
         <extracomment>An entry of File &gt; Open Recent: its number (the key that picks it) and file name.</extracomment>
         <translation>&amp;%1 %2</translation>
@@ -830,7 +830,7 @@ A tool tip: a button&apos;s text and, in brackets, its key (&quot;Generate Spell
         <translation>Änderungen am Zauberbuch für %1 speichern?</translation>
     </message>
     <message>
-        <location line="+85"/>
+        <location line="+84"/>
         <source>Open Spellbook</source>
         <translation>Zauberbuch öffnen</translation>
     </message>
@@ -840,7 +840,7 @@ A tool tip: a button&apos;s text and, in brackets, its key (&quot;Generate Spell
         <translation>„%1“ verlangt die Häufigkeit „%2“, die diese Zauberdatenbank nicht hat.</translation>
     </message>
     <message>
-        <location line="+75"/>
+        <location line="+77"/>
         <source>Spellbook</source>
         <comment>A file name</comment>
         <translation>Zauberbuch</translation>
@@ -884,7 +884,7 @@ A tool tip: a button&apos;s text and, in brackets, its key (&quot;Generate Spell
         <translation>Parameterliste wird erstellt...</translation>
     </message>
     <message>
-        <location line="+111"/>
+        <location line="+113"/>
         <source>Drawn with seed %1: tomewright-cli generate --seed %1 with the same details makes this book again.</source>
         <translation>Ausgewürfelt mit Startwert %1: tomewright-cli generate --seed %1 mit denselben Angaben erzeugt dieses Buch erneut.</translation>
     </message>
@@ -1156,7 +1156,7 @@ A tool tip: a button&apos;s text and, in brackets, its key (&quot;Generate Spell
     </message>
     <message>
         <location line="+103"/>
-        <location filename="../library/TW_Library_reroll.cpp" line="+55"/>
+        <location filename="../library/TW_Library_reroll.cpp" line="+53"/>
         <source>No specialty schools are known for the class &quot;%1&quot;.</source>
         <translation>Für die Klasse „%1“ sind keine Spezialschulen bekannt.</translation>
     </message>
@@ -1255,7 +1255,7 @@ A tool tip: a button&apos;s text and, in brackets, its key (&quot;Generate Spell
         <translation>%1, Grad %2: %3 Zauber des Spezialgebiets der Häufigkeit Common oder Uncommon, weniger als %4</translation>
     </message>
     <message>
-        <location filename="../tools/catalogue/CatalogueEdit.cpp" line="+58"/>
+        <location filename="../tools/catalogue/CatalogueEdit.cpp" line="+74"/>
         <source>&quot;%1&quot; is already in the catalogue (use --replace to overwrite it)</source>
         <translation>„%1“ ist bereits im Katalog (mit --replace wird er überschrieben)</translation>
     </message>
@@ -1265,7 +1265,7 @@ A tool tip: a button&apos;s text and, in brackets, its key (&quot;Generate Spell
         <translation>„%1“ ist bereits als „%2“ im Katalog (Namen werden ohne Rücksicht auf Groß- und Kleinschreibung verglichen; mit --replace wird er überschrieben)</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+60"/>
         <source>the file names no spell</source>
         <translation>die Datei nennt keinen Zauber</translation>
     </message>
@@ -1546,19 +1546,24 @@ A tool tip: a button&apos;s text and, in brackets, its key (&quot;Generate Spell
         <translation>Die Datei prüfen und sagen, was hinzugefügt und ersetzt würde; nichts schreiben.</translation>
     </message>
     <message>
-        <location line="+26"/>
-        <source>Dry run: %1 would be imported (%2 added, %3 replaced); nothing was written.</source>
-        <extracomment>%1 is a number of spells (&quot;3 spells&quot;), %2 and %3 numbers.</extracomment>
-        <translation>Probelauf: %1 würden importiert (%2 hinzugefügt, %3 ersetzt); nichts wurde geschrieben.</translation>
+        <location line="+24"/>
+        <source>, %1 unchanged</source>
+        <translation>, %1 unverändert</translation>
     </message>
     <message>
-        <location line="+9"/>
-        <source>Imported %1: %2 added, %3 replaced.</source>
-        <extracomment>%1 is a number of spells (&quot;3 spells&quot;), %2 and %3 numbers.</extracomment>
-        <translation>%1 importiert: %2 hinzugefügt, %3 ersetzt.</translation>
+        <location line="+8"/>
+        <source>Dry run: %1 would be imported (%2 added, %3 replaced%4); nothing was written.</source>
+        <extracomment>%1 is a number of spells (&quot;3 spells&quot;), %2 and %3 numbers, %4 the unchanged ones or nothing.</extracomment>
+        <translation>Probelauf: %1 würden importiert (%2 hinzugefügt, %3 ersetzt%4); nichts wurde geschrieben.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+11"/>
+        <source>Imported %1: %2 added, %3 replaced%4.</source>
+        <extracomment>%1 is a number of spells (&quot;3 spells&quot;), %2 and %3 numbers, %4 the unchanged ones or nothing.</extracomment>
+        <translation>%1 importiert: %2 hinzugefügt, %3 ersetzt%4.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>Imported %1.</source>
         <translation>%1 importiert.</translation>
     </message>
@@ -1602,11 +1607,6 @@ A tool tip: a button&apos;s text and, in brackets, its key (&quot;Generate Spell
         <location line="+6"/>
         <source>Check passed.</source>
         <translation>Prüfung bestanden.</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CommandDatabase.cpp" line="+14"/>
-        <source>Spell database (default: the one the window uses: beside the program, or the user&apos;s copy when the program&apos;s folder is read-only).</source>
-        <translation>Zauberdatenbank (Vorgabe: die des Fensters: neben dem Programm oder die Kopie des Benutzers, wenn der Programmordner schreibgeschützt ist).</translation>
     </message>
     <message>
         <location filename="../tools/cli/GenerateCommand.cpp" line="-62"/>
@@ -1751,6 +1751,11 @@ Schulen werden ausgeschlossen wie im Fenster: die Ausschlüsse der Klasse und �
         <location line="+8"/>
         <source>Name at least one book file to render.</source>
         <translation>Nennen Sie mindestens eine Buchdatei zur Ausgabe.</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CommandDatabase.cpp" line="+14"/>
+        <source>Spell database (default: the one the window uses, your copy in the user&apos;s data folder).</source>
+        <translation>Zauberdatenbank (Vorgabe: die des Fensters, Ihre Kopie im Datenordner des Benutzers).</translation>
     </message>
 </context>
 <context>

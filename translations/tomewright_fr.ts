@@ -494,7 +494,7 @@
 <context>
     <name>DatabaseLocation</name>
     <message>
-        <location filename="../ui/DatabaseLocation.cpp" line="+38"/>
+        <location filename="../ui/DatabaseLocation.cpp" line="+41"/>
         <source>Tomewright cannot make its copy of the spell database &quot;%1&quot; in &quot;%2&quot;: %3.</source>
         <translation>Tomewright ne peut pas faire sa copie de la base de sorts «&#xa0;%1&#xa0;» dans «&#xa0;%2&#xa0;»&#xa0;: %3.</translation>
     </message>
@@ -512,7 +512,7 @@
 <context>
     <name>DrawCatalogue</name>
     <message>
-        <location filename="../library/DrawCatalogue.cpp" line="+394"/>
+        <location filename="../library/DrawCatalogue.cpp" line="+398"/>
         <source>A spell changed in the spell database &quot;%1&quot; while the book was drawn; draw it again.</source>
         <translation>Un sort de la base «&#xa0;%1&#xa0;» a changé pendant le tirage du grimoire&#xa0;; tirez-le de nouveau.</translation>
     </message>
@@ -813,7 +813,7 @@ A tool tip: a button&apos;s text and, in brackets, its key (&quot;Generate Spell
         <translation>Grimoires Tomewright (*.twbook)</translation>
     </message>
     <message>
-        <location line="+55"/>
+        <location line="+59"/>
         <source>&amp;%1 %2</source>
         <extracomment>An entry of File &gt; Open Recent: its number (the key that picks it) and file name.</extracomment>
         <translation>&amp;%1 %2</translation>
@@ -830,7 +830,7 @@ A tool tip: a button&apos;s text and, in brackets, its key (&quot;Generate Spell
         <translation>Enregistrer les modifications du grimoire de %1&#xa0;?</translation>
     </message>
     <message>
-        <location line="+85"/>
+        <location line="+84"/>
         <source>Open Spellbook</source>
         <translation>Ouvrir un grimoire</translation>
     </message>
@@ -840,7 +840,7 @@ A tool tip: a button&apos;s text and, in brackets, its key (&quot;Generate Spell
         <translation>«&#xa0;%1&#xa0;» demande la fréquence «&#xa0;%2&#xa0;», que cette base de sorts n’a pas.</translation>
     </message>
     <message>
-        <location line="+75"/>
+        <location line="+77"/>
         <source>Spellbook</source>
         <comment>A file name</comment>
         <translation>Grimoire</translation>
@@ -884,7 +884,7 @@ A tool tip: a button&apos;s text and, in brackets, its key (&quot;Generate Spell
         <translation>Préparation des paramètres...</translation>
     </message>
     <message>
-        <location line="+111"/>
+        <location line="+113"/>
         <source>Drawn with seed %1: tomewright-cli generate --seed %1 with the same details makes this book again.</source>
         <translation>Tiré avec la graine %1&#xa0;: tomewright-cli generate --seed %1 avec les mêmes détails refait ce grimoire.</translation>
     </message>
@@ -1156,7 +1156,7 @@ A tool tip: a button&apos;s text and, in brackets, its key (&quot;Generate Spell
     </message>
     <message>
         <location line="+103"/>
-        <location filename="../library/TW_Library_reroll.cpp" line="+55"/>
+        <location filename="../library/TW_Library_reroll.cpp" line="+53"/>
         <source>No specialty schools are known for the class &quot;%1&quot;.</source>
         <translation>Aucune école de spécialité n’est connue pour la classe «&#xa0;%1&#xa0;».</translation>
     </message>
@@ -1255,7 +1255,7 @@ A tool tip: a button&apos;s text and, in brackets, its key (&quot;Generate Spell
         <translation>%1, niveau %2&#xa0;: %3 sorts de spécialité de fréquence Common ou Uncommon, moins de %4</translation>
     </message>
     <message>
-        <location filename="../tools/catalogue/CatalogueEdit.cpp" line="+58"/>
+        <location filename="../tools/catalogue/CatalogueEdit.cpp" line="+74"/>
         <source>&quot;%1&quot; is already in the catalogue (use --replace to overwrite it)</source>
         <translation>«&#xa0;%1&#xa0;» est déjà dans le catalogue (--replace le remplace)</translation>
     </message>
@@ -1265,7 +1265,7 @@ A tool tip: a button&apos;s text and, in brackets, its key (&quot;Generate Spell
         <translation>«&#xa0;%1&#xa0;» est déjà dans le catalogue sous le nom «&#xa0;%2&#xa0;» (les noms sont comparés sans tenir compte de la casse&#xa0;; --replace le remplace)</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+60"/>
         <source>the file names no spell</source>
         <translation>le fichier ne nomme aucun sort</translation>
     </message>
@@ -1546,19 +1546,24 @@ A tool tip: a button&apos;s text and, in brackets, its key (&quot;Generate Spell
         <translation>Vérifier le fichier et dire ce qui serait ajouté et remplacé&#xa0;; ne rien écrire.</translation>
     </message>
     <message>
-        <location line="+26"/>
-        <source>Dry run: %1 would be imported (%2 added, %3 replaced); nothing was written.</source>
-        <extracomment>%1 is a number of spells (&quot;3 spells&quot;), %2 and %3 numbers.</extracomment>
-        <translation>Essai à blanc&#xa0;: %1 à importer (%2 ajoutés, %3 remplacés)&#xa0;; rien n’a été écrit.</translation>
+        <location line="+24"/>
+        <source>, %1 unchanged</source>
+        <translation>, %1 inchangés</translation>
     </message>
     <message>
-        <location line="+9"/>
-        <source>Imported %1: %2 added, %3 replaced.</source>
-        <extracomment>%1 is a number of spells (&quot;3 spells&quot;), %2 and %3 numbers.</extracomment>
-        <translation>Import terminé&#xa0;: %1, dont %2 ajoutés et %3 remplacés.</translation>
+        <location line="+8"/>
+        <source>Dry run: %1 would be imported (%2 added, %3 replaced%4); nothing was written.</source>
+        <extracomment>%1 is a number of spells (&quot;3 spells&quot;), %2 and %3 numbers, %4 the unchanged ones or nothing.</extracomment>
+        <translation>Essai à blanc&#xa0;: %1 à importer (%2 ajoutés, %3 remplacés%4)&#xa0;; rien n’a été écrit.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+11"/>
+        <source>Imported %1: %2 added, %3 replaced%4.</source>
+        <extracomment>%1 is a number of spells (&quot;3 spells&quot;), %2 and %3 numbers, %4 the unchanged ones or nothing.</extracomment>
+        <translation>Import terminé&#xa0;: %1, dont %2 ajoutés et %3 remplacés%4.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>Imported %1.</source>
         <translation>Import terminé&#xa0;: %1.</translation>
     </message>
@@ -1602,11 +1607,6 @@ A tool tip: a button&apos;s text and, in brackets, its key (&quot;Generate Spell
         <location line="+6"/>
         <source>Check passed.</source>
         <translation>Vérification réussie.</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CommandDatabase.cpp" line="+14"/>
-        <source>Spell database (default: the one the window uses: beside the program, or the user&apos;s copy when the program&apos;s folder is read-only).</source>
-        <translation>Base de sorts (par défaut&#xa0;: celle de la fenêtre&#xa0;: à côté du programme, ou la copie de l’utilisateur quand le dossier du programme est en lecture seule).</translation>
     </message>
     <message>
         <location filename="../tools/cli/GenerateCommand.cpp" line="-62"/>
@@ -1751,6 +1751,11 @@ Les écoles sont exclues comme dans la fenêtre&#xa0;: les exclusions de la clas
         <location line="+8"/>
         <source>Name at least one book file to render.</source>
         <translation>Nommez au moins un fichier de grimoire à imprimer.</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CommandDatabase.cpp" line="+14"/>
+        <source>Spell database (default: the one the window uses, your copy in the user&apos;s data folder).</source>
+        <translation>Base de sorts (par défaut&#xa0;: celle de la fenêtre, votre copie dans le dossier de données de l’utilisateur).</translation>
     </message>
 </context>
 <context>

@@ -24,14 +24,17 @@ QString installedDatabasePath(const QString& programFolder) {
 }
 
 QString databasePathFor(const QString& programFolder) {
+    // Also where the program's folder can be written (a build, an unpacked copy): the file
+    // beside the program is remade or replaced with the program, so the user's spells never
+    // live in it.
     const QString installed = installedDatabasePath(programFolder);
-    if (QFileInfo(programFolder).isWritable())
-        return installed;
-
     const QString folder = userDataFolder();
     const QString copy = QDir(folder).filePath(kDatabase);
     if (QFileInfo::exists(copy))
         return copy;
+    // Nothing to copy: opening it says what is wrong with the program's own database.
+    if (!QFileInfo(installed).isFile())
+        return installed;
     const auto failure = [&](const QString& why) {
         return TwError(
             -1, QStringLiteral("DatabaseLocation"),

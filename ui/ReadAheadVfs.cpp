@@ -171,7 +171,8 @@ int fileSize(sqlite3_file* file, sqlite3_int64* size) {
 }
 
 // Another program may change the file whenever this connection holds no lock on it, so what
-// was read ahead is good only until the lock changes.
+// was read ahead is good only until the lock changes (or, with a write-ahead log, until the
+// lock in the shared memory changes: fileShmLock).
 int fileLock(sqlite3_file* file, int level) {
     File* f = cast(file);
     forget(f);
@@ -211,8 +212,12 @@ int fileShmMap(sqlite3_file* file, int page, int pageSize, int extend, void vola
     return f->real->pMethods->xShmMap(f->real, page, pageSize, extend, memory);
 }
 
+// With a write-ahead log the connection keeps its lock on the file for its whole life, and
+// another program's checkpoint writes the file meanwhile; a read or write transaction begins
+// and ends with a lock in the shared memory instead, so that is when what was read is forgotten.
 int fileShmLock(sqlite3_file* file, int offset, int n, int flags) {
     File* f = cast(file);
+    forget(f);
     if (f->real->pMethods->iVersion < 2 || !f->real->pMethods->xShmLock)
         return SQLITE_IOERR_SHMLOCK;
     return f->real->pMethods->xShmLock(f->real, offset, n, flags);

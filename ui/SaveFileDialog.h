@@ -5,7 +5,9 @@
 
 class QWidget;
 
-// Asks where to save a file; the empty text when the user cancels. Tests answer it instead.
+// Asks where to save a file; the empty text when the user cancels. A name typed without a
+// suffix gets the chosen file type's before the dialog asks about replacing a file of that name.
+// Tests answer it instead.
 class SaveFileDialog {
 public:
     static QString choose(QWidget* parent, const QString& title, const QString& suggestedPath,

@@ -2,6 +2,7 @@
 
 #include <QProcess>
 #include <QRegularExpression>
+#include <QXmlStreamReader>
 
 namespace PdfText {
 
@@ -21,6 +22,32 @@ QList<QStringList> pageWords(const QString& pdfPath) {
     for (qsizetype i = 0; i + 1 < texts.size(); ++i)
         pages.append(words(texts[i]));
     return pages;
+}
+
+QList<PlacedPage> placedWords(const QString& pdfPath) {
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"),
+                    {QStringLiteral("-bbox"), QStringLiteral("-enc"), QStringLiteral("UTF-8"),
+                     pdfPath, QStringLiteral("-")});
+    if (!pdftotext.waitForFinished(120000) || pdftotext.exitCode() != 0)
+        return {};
+    QList<PlacedPage> pages;
+    QXmlStreamReader xml(pdftotext.readAllStandardOutput());
+    const auto number = [&xml](const char* name) {
+        return xml.attributes().value(QLatin1String(name)).toDouble();
+    };
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == QLatin1String("page")) {
+            pages.append({QSizeF(number("width"), number("height")), {}});
+        } else if (xml.name() == QLatin1String("word") && !pages.isEmpty()) {
+            const QRectF box(QPointF(number("xMin"), number("yMin")),
+                             QPointF(number("xMax"), number("yMax")));
+            pages.last().words.append({xml.readElementText(), box});
+        }
+    }
+    return xml.hasError() ? QList<PlacedPage>() : pages;
 }
 
 QStringList words(const QString& text) {

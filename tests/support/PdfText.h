@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QList>
+#include <QRectF>
+#include <QSizeF>
 #include <QString>
 #include <QStringList>
 
@@ -11,6 +13,17 @@ namespace PdfText {
 // The words of each page, the first page first, ligatures read as their letters. Empty when
 // the file cannot be read.
 QList<QStringList> pageWords(const QString& pdfPath);
+
+// A page as printed: its size and where each word stands on it, in points from the top left.
+struct PlacedWord {
+    QString text;
+    QRectF box;
+};
+struct PlacedPage {
+    QSizeF size;
+    QList<PlacedWord> words;
+};
+QList<PlacedPage> placedWords(const QString& pdfPath);
 
 // The words of a text, split at white space: what pageWords finds for it when it is printed.
 QStringList words(const QString& text);

@@ -23,6 +23,14 @@ QHash<QString, QString> storedNames(const Catalogue& catalogue) {
     return names;
 }
 
+// The database's spells by name key.
+QHash<QString, const CatalogueSpell*> storedSpells(const Catalogue& catalogue) {
+    QHash<QString, const CatalogueSpell*> spells;
+    for (const CatalogueSpell& spell : catalogue.spells)
+        spells.insert(spellNameKey(spell.name), &spell);
+    return spells;
+}
+
 // Records a spell as the user's, forgetting what was recorded under any other spelling of its
 // name (a shipped spell it replaces, or one the user once took out).
 void markAsUsers(Database& database, const QHash<QString, QString>& origins,
@@ -45,11 +53,19 @@ ImportResult importSpells(Database& database, const QByteArray& bytes, const QSt
     for (const CatalogueFrequency& f : stored.frequencies)
         frequencyNames << f.name;
     SpellFile file = readSpellFile(bytes, stored.schools, frequencyNames, options.encoding);
-    const QHash<QString, QString> existing = storedNames(stored);
+    const QHash<QString, const CatalogueSpell*> existing = storedSpells(stored);
+    QSet<QString> unchanged; // name keys of the file's spells exactly as stored
     for (const CatalogueSpell& spell : file.spells) {
-        const QString storedName = existing.value(spellNameKey(spell.name));
-        if (storedName.isEmpty()) {
+        const CatalogueSpell* held = existing.value(spellNameKey(spell.name));
+        const QString storedName = held ? held->name : QString();
+        if (!held) {
             result.added << spell.name;
+        } else if (options.replace && sameSpell(*held, spell)) {
+            // A row as the catalogue holds it (a file exported, edited elsewhere and imported
+            // back): nothing to replace, and a shipped spell stays shipped, so upgrades still
+            // bring its fixes.
+            result.unchanged << spell.name;
+            unchanged.insert(spellNameKey(spell.name));
         } else if (options.replace) {
             result.replaced << spell.name;
         } else if (storedName == spell.name) {
@@ -78,9 +94,11 @@ ImportResult importSpells(Database& database, const QByteArray& bytes, const QSt
     SchemaUpgrade::apply(database);
     const QHash<QString, QString> origins = SpellOrigin::read(database);
     for (const CatalogueSpell& spell : file.spells) {
-        const QString storedName = existing.value(spellNameKey(spell.name));
-        if (!storedName.isEmpty())
-            deleteSpell(database, storedName);
+        const QString key = spellNameKey(spell.name);
+        if (unchanged.contains(key))
+            continue;
+        if (const CatalogueSpell* held = existing.value(key))
+            deleteSpell(database, held->name);
         insertSpell(database, spell);
         markAsUsers(database, origins, spell);
     }

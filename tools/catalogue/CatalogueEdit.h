@@ -22,6 +22,9 @@ struct ImportOptions {
 struct ImportResult {
     QStringList added;    // names as the file has them, in file order
     QStringList replaced; // likewise
+    // With replace: spells the file has exactly as stored, neither written nor taken as the
+    // user's (likewise)
+    QStringList unchanged;
 };
 
 // On any problem nothing is written and errors holds every one, as "FILE:LINE: ...", in line

@@ -224,25 +224,34 @@ int runImport(const QStringList& arguments) {
     if (!errors.isEmpty())
         return reportErrors(errors);
     const qsizetype total = result.added.size() + result.replaced.size();
+    // Rows the catalogue already holds as they are are not imported; they are only mentioned.
+    const QString unchanged =
+        result.unchanged.isEmpty()
+            ? QString()
+            : QCoreApplication::translate("cli", ", %1 unchanged").arg(result.unchanged.size());
     if (options.dryRun) {
         for (const QString& name : result.added)
             std::printf("would add: %s\n", qUtf8Printable(name));
         for (const QString& name : result.replaced)
             std::printf("would replace: %s\n", qUtf8Printable(name));
-        //: %1 is a number of spells ("3 spells"), %2 and %3 numbers.
+        //: %1 is a number of spells ("3 spells"), %2 and %3 numbers, %4 the unchanged ones or
+        //: nothing.
         printError(QCoreApplication::translate("cli", "Dry run: %1 would be imported (%2 added, %3 "
-                                                      "replaced); nothing was written.")
+                                                      "replaced%4); nothing was written.")
                        .arg(spellCount(total))
                        .arg(result.added.size())
-                       .arg(result.replaced.size()));
+                       .arg(result.replaced.size())
+                       .arg(unchanged));
         return 0;
     }
     if (options.replace)
-        //: %1 is a number of spells ("3 spells"), %2 and %3 numbers.
-        printError(QCoreApplication::translate("cli", "Imported %1: %2 added, %3 replaced.")
+        //: %1 is a number of spells ("3 spells"), %2 and %3 numbers, %4 the unchanged ones or
+        //: nothing.
+        printError(QCoreApplication::translate("cli", "Imported %1: %2 added, %3 replaced%4.")
                        .arg(spellCount(total))
                        .arg(result.added.size())
-                       .arg(result.replaced.size()));
+                       .arg(result.replaced.size())
+                       .arg(unchanged));
     else
         printError(QCoreApplication::translate("cli", "Imported %1.").arg(spellCount(total)));
     return 0;

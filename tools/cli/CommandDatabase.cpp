@@ -11,9 +11,8 @@
 
 QCommandLineOption databaseOption() {
     return {QStringLiteral("db"),
-            QCoreApplication::translate(
-                "cli", "Spell database (default: the one the window uses: beside the program, "
-                       "or the user's copy when the program's folder is read-only)."),
+            QCoreApplication::translate("cli", "Spell database (default: the one the window uses, "
+                                               "your copy in the user's data folder)."),
             QStringLiteral("FILE")};
 }
 
