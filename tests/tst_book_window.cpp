@@ -560,29 +560,40 @@ void TestBookWindow::rerollKeepsTheNotesOfShortLevels() {
 void TestBookWindow::saveDialogsAskAboutTheFileWritten_data() {
     QTest::addColumn<QString>("command");
     QTest::addColumn<QString>("type"); // the file type picked in the dialog, "" for its first
+    QTest::addColumn<QString>("typedName");
     QTest::addColumn<QString>("existing");
     QTest::newRow("Save As") << "save as"
                              << ""
+                             << "Merlin"
                              << "Merlin.twbook";
+    QTest::newRow("Save As, a name with a dot") << "save as"
+                                                << ""
+                                                << "Merlin.v2"
+                                                << "Merlin.v2.twbook";
     QTest::newRow("Save as PDF") << "pdf"
                                  << ""
+                                 << "Merlin"
                                  << "Merlin.pdf";
     QTest::newRow("Export, CSV") << "export"
                                  << ""
+                                 << "Merlin"
                                  << "Merlin.csv";
     QTest::newRow("Export, JSON picked") << "export"
                                          << "JSON (*.json)"
+                                         << "Merlin"
                                          << "Merlin.json";
-    QTest::newRow("Export, Markdown picked") << "export"
-                                             << "Markdown (*.md)"
-                                             << "Merlin.md";
+    QTest::newRow("Export, Markdown picked, a name with a dot") << "export"
+                                                                << "Markdown (*.md)"
+                                                                << "Merlin.v2"
+                                                                << "Merlin.v2.md";
 }
 
 void TestBookWindow::saveDialogsAskAboutTheFileWritten() {
-    // The user types "Merlin" beside an existing "Merlin.<suffix>" in the real dialog: the
-    // dialog asks before that file is replaced, and answering No keeps it.
+    // The user types a name beside an existing file of that name and the type's suffix in the
+    // real dialog: the question comes before that file is replaced, and answering No keeps it.
     QFETCH(QString, command);
     QFETCH(QString, type);
+    QFETCH(QString, typedName);
     QFETCH(QString, existing);
     generate("Merlin");
     QTemporaryDir folder;
@@ -625,7 +636,7 @@ void TestBookWindow::saveDialogsAskAboutTheFileWritten() {
             }
             auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
             QVERIFY(name);
-            name->setText(folder.filePath("Merlin"));
+            name->setText(folder.filePath(typedName));
             QMetaObject::invokeMethod(dialog, &QDialog::accept, Qt::QueuedConnection);
         }
     });
