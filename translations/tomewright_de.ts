@@ -1042,6 +1042,16 @@ A tool tip: a button&apos;s text and, in brackets, its key (&quot;Generate Spell
     </message>
 </context>
 <context>
+    <name>QFileDialog</name>
+    <message>
+        <location filename="../ui/SaveFileDialog.cpp" line="+64"/>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>Die Datei %1 existiert bereits.
+Soll sie überschrieben werden?</translation>
+    </message>
+</context>
+<context>
     <name>RecordSet</name>
     <message>
         <location filename="../ui/RecordSet.cpp" line="+22"/>
