@@ -31,14 +31,21 @@ QHash<QString, const CatalogueSpell*> storedSpells(const Catalogue& catalogue) {
     return spells;
 }
 
+// The names the catalogue records an origin for, by name key: every spelling of a name.
+QMultiHash<QString, QString> originNamesByKey(const QHash<QString, QString>& origins) {
+    QMultiHash<QString, QString> names;
+    for (auto it = origins.cbegin(); it != origins.cend(); ++it)
+        names.insert(spellNameKey(it.key()), it.key());
+    return names;
+}
+
 // Records a spell as the user's, forgetting what was recorded under any other spelling of its
 // name (a shipped spell it replaces, or one the user once took out).
-void markAsUsers(Database& database, const QHash<QString, QString>& origins,
-                 const CatalogueSpell& spell) {
-    const QString key = spellNameKey(spell.name);
-    for (auto it = origins.cbegin(); it != origins.cend(); ++it) {
-        if (it.key() != spell.name && spellNameKey(it.key()) == key)
-            SpellOrigin::forget(database, it.key());
+void markAsUsers(Database& database, const QMultiHash<QString, QString>& originNames,
+                 const QString& key, const CatalogueSpell& spell) {
+    for (auto it = originNames.constFind(key); it != originNames.cend() && it.key() == key; ++it) {
+        if (it.value() != spell.name)
+            SpellOrigin::forget(database, it.value());
     }
     SpellOrigin::set(database, spell.name, SpellOrigin::kUser);
 }
@@ -92,7 +99,8 @@ ImportResult importSpells(Database& database, const QByteArray& bytes, const QSt
 
     Transaction transaction(database);
     SchemaUpgrade::apply(database);
-    const QHash<QString, QString> origins = SpellOrigin::read(database);
+    // Keyed once: comparing every row with every recorded name made a large import quadratic.
+    const QMultiHash<QString, QString> originNames = originNamesByKey(SpellOrigin::read(database));
     for (const CatalogueSpell& spell : file.spells) {
         const QString key = spellNameKey(spell.name);
         if (unchanged.contains(key))
@@ -100,7 +108,7 @@ ImportResult importSpells(Database& database, const QByteArray& bytes, const QSt
         if (const CatalogueSpell* held = existing.value(key))
             deleteSpell(database, held->name);
         insertSpell(database, spell);
-        markAsUsers(database, origins, spell);
+        markAsUsers(database, originNames, key, spell);
     }
     transaction.commit();
     return result;
