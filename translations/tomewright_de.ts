@@ -1265,7 +1265,7 @@ Soll sie überschrieben werden?</translation>
         <translation>%1, Grad %2: %3 Zauber des Spezialgebiets der Häufigkeit Common oder Uncommon, weniger als %4</translation>
     </message>
     <message>
-        <location filename="../tools/catalogue/CatalogueEdit.cpp" line="+74"/>
+        <location filename="../tools/catalogue/CatalogueEdit.cpp" line="+81"/>
         <source>&quot;%1&quot; is already in the catalogue (use --replace to overwrite it)</source>
         <translation>„%1“ ist bereits im Katalog (mit --replace wird er überschrieben)</translation>
     </message>
@@ -1275,7 +1275,7 @@ Soll sie überschrieben werden?</translation>
         <translation>„%1“ ist bereits als „%2“ im Katalog (Namen werden ohne Rücksicht auf Groß- und Kleinschreibung verglichen; mit --replace wird er überschrieben)</translation>
     </message>
     <message>
-        <location line="+60"/>
+        <location line="+61"/>
         <source>the file names no spell</source>
         <translation>die Datei nennt keinen Zauber</translation>
     </message>

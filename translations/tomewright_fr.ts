@@ -1265,7 +1265,7 @@ Voulez-vous l’écraser&#xa0;?</translation>
         <translation>%1, niveau %2&#xa0;: %3 sorts de spécialité de fréquence Common ou Uncommon, moins de %4</translation>
     </message>
     <message>
-        <location filename="../tools/catalogue/CatalogueEdit.cpp" line="+74"/>
+        <location filename="../tools/catalogue/CatalogueEdit.cpp" line="+81"/>
         <source>&quot;%1&quot; is already in the catalogue (use --replace to overwrite it)</source>
         <translation>«&#xa0;%1&#xa0;» est déjà dans le catalogue (--replace le remplace)</translation>
     </message>
@@ -1275,7 +1275,7 @@ Voulez-vous l’écraser&#xa0;?</translation>
         <translation>«&#xa0;%1&#xa0;» est déjà dans le catalogue sous le nom «&#xa0;%2&#xa0;» (les noms sont comparés sans tenir compte de la casse&#xa0;; --replace le remplace)</translation>
     </message>
     <message>
-        <location line="+60"/>
+        <location line="+61"/>
         <source>the file names no spell</source>
         <translation>le fichier ne nomme aucun sort</translation>
     </message>
