@@ -65,7 +65,7 @@ int main(int argc, char* argv[]) {
         const QString html = SpellbookReport::renderHtml(staged, templatePath);
         filling.push_back(double(step.nsecsElapsed()) / 1e6);
         step.restart();
-        auto document = SpellbookReport::makeDocument(html);
+        auto document = SpellbookReport::makeDocument(html, templatePath);
         building.push_back(double(step.nsecsElapsed()) / 1e6);
         step.restart();
         const QByteArray pdf =
@@ -83,5 +83,31 @@ int main(int argc, char* argv[]) {
     std::printf("  html_to_document_ms: %.1f ms\n", median(building));
     std::printf("  layout_pages_and_pdf_ms: %.1f ms\n", median(printing));
     std::printf("spells: %lld, pdf pages: about %d\n", qlonglong(book.size()), pages);
+
+    // A description far longer than any page, at two lengths, of words and of one endless word:
+    // the time should grow with the length, four times the text taking about four times as
+    // long.
+    for (const auto& [shape, word] :
+         {std::pair{"words", "ember lantern quiet willow "}, std::pair{"one_word", "ember"}})
+        for (const int length : {100'000, 400'000}) {
+            ReportBook longBook;
+            longBook.caster = QStringLiteral("Bench Caster");
+            QString description;
+            while (description.size() < length)
+                description += QString::fromLatin1(word);
+            description.truncate(length);
+            longBook.spells.append({QStringLiteral("Long Spell"), QStringLiteral("1"),
+                                    QStringLiteral("Common"), QStringLiteral("Fire"),
+                                    QStringLiteral("Bench Book"), QStringLiteral("1"),
+                                    description});
+            QElapsedTimer timer;
+            timer.start();
+            auto document = SpellbookReport::makeDocument(
+                SpellbookReport::renderHtml(longBook, templatePath), templatePath);
+            const QByteArray pdf = SpellbookReport::pdfBytes(*document, QStringLiteral("Bench"),
+                                                             QPageSize(QPageSize::A4));
+            std::printf("long_description_%s_%dk_pdf_ms: %.1f ms (%lld bytes)\n", shape,
+                        length / 1000, double(timer.nsecsElapsed()) / 1e6, qlonglong(pdf.size()));
+        }
     return 0;
 }

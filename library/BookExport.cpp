@@ -101,11 +101,23 @@ void appendJsonString(QByteArray& out, QStringView text) {
     out.resize(to - out.constData());
 }
 
-QString markdownCell(QString text) {
-    text.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
-    text.replace(QLatin1Char('|'), QLatin1String("\\|"));
-    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    return text;
+// A book's text as Markdown reads it back: every character that Markdown or the HTML inside it
+// would take as markup (emphasis, code, links, headings, table cells, tags, entities) is
+// escaped with a backslash, and a line break joins the line as a blank, so a text is always the
+// one table cell or heading it was written into.
+QString markdownText(const QString& text) {
+    static const QString special = QStringLiteral("\\`*_[]<>&|#!~");
+    QString out;
+    out.reserve(text.size() + text.size() / 8);
+    for (const QChar c : text) {
+        if (c == QLatin1Char('\n') || c == QLatin1Char('\r'))
+            out += QLatin1Char(' ');
+        else if (special.contains(c))
+            out += QLatin1Char('\\') + QString(c);
+        else
+            out += c;
+    }
+    return out;
 }
 
 } // namespace
@@ -268,11 +280,11 @@ QByteArray markdownPart(const GeneratedBook& book, qsizetype index) {
     QString out;
     if (index > 0)
         out += QLatin1Char('\n');
-    out += QStringLiteral("# %1\n\n").arg(markdownCell(book.caster));
-    out += QStringLiteral("*%1*\n\n").arg(markdownCell(summary(book)));
+    out += QStringLiteral("# %1\n\n").arg(markdownText(book.caster));
+    out += QStringLiteral("*%1*\n\n").arg(markdownText(summary(book)));
     if (!book.excludedSchools.isEmpty())
         out += QStringLiteral("Excluded schools: %1\n\n")
-                   .arg(book.excludedSchools.join(QStringLiteral(", ")));
+                   .arg(markdownText(book.excludedSchools.join(QStringLiteral(", "))));
     const auto levels = byLevel(book);
     for (auto it = levels.cbegin(); it != levels.cend(); ++it) {
         out += QStringLiteral("## %1\n\n").arg(levelTitle(QString::number(it.key())));
@@ -280,9 +292,9 @@ QByteArray markdownPart(const GeneratedBook& book, qsizetype index) {
                               "|---|---|---|---|---|---|\n");
         for (const SpellRow* spell : it.value())
             out += QStringLiteral("| %1 | %2 | %3 | %4 | %5 | %6 |\n")
-                       .arg(markdownCell(spell->name), markdownCell(spell->schools),
-                            markdownCell(spell->frequency), markdownCell(spell->book),
-                            markdownCell(spell->page), markdownCell(spell->description));
+                       .arg(markdownText(spell->name), markdownText(spell->schools),
+                            markdownText(spell->frequency), markdownText(spell->book),
+                            markdownText(spell->page), markdownText(spell->description));
         out += QLatin1Char('\n');
     }
     return out.toUtf8();

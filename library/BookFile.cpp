@@ -1,11 +1,12 @@
 #include "library/BookFile.h"
 
 #include "library/CasterClasses.h"
+#include "library/SpellText.h"
+#include "ui/BoundedRead.h"
 #include "ui/TwError.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -160,12 +161,43 @@ SpellRow spellFrom(const QJsonValue& value, qsizetype number, const QString& pat
                                          "\"%1\" is not a valid spellbook: %2 has no name.")
                  .arg(shown(path), owner));
     spell.level = reader.text(QStringLiteral("level"));
+    static const QStringList levels = {"1", "2", "3", "4", "5", "6", "7", "8", "9"};
+    if (!levels.contains(spell.level))
+        reader.invalid(
+            QStringLiteral("level"),
+            QCoreApplication::translate("BookFile", "is \"%1\", not a spell level from 1 to 9")
+                .arg(printable(spell.level.left(40))));
     spell.frequency = reader.text(QStringLiteral("frequency"));
     spell.schools = reader.text(QStringLiteral("schools"));
     spell.book = reader.text(QStringLiteral("book"));
     spell.page = reader.text(QStringLiteral("page"));
     spell.description = reader.text(QStringLiteral("description"), false);
     spell.pinned = reader.flag(QStringLiteral("pinned"));
+    // A spell's texts keep the catalogue's rules: a book is printed and exported as it stands.
+    const struct {
+        const char* key;
+        const QString& text;
+        int limit;
+    } texts[] = {{"name", spell.name, SpellLimits::kName},
+                 {"frequency", spell.frequency, std::numeric_limits<int>::max()},
+                 {"schools", spell.schools, std::numeric_limits<int>::max()},
+                 {"book", spell.book, SpellLimits::kBook},
+                 {"page", spell.page, SpellLimits::kPage},
+                 {"description", spell.description, SpellLimits::kDescription}};
+    for (const auto& field : texts) {
+        const QString key = QString::fromLatin1(field.key);
+        const bool isDescription = key == QLatin1String("description");
+        if (const std::optional<char16_t> control = firstControl(field.text, isDescription))
+            reader.invalid(key,
+                           QCoreApplication::translate("BookFile", "holds a control character (%1)")
+                               .arg(codePoint(*control)));
+        const qsizetype length = characterCount(field.text);
+        if (length > field.limit)
+            reader.invalid(key, QCoreApplication::translate(
+                                    "BookFile", "is %1 characters long, more than the %2 allowed")
+                                    .arg(length)
+                                    .arg(field.limit));
+    }
     return spell;
 }
 
@@ -241,6 +273,11 @@ SpellbookDocument fromJson(const QByteArray& bytes, const QString& path) {
     SpellbookDocument document;
     GeneratedBook& book = document.book;
     book.caster = request.text(QStringLiteral("caster"));
+    // U+0000 ends a text in many programs the book may reach; other characters are the caster's.
+    if (book.caster.contains(QChar(u'\0')))
+        request.invalid(QStringLiteral("caster"),
+                        QCoreApplication::translate("BookFile", "holds a control character (%1)")
+                            .arg(codePoint(0)));
     book.casterLevel = request.text(QStringLiteral("level"));
     bool knownLevel = book.casterLevel.isEmpty(); // empty: no level picked yet
     for (int level = 1; level <= CasterClasses::kHighestCasterLevel; ++level)
@@ -294,20 +331,15 @@ SpellbookDocument fromJson(const QByteArray& bytes, const QString& path) {
 }
 
 SpellbookDocument read(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const BoundedRead file = readBounded(path, kLargestBook);
+    if (file.tooLarge)
+        fail(QCoreApplication::translate("BookFile", "\"%1\" is not a spellbook: it holds more "
+                                                     "than %2, far more than a book does.")
+                 .arg(shown(path), sizeText(kLargestBook)));
+    if (!file.error.isEmpty())
         fail(QCoreApplication::translate("BookFile", "The spellbook \"%1\" cannot be opened: %2.")
-                 .arg(shown(path), file.errorString()));
-    if (file.size() > kLargestBook)
-        fail(QCoreApplication::translate(
-                 "BookFile", "\"%1\" is not a spellbook: at %2 MB it is far too large for one.")
-                 .arg(shown(path))
-                 .arg(file.size() / (1024 * 1024)));
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        fail(QCoreApplication::translate("BookFile", "The spellbook \"%1\" cannot be read: %2.")
-                 .arg(shown(path), file.errorString()));
-    return fromJson(bytes, path);
+                 .arg(shown(path), file.error));
+    return fromJson(file.bytes, path);
 }
 
 void writeTo(QIODevice& device, const SpellbookDocument& document, const QString& path) {

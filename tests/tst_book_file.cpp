@@ -157,9 +157,13 @@ void TestBookFile::roundTrip_data() {
     SpellbookDocument hostile = sampleDocument();
     hostile.book.caster = "Ana \"the <b>Bold</b>\" O'Neil & Søn, \\ | * 魔法";
     hostile.book.spells[0].name = "Ward \"of\" <script>x</script>";
-    hostile.book.spells[0].description = QString(5000, QChar(0x00e9)) + "\n\"end\"";
-    hostile.book.spells[1].page = "";
-    QTest::newRow("texts that look like markup, quotes and 5,000 characters") << hostile;
+    // 400 characters, the most a description holds: an emoji is one of them, however stored.
+    hostile.book.spells[0].description =
+        QString(391, QChar(0x00e9)) + "\n\t\"end\"" + QString::fromUtf8("🔥");
+    hostile.book.spells[1].page = QString(20, '9');
+    hostile.book.spells[1].name = QString(100, 'n');
+    hostile.book.spells[1].book = QString(100, 'b');
+    QTest::newRow("texts that look like markup, quotes, and each at its longest") << hostile;
     SpellbookDocument largest = sampleDocument();
     largest.book.seed = std::numeric_limits<quint64>::max();
     largest.specialistPercent = 0;
@@ -268,6 +272,52 @@ void TestBookFile::badFiles_data() {
         << withChange([](QJsonObject& r) { setInRequest(r, "class", "Bard"); })
         << f + "is not a valid spellbook: \"request.class\" is \"Bard\", not a class Tomewright "
                "knows.";
+    const QString level = f + "is not a valid spellbook: the \"level\" of spell 2 is \"%2\", not a "
+                              "spell level from 1 to 9.";
+    for (const char* bad : {"banana", "", "12345678901234567890", "-3", "0", "42", " 3", "3.0"})
+        QTest::newRow(qPrintable(QString("spell level \"%1\"").arg(bad)))
+            << withChange([bad](QJsonObject& r) { setInSpell(r, 1, "level", bad); })
+            << level.arg("%1", bad);
+    QTest::newRow("a spell level as a number")
+        << withChange([](QJsonObject& r) { setInSpell(r, 1, "level", 2); })
+        << f + "is not a valid spellbook: the \"level\" of spell 2 should be text.";
+    const QString tooLong = f + "is not a valid spellbook: the \"%2\" of spell 1 is %3 characters "
+                                "long, more than the %4 allowed.";
+    QTest::newRow("a name of 101 characters")
+        << withChange([](QJsonObject& r) { setInSpell(r, 0, "name", QString(101, 'n')); })
+        << tooLong.arg("%1", "name", "101", "100");
+    QTest::newRow("a book of 101 characters")
+        << withChange([](QJsonObject& r) { setInSpell(r, 0, "book", QString(101, 'b')); })
+        << tooLong.arg("%1", "book", "101", "100");
+    QTest::newRow("a page of 21 characters")
+        << withChange([](QJsonObject& r) { setInSpell(r, 0, "page", QString(21, '9')); })
+        << tooLong.arg("%1", "page", "21", "20");
+    QTest::newRow("a description of 401 characters")
+        << withChange([](QJsonObject& r) { setInSpell(r, 0, "description", QString(401, 'd')); })
+        << tooLong.arg("%1", "description", "401", "400");
+    QTest::newRow("a description of 50 MB") << withChange([](QJsonObject& r) {
+        setInSpell(r, 0, "description", QString(50'000'000, 'd'));
+    }) << tooLong.arg("%1", "description", "50000000", "400");
+    const QString control = f + "is not a valid spellbook: the \"%2\" of spell 1 holds a control "
+                                "character (%3).";
+    QTest::newRow("U+0000 in a name") << withChange([](QJsonObject& r) {
+        setInSpell(r, 0, "name", QString("Nul") + QChar(0) + "Spell");
+    }) << control.arg("%1", "name", "U+0000");
+    QTest::newRow("U+0000 in a description") << withChange([](QJsonObject& r) {
+        setInSpell(r, 0, "description", QString("Ends") + QChar(0) + "here");
+    }) << control.arg("%1", "description", "U+0000");
+    QTest::newRow("a bell in a book")
+        << withChange([](QJsonObject& r) { setInSpell(r, 0, "book", "Bell\aBook"); })
+        << control.arg("%1", "book", "U+0007");
+    QTest::newRow("a line break in a school")
+        << withChange([](QJsonObject& r) { setInSpell(r, 0, "schools", "Fire,\nAir"); })
+        << control.arg("%1", "schools", "U+000A");
+    QTest::newRow("an escape in a description")
+        << withChange([](QJsonObject& r) { setInSpell(r, 0, "description", "\x1b[2J"); })
+        << control.arg("%1", "description", "U+001B");
+    QTest::newRow("U+0000 in the caster")
+        << withChange([](QJsonObject& r) { setInRequest(r, "caster", QString("Ana") + QChar(0)); })
+        << f + "is not a valid spellbook: \"request.caster\" holds a control character (U+0000).";
     QTest::newRow("an unknown volume")
         << withChange([](QJsonObject& r) { setInRequest(r, "volume", "Huge"); })
         << f + "is not a valid spellbook: \"request.volume\" is \"Huge\", not a volume "

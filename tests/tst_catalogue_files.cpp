@@ -64,6 +64,20 @@ void TestCatalogueFiles::everyProblemInWords_data() {
     QTest::newRow("a quote never closed")
         << kHeader + "Good,1,Common,Fire,B,1,\n\"Open,2,Common,Fire,B,2,\nMore,1,Common,Fire,B,1,\n"
         << QStringList{"f.csv:3: a quote opens a field here that is never closed"};
+    // The next spell's quoted description ends the runaway field, and the text after that quote
+    // is where the parser stops; the fault is the line the field began on.
+    QTest::newRow("a description's quote never closed, the next spell's quote ends it")
+        << kHeader + "Good,1,Common,Fire,B,1,\"Fine.\"\nOpen,2,Common,Fire,B,2,\"Never closed\n"
+                     "Next,1,Common,Fire,B,1,\"Its own.\"\nLater,1,Common,Fire,B,1,\n"
+        << QStringList{"f.csv:3: the quoted field that begins here runs on to line 4: text after "
+                       "the closing quote of a field; a field that holds quotes must be quoted "
+                       "as a whole, with each quote inside it doubled (\"say \"\"hi\"\"\")"};
+    QTest::newRow("a quote never closed after a field of two lines")
+        << kHeader + "Two,1,Common,Fire,\"Book\nof lines\",1,\"Never closed\nMore,1,Common\n"
+        << QStringList{"f.csv:3: a quote opens a field here that is never closed"};
+    QTest::newRow("a field of two lines is read whole")
+        << kHeader + "Two,1,Common,Fire,B,1,\"Line one\nline two\"\nBad,12,Common,Fire,B,1,\n"
+        << QStringList{"f.csv:4: level \"12\" is not 1 to 9"};
     QTest::newRow("lengths in characters, found and allowed")
         << kHeader + QByteArray(101, 'n') + ",1,Common,Fire," + QByteArray(101, 'b') + "," +
                QByteArray(21, '9') + "," + QByteArray(401, 'd') + "\n" +
@@ -81,6 +95,12 @@ void TestCatalogueFiles::everyProblemInWords_data() {
                        "f.csv:3: unknown school \"FireU+0007\"; the book holds a control "
                        "character (U+0001); the description holds a control character "
                        "(U+0002)"};
+    QTest::newRow("U+0000 like any control character")
+        << kHeader + "Nul" + '\0' + "Spell,1,Common,Fire,B,1,\nQuiet,1,Common,Fire,B" + '\0' +
+               ",1,a" + '\0' + "b\n"
+        << QStringList{"f.csv:2: the name holds a control character (U+0000)",
+                       "f.csv:3: the book holds a control character (U+0000); the description "
+                       "holds a control character (U+0000)"};
     QTest::newRow("empty file") << QByteArray() << QStringList{"f.csv:1: the file is empty"};
     QTest::newRow("header only") << kHeader
                                  << QStringList{"f.csv:1: the file has no spells, only a header"};

@@ -9,6 +9,9 @@
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QtTest>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 QByteArray fileBytes(const QString& path) {
@@ -111,11 +114,21 @@ private slots:
     void undrawableTextWarnsNamingTheSpell();
     void sameBookInEveryLanguage_data();
     void sameBookInEveryLanguage();
+    void helpExamplesRun();
+    void overwriteRefusals_data();
+    void overwriteRefusals();
+    void fullOutputFails_data();
+    void fullOutputFails();
+    void boundedReads_data();
+    void boundedReads();
 
 private:
     // Runs generate; environment entries "NAME=value" set a variable, "NAME" removes it.
     Run run(QStringList arguments, bool withDatabase = true, const QStringList& environment = {});
     static Run render(const QStringList& arguments);
+    // Runs the program with any command; stdout names a file for the standard output.
+    static Run command(const QStringList& arguments, const QString& stdoutFile = QString(),
+                       const QString& workingFolder = QString());
     FixtureDatabase m_fixture;
     QTemporaryDir m_dir;
 };
@@ -160,6 +173,19 @@ Run TestCli::run(QStringList arguments, bool withDatabase, const QStringList& en
 Run TestCli::render(const QStringList& arguments) {
     QProcess process;
     process.start(TOMEWRIGHT_CLI, QStringList{"render"} + arguments);
+    process.waitForFinished(120000);
+    return {process.exitCode(), process.readAllStandardOutput(),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+Run TestCli::command(const QStringList& arguments, const QString& stdoutFile,
+                     const QString& workingFolder) {
+    QProcess process;
+    if (!stdoutFile.isEmpty())
+        process.setStandardOutputFile(stdoutFile);
+    if (!workingFolder.isEmpty())
+        process.setWorkingDirectory(workingFolder);
+    process.start(TOMEWRIGHT_CLI, arguments);
     process.waitForFinished(120000);
     return {process.exitCode(), process.readAllStandardOutput(),
             QString::fromUtf8(process.readAllStandardError())};
@@ -290,6 +316,18 @@ void TestCli::wrongOptionsAndChecks_data() {
         everySchool << "--exclude" << school;
     QTest::newRow("all schools excluded")
         << everySchool << "You cannot request all Schools to be Excluded";
+    QTest::newRow("custom volume without counts")
+        << base + QStringList{"--volume", "custom"}
+        << "--volume custom needs --custom with the spells per level, for example --custom "
+           "1=4,2=3,3=2.";
+    QTest::newRow("counts with the full volume")
+        << base + QStringList{"--volume", "full", "--custom", "1=4"}
+        << "--custom sets the spells per level of the custom volume only; add --volume custom, "
+           "or leave --custom out for the full volume.";
+    QTest::newRow("counts with the default volume")
+        << base + QStringList{"--custom", "1=4"}
+        << "--custom sets the spells per level of the custom volume only; add --volume custom, "
+           "or leave --custom out for the average volume.";
     QTest::newRow("unknown option") << base + QStringList{"--colour", "red"} << "Unknown option";
     QTest::newRow("unknown paper")
         << base + QStringList{"--format", "pdf", "--output", "x.pdf", "--paper", "legal"}
@@ -491,10 +529,11 @@ void TestCli::savedBookRendersAsGenerated_data() {
 
 void TestCli::savedBookRendersAsGenerated() {
     QFETCH(QString, format);
-    const QStringList options = {"--name",   "Orrin",    "--level", "14",        "--class",
-                                 "invoker",  "--volume", "full",    "--exclude", "Fire",
-                                 "--custom", "1=4",      "--seed",  "987654321"};
-    const QString book = m_dir.filePath("orrin.twbook");
+    const QStringList options = {
+        "--name",    "Orrin",    "--level", "14",       "--class",
+        "invoker",   "--volume", "custom",  "--custom", "1=4,2=6,3=5,4=3,5=5,6=2,7=3",
+        "--exclude", "Fire",     "--seed",  "987654321"};
+    const QString book = m_dir.filePath("orrin-" + format + ".twbook");
     QCOMPARE(run(options + QStringList{"--format", "book", "--output", book}).status, 0);
     const Run printed = render({book, "--format", format});
     const Run generated = run(options + QStringList{"--format", format});
@@ -818,6 +857,244 @@ void TestCli::sameBookInEveryLanguage() {
     const Run refused = run({"--name", "Seer", "--level", "31st"}, true, spoken);
     QCOMPARE(refused.status, 2);
     QVERIFY2(refused.errors.contains(refusal), qPrintable(refused.errors));
+}
+
+void TestCli::helpExamplesRun() {
+    // Every example of generate's --help works as it is printed (with the test catalogue, in a
+    // folder of its own for the files it writes).
+    const Run help = command({"generate", "--help"});
+    QCOMPARE(help.status, 0);
+    const QString text = QString::fromUtf8(help.out).replace("\\\n", " ");
+    QStringList examples;
+    for (const QString& line : text.split('\n')) {
+        if (line.trimmed().startsWith("tomewright-cli generate"))
+            examples << line.trimmed();
+    }
+    QVERIFY(examples.size() >= 3);
+    QTemporaryDir folder;
+    for (const QString& example : examples) {
+        QStringList arguments = QProcess::splitCommand(example).mid(1);
+        arguments << "--db" << m_fixture.path() << "--template" << TOMEWRIGHT_TEMPLATE;
+        const Run result = command(arguments, QString(), folder.path());
+        QVERIFY2(result.status == 0, qPrintable(example + "\n" + result.errors));
+    }
+}
+
+void TestCli::overwriteRefusals_data() {
+    // {DIR} is the row's folder, holding "mine.twbook" (a book the user edited), "Cult 3.twbook"
+    // and "Cult 4.twbook" (books of an earlier batch, edited since) and "report.rpt".
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("kept"); // the file that must keep its bytes
+    const QString input = "--output \"%1\" names \"%2\", one of the files read to make the "
+                          "output; nothing was written. Choose another file for --output.";
+    QTest::newRow("render into its own book")
+        << QStringList{"render", "{DIR}/mine.twbook", "--format",
+                       "json",   "--output",          "{DIR}/mine.twbook"}
+        << 2 << input.arg("{DIR}/mine.twbook", "{DIR}/mine.twbook") << "mine.twbook";
+    QTest::newRow("render into its book, spelled another way")
+        << QStringList{"render", "{DIR}/mine.twbook", "--format",
+                       "text",   "--output",          "{DIR}/sub/../mine.twbook"}
+        << 2 << input.arg("{DIR}/sub/../mine.twbook", "{DIR}/mine.twbook") << "mine.twbook";
+    QTest::newRow("render into a link to its book")
+        << QStringList{"render",   "{DIR}/Cult 3.twbook", "{DIR}/mine.twbook", "--format", "csv",
+                       "--output", "{DIR}/link.twbook"}
+        << 2 << input.arg("{DIR}/link.twbook", "{DIR}/mine.twbook") << "mine.twbook";
+    QTest::newRow("render a PDF over its template")
+        << QStringList{"render",     "{DIR}/mine.twbook", "--format", "pdf",
+                       "--template", "{DIR}/report.rpt",  "--output", "{DIR}/report.rpt"}
+        << 2 << input.arg("{DIR}/report.rpt", "{DIR}/report.rpt") << "report.rpt";
+    QTest::newRow("generate over its spell database")
+        << QStringList{"generate", "--name", "Ana",      "--level", "3",
+                       "--format", "json",   "--output", "{DB}"}
+        << 2 << input.arg("{DB}", "{DB}") << "{DB}";
+    const QString exists = "\"%1\" already exists; no book was written. Add --force to replace "
+                           "it, edits and all, or choose another --output.";
+    QTest::newRow("generate a book over an edited book")
+        << QStringList{"generate", "--name", "Ana",      "--level",          "3",
+                       "--format", "book",   "--output", "{DIR}/mine.twbook"}
+        << 1 << exists.arg("{DIR}/mine.twbook") << "mine.twbook";
+    QTest::newRow("a batch over edited books names the first")
+        << QStringList{"generate", "--name",   "Cult", "--level",  "3",    "--count",
+                       "5",        "--format", "book", "--output", "{DIR}"}
+        << 1 << exists.arg("{DIR}/Cult 3.twbook") << "Cult 3.twbook";
+    QTest::newRow("--force replaces them")
+        << QStringList{"generate", "--name",   "Cult", "--level",  "3",     "--count",
+                       "5",        "--format", "book", "--output", "{DIR}", "--force"}
+        << 0 << QString() << QString();
+}
+
+void TestCli::overwriteRefusals() {
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, message);
+    QFETCH(QString, kept);
+    QTemporaryDir folder;
+    const QString dir = folder.path();
+    QVERIFY(QDir(dir).mkpath("sub"));
+    QCOMPARE(run({"--name", "Cult", "--level", "3", "--count", "4", "--seed", "1", "--format",
+                  "book", "--output", dir})
+                 .status,
+             0);
+    QVERIFY(QFile::remove(dir + "/Cult 1.twbook") && QFile::remove(dir + "/Cult 2.twbook"));
+    QVERIFY(QFile::rename(dir + "/Cult 4.twbook", dir + "/mine.twbook"));
+    QVERIFY(QFile::copy(dir + "/mine.twbook", dir + "/Cult 4.twbook"));
+    QVERIFY(QFile::link(dir + "/mine.twbook", dir + "/link.twbook"));
+    QVERIFY(QFile::copy(TOMEWRIGHT_TEMPLATE, dir + "/report.rpt"));
+    const QStringList files = QDir(dir).entryList(QDir::Files);
+    QMap<QString, QByteArray> before;
+    for (const QString& name : files)
+        before[name] = fileBytes(dir + "/" + name);
+    const QByteArray database = fileBytes(m_fixture.path());
+
+    for (QString& argument : arguments)
+        argument.replace("{DIR}", dir).replace("{DB}", m_fixture.path());
+    if (arguments.first() == "generate")
+        arguments << "--db" << m_fixture.path() << "--seed"
+                  << "7";
+    const Run result = command(arguments);
+    QCOMPARE(result.status, status);
+    if (message.isEmpty())
+        QVERIFY2(!result.errors.contains("already exists"), qPrintable(result.errors));
+    else
+        QCOMPARE(result.errors.trimmed().split('\n').last(),
+                 QString(message).replace("{DIR}", dir).replace("{DB}", m_fixture.path()));
+    QCOMPARE(fileBytes(m_fixture.path()), database);
+    if (status == 0) {
+        // Every book of the batch is the new one.
+        for (int i = 1; i <= 5; ++i)
+            QVERIFY(QFileInfo::exists(QString("%1/Cult %2.twbook").arg(dir).arg(i)));
+        QVERIFY(fileBytes(dir + "/Cult 4.twbook") != before["Cult 4.twbook"]);
+        return;
+    }
+    // Nothing was written or replaced, the book the user kept least of all.
+    QCOMPARE(QDir(dir).entryList(QDir::Files), files);
+    for (const QString& name : files)
+        QVERIFY2(fileBytes(dir + "/" + name) == before[name], qPrintable(name));
+    QVERIFY(!kept.isEmpty());
+}
+
+void TestCli::fullOutputFails_data() {
+    QTest::addColumn<QStringList>("arguments");
+    const QStringList db = {"--db", "{DB}"};
+    QTest::newRow("generate text") << QStringList{"generate", "--name", "Ana", "--level", "3"} + db;
+    QTest::newRow("generate a batch of JSON")
+        << QStringList{"generate", "--name", "Ana",      "--level", "9",
+                       "--count",  "50",     "--format", "json"} +
+               db;
+    QTest::newRow("render markdown") << QStringList{"render", "{BOOK}", "--format", "markdown"};
+    QTest::newRow("a dry-run import")
+        << QStringList{"catalogue", "import", "--from", "{CSV}", "--dry-run"} + db;
+    QTest::newRow("help") << QStringList{"render", "--help"};
+    QTest::newRow("catalogue help") << QStringList{"catalogue", "import", "--help"};
+    QTest::newRow("version") << QStringList{"--version"};
+}
+
+void TestCli::fullOutputFails() {
+    // Output to a full disk is a failure with the system's reason, never success.
+    QFETCH(QStringList, arguments);
+    QTemporaryDir folder;
+    const QString book = folder.filePath("book.twbook");
+    QCOMPARE(run({"--name", "Ana", "--level", "3", "--format", "book", "--output", book}).status,
+             0);
+    const QString csv = folder.filePath("new.csv");
+    QFile file(csv);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("Name,Level,Frequency,Schools,Book,Page\nBrand New,1,Common,Fire,B,1\n");
+    file.close();
+    for (QString& argument : arguments)
+        argument.replace("{DB}", m_fixture.path()).replace("{BOOK}", book).replace("{CSV}", csv);
+    // The same command to a file writes something: the output is not simply empty.
+    const Run good = command(arguments);
+    QCOMPARE(good.status, 0);
+    QVERIFY(!good.out.isEmpty());
+    const Run full = command(arguments, "/dev/full");
+    QCOMPARE(full.status, 1);
+    QVERIFY2(full.errors.endsWith("The output cannot be written: No space left on device.\n"),
+             qPrintable(full.errors));
+}
+
+void TestCli::boundedReads_data() {
+    // {ENDLESS} is a FIFO a writer fills for ever, {SILENT} one nobody writes to, {LARGE} a
+    // sparse file of 65 MB.
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("message");
+    const QString book = "\"%1\" is not a spellbook: it holds more than 64 MB, far more than a "
+                         "book does.";
+    QTest::newRow("render /dev/zero")
+        << QStringList{"render", "/dev/zero"} << 2 << book.arg("/dev/zero");
+    QTest::newRow("render a FIFO that never ends")
+        << QStringList{"render", "{ENDLESS}"} << 2 << book.arg("{ENDLESS}");
+    QTest::newRow("render a file of 65 MB")
+        << QStringList{"render", "{LARGE}"} << 2 << book.arg("{LARGE}");
+    QTest::newRow("render a FIFO nobody writes to")
+        << QStringList{"render", "{SILENT}"} << 2
+        << "\"{SILENT}\" is not a spellbook: it is not JSON (illegal value at line 1, column 1).";
+    const QString csv = "\"%1\" cannot be read: it holds more than the 64 MB a CSV file may";
+    QTest::newRow("import /dev/zero")
+        << QStringList{"catalogue", "import", "--from", "/dev/zero", "--dry-run"} << 1
+        << csv.arg("/dev/zero");
+    QTest::newRow("import a FIFO that never ends")
+        << QStringList{"catalogue", "import", "--from", "{ENDLESS}"} << 1 << csv.arg("{ENDLESS}");
+    QTest::newRow("import a file of 65 MB")
+        << QStringList{"catalogue", "import", "--from", "{LARGE}"} << 1 << csv.arg("{LARGE}");
+    QTest::newRow("remove the names of /dev/zero")
+        << QStringList{"catalogue", "remove", "--from", "/dev/zero"} << 1 << csv.arg("/dev/zero");
+    QTest::newRow("a template of /dev/zero")
+        << QStringList{"generate", "--name",   "Ana",   "--level",    "3",        "--format",
+                       "pdf",      "--output", "{OUT}", "--template", "/dev/zero"}
+        << 1
+        << "The report template \"/dev/zero\" cannot be read: it holds more than the 4 MB a "
+           "template may.";
+}
+
+void TestCli::boundedReads() {
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, message);
+    QTemporaryDir folder;
+    const QString endless = folder.filePath("endless");
+    const QString silent = folder.filePath("silent");
+    const QString large = folder.filePath("large.csv");
+    QVERIFY(mkfifo(QFile::encodeName(endless).constData(), 0600) == 0);
+    QVERIFY(mkfifo(QFile::encodeName(silent).constData(), 0600) == 0);
+    QFile sparse(large);
+    QVERIFY(sparse.open(QIODevice::WriteOnly) && sparse.resize(65 * 1024 * 1024));
+    sparse.close();
+    // A writer that never stops. The test holds the FIFO open as well, so the program never
+    // finds it without a writer, however late the writer starts.
+    QProcess writer;
+    int held = -1;
+    if (arguments.join(' ').contains("{ENDLESS}")) {
+        held = ::open(QFile::encodeName(endless).constData(), O_RDWR);
+        QVERIFY(held >= 0);
+        writer.start("sh", {"-c", "exec cat /dev/zero > \"$0\"", endless});
+        QVERIFY(writer.waitForStarted());
+    }
+    const auto fill = [&](QString text) {
+        return text.replace("{ENDLESS}", endless)
+            .replace("{SILENT}", silent)
+            .replace("{LARGE}", large)
+            .replace("{OUT}", folder.filePath("book.pdf"));
+    };
+    for (QString& argument : arguments)
+        argument = fill(argument);
+    if (arguments.first() != "render")
+        arguments << "--db" << m_fixture.path();
+    const QByteArray database = fileBytes(m_fixture.path());
+    const Run result = command(arguments);
+    QCOMPARE(result.status, status);
+    QVERIFY2(result.errors.contains(fill(message)), qPrintable(result.errors));
+    QCOMPARE(result.out, QByteArray());
+    QCOMPARE(fileBytes(m_fixture.path()), database);
+    QVERIFY(!QFileInfo::exists(folder.filePath("book.pdf")));
+    if (held >= 0) {
+        writer.kill();
+        writer.waitForFinished();
+        ::close(held);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestCli)

@@ -7,6 +7,7 @@
 #include "ui/TwError.h"
 
 #include <QFile>
+#include <QImage>
 #include <QPrinter>
 #include <QTextDocument>
 #include <QtTest>
@@ -87,10 +88,13 @@ private slots:
     void compactTemplateLeavesOutDescriptions();
     void badTemplateNamesTheFile_data();
     void badTemplateNamesTheFile();
+    void templateImagesOnlyFromItsFolder_data();
+    void templateImagesOnlyFromItsFolder();
     void pdfEmbedsItsFonts();
     void cardsNineToAPageNoneSplit_data();
     void cardsNineToAPageNoneSplit();
     void textTallerThanAPageIsCutBetweenLines();
+    void endlessWordPrintsWhole();
     void rowsStayInTheTextArea_data();
     void rowsStayInTheTextArea();
     void printerAndPdfShowTheSamePages();
@@ -207,6 +211,47 @@ void TestReport::badTemplateNamesTheFile() {
     }
 }
 
+void TestReport::templateImagesOnlyFromItsFolder_data() {
+    // {ROOT} holds outside.png; the template lies in {ROOT}/templates with inside.png,
+    // img/nested.png and escape.png, a link to ../outside.png.
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<bool>("embedded");
+    QTest::newRow("beside the template") << "inside.png" << true;
+    QTest::newRow("in a folder of its own") << "img/nested.png" << true;
+    QTest::newRow("its folder by the full path") << "{ROOT}/templates/inside.png" << true;
+    QTest::newRow("another folder by the full path") << "{ROOT}/outside.png" << false;
+    QTest::newRow("another folder as a file URL") << "file://{ROOT}/outside.png" << false;
+    QTest::newRow("up and out") << "../outside.png" << false;
+    QTest::newRow("up and back in") << "../templates/inside.png" << true;
+    QTest::newRow("a link that leads out") << "escape.png" << false;
+    QTest::newRow("a device that never ends") << "/dev/zero" << false;
+}
+
+void TestReport::templateImagesOnlyFromItsFolder() {
+    QFETCH(QString, source);
+    QFETCH(bool, embedded);
+    QTemporaryDir root;
+    QVERIFY(QDir(root.path()).mkpath("templates/img"));
+    QImage image(8, 8, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    for (const char* name : {"outside.png", "templates/inside.png", "templates/img/nested.png"})
+        QVERIFY(image.save(root.filePath(name)));
+    QVERIFY(QFile::link(root.filePath("outside.png"), root.filePath("templates/escape.png")));
+    const QString templatePath = root.filePath("templates/report.rpt");
+    QFile file(templatePath);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QString("<html><body><p>{{caster}}</p><p><img src=\"%1\"></p></body></html>")
+                   .arg(QString(source).replace("{ROOT}", root.path()))
+                   .toUtf8());
+    file.close();
+    auto document = SpellbookReport::makeDocument(
+        SpellbookReport::renderHtml(stagedBook(), templatePath), templatePath);
+    const QByteArray pdf = SpellbookReport::pdfBytes(*document, "Book", QPageSize(QPageSize::A4));
+    QVERIFY(pdf.startsWith("%PDF"));
+    // The template's red image is 8 pixels square; nothing else in the book is.
+    QCOMPARE(pdf.contains("/Subtype /Image\n/Width 8\n/Height 8\n"), embedded);
+}
+
 void TestReport::pdfEmbedsItsFonts() {
     auto document = SpellbookReport::makeDocument(
         SpellbookReport::renderHtml(stagedBook(), TOMEWRIGHT_TEMPLATE));
@@ -299,6 +344,33 @@ void TestReport::textTallerThanAPageIsCutBetweenLines() {
     // The spell after it still follows whole.
     QVERIFY(PdfText::find(read, PdfText::words(book.spells[2].name)) >
             PdfText::find(read, numbered));
+}
+
+void TestReport::endlessWordPrintsWhole() {
+    // A description of one "word" of 3,000 letters (a pasted key, a run of one character) is
+    // wrapped across lines with nothing added, lost or changed, and quickly (bench_report times
+    // it; before, each line measured the rest of the word again).
+    ReportBook book = madeUpBook(2);
+    QString word;
+    for (int i = 0; word.size() < 3000; ++i)
+        word += QString::number(i) + QChar('a' + i % 26);
+    word.truncate(3000);
+    book.spells[0].description = word;
+    const QString text =
+        SpellbookReport::makeDocument(SpellbookReport::renderHtml(book, TOMEWRIGHT_TEMPLATE))
+            ->toPlainText();
+    QCOMPARE(QString(text).remove(QChar(0x200B)).count(word), 1);
+    QVERIFY(!text.contains(word)); // it may be broken between lines
+    const QList<QStringList> pages =
+        printedPages(book, TOMEWRIGHT_TEMPLATE, QPageSize(QPageSize::A4));
+    QCOMPARE(pages.size(), 1);
+    QString lines;
+    for (const QString& printed : pages[0]) {
+        const QString letters = QString(printed).remove(QChar(0x200B));
+        if (word.contains(letters) && letters.size() > 10)
+            lines += letters;
+    }
+    QCOMPARE(lines, word);
 }
 
 void TestReport::rowsStayInTheTextArea_data() {

@@ -4,7 +4,7 @@
 <context>
     <name>BookFile</name>
     <message>
-        <location filename="../library/BookFile.cpp" line="+43"/>
+        <location filename="../library/BookFile.cpp" line="+44"/>
         <source>text</source>
         <translation>Text</translation>
     </message>
@@ -69,7 +69,23 @@
         <translation>„%1“ ist kein gültiges Zauberbuch: %2 hat keinen Namen.</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+8"/>
+        <source>is &quot;%1&quot;, not a spell level from 1 to 9</source>
+        <translation>ist „%1“, kein Zaubergrad von 1 bis 9</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <location line="+87"/>
+        <source>holds a control character (%1)</source>
+        <translation>enthält ein Steuerzeichen (%1)</translation>
+    </message>
+    <message>
+        <location line="-83"/>
+        <source>is %1 characters long, more than the %2 allowed</source>
+        <translation>ist %1 Zeichen lang, mehr als die erlaubten %2</translation>
+    </message>
+    <message>
+        <location line="+14"/>
         <source>line %1, column %2</source>
         <translation>Zeile %1, Spalte %2</translation>
     </message>
@@ -94,7 +110,7 @@
         <translation>„%1“ wurde von einer neueren Version von Tomewright gespeichert (Buchformat %2); diese Version liest Format %3 und ältere.</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+24"/>
         <source>is &quot;%1&quot;, not a caster level from 1st to 30th</source>
         <translation>ist „%1“, keine Zauberwirkerstufe von 1st bis 30th</translation>
     </message>
@@ -125,18 +141,13 @@
     </message>
     <message>
         <location line="+15"/>
+        <source>&quot;%1&quot; is not a spellbook: it holds more than %2, far more than a book does.</source>
+        <translation>„%1“ ist kein Zauberbuch: Die Datei enthält mehr als %2, weit mehr als ein Buch.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>The spellbook &quot;%1&quot; cannot be opened: %2.</source>
         <translation>Das Zauberbuch „%1“ kann nicht geöffnet werden: %2.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>&quot;%1&quot; is not a spellbook: at %2 MB it is far too large for one.</source>
-        <translation>„%1“ ist kein Zauberbuch: Mit %2 MB ist die Datei dafür viel zu groß.</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>The spellbook &quot;%1&quot; cannot be read: %2.</source>
-        <translation>Das Zauberbuch „%1“ kann nicht gelesen werden: %2.</translation>
     </message>
     <message>
         <location line="+16"/>
@@ -182,6 +193,27 @@
         <location line="+5"/>
         <source>Frequency is a required Field</source>
         <translation>Die Häufigkeit ist ein Pflichtfeld</translation>
+    </message>
+</context>
+<context>
+    <name>BoundedRead</name>
+    <message>
+        <location filename="../ui/BoundedRead.cpp" line="+77"/>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%n byte(s)</source>
+        <translation>
+            <numerusform>%n Byte</numerusform>
+            <numerusform>%n Byte</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -867,9 +899,9 @@ A tool tip: a button&apos;s text and, in brackets, its key (&quot;Generate Spell
     </message>
     <message>
         <location line="+10"/>
+        <location filename="../app/Frm_Main_print.cpp" line="+74"/>
         <location filename="../app/Frm_Main_edit.cpp" line="+30"/>
         <location filename="../app/Frm_Main_generate.cpp" line="+112"/>
-        <location filename="../app/Frm_Main_print.cpp" line="+74"/>
         <source>The spell database is not open.</source>
         <translation>Die Zauberdatenbank ist nicht geöffnet.</translation>
     </message>
@@ -1082,9 +1114,27 @@ Soll sie überschrieben werden?</translation>
     </message>
 </context>
 <context>
+    <name>SpellText</name>
+    <message>
+        <location filename="../library/SpellText.cpp" line="+26"/>
+        <source>the %1 holds a control character (%2)</source>
+        <translation>das Feld %1 enthält ein Steuerzeichen (%2)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>the %1 is %2 characters long, more than the %3 allowed</source>
+        <translation>das Feld %1 ist %2 Zeichen lang, mehr als die erlaubten %3</translation>
+    </message>
+</context>
+<context>
     <name>SpellbookReport</name>
     <message>
-        <location filename="../ui/SpellbookReport.cpp" line="+157"/>
+        <location filename="../ui/SpellbookReport.cpp" line="+200"/>
+        <source>The report template &quot;%1&quot; cannot be read: it holds more than the %2 a template may.</source>
+        <translation>Die Berichtsvorlage „%1“ kann nicht gelesen werden: Sie enthält mehr als die %2, die eine Vorlage haben darf.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>The report template &quot;%1&quot; cannot be read: %2.</source>
         <translation>Die Berichtsvorlage „%1“ kann nicht gelesen werden: %2.</translation>
     </message>
@@ -1165,8 +1215,8 @@ Soll sie überschrieben werden?</translation>
         <translation>Ein Spezialist braucht mindestens eine Kernschule.</translation>
     </message>
     <message>
-        <location line="+103"/>
         <location filename="../library/TW_Library_reroll.cpp" line="+53"/>
+        <location filename="../library/TW_Library_generate.cpp" line="+103"/>
         <source>No specialty schools are known for the class &quot;%1&quot;.</source>
         <translation>Für die Klasse „%1“ sind keine Spezialschulen bekannt.</translation>
     </message>
@@ -1199,12 +1249,7 @@ Soll sie überschrieben werden?</translation>
         <translation>eine Schule braucht genau einen Namen, nur einmal angegeben</translation>
     </message>
     <message>
-        <location line="+14"/>
-        <source>%1: cannot be read: %2</source>
-        <translation>%1: kann nicht gelesen werden: %2</translation>
-    </message>
-    <message>
-        <location line="+42"/>
+        <location line="+55"/>
         <source>&quot;%1&quot; cannot be written.</source>
         <translation>„%1“ kann nicht geschrieben werden.</translation>
     </message>
@@ -1265,7 +1310,7 @@ Soll sie überschrieben werden?</translation>
         <translation>%1, Grad %2: %3 Zauber des Spezialgebiets der Häufigkeit Common oder Uncommon, weniger als %4</translation>
     </message>
     <message>
-        <location filename="../tools/catalogue/CatalogueEdit.cpp" line="+81"/>
+        <location filename="../tools/catalogue/CatalogueEdit.cpp" line="+107"/>
         <source>&quot;%1&quot; is already in the catalogue (use --replace to overwrite it)</source>
         <translation>„%1“ ist bereits im Katalog (mit --replace wird er überschrieben)</translation>
     </message>
@@ -1275,7 +1320,7 @@ Soll sie überschrieben werden?</translation>
         <translation>„%1“ ist bereits als „%2“ im Katalog (Namen werden ohne Rücksicht auf Groß- und Kleinschreibung verglichen; mit --replace wird er überschrieben)</translation>
     </message>
     <message>
-        <location line="+61"/>
+        <location line="+62"/>
         <source>the file names no spell</source>
         <translation>die Datei nennt keinen Zauber</translation>
     </message>
@@ -1285,7 +1330,7 @@ Soll sie überschrieben werden?</translation>
         <translation>kein Zauber „%1“ im Katalog</translation>
     </message>
     <message>
-        <location filename="../tools/catalogue/CsvFile.cpp" line="+85"/>
+        <location filename="../tools/catalogue/CsvFile.cpp" line="+89"/>
         <source>a quote inside a field that does not begin with one; a field that holds quotes must be quoted as a whole, with each quote inside it doubled (&quot;say &quot;&quot;hi&quot;&quot;&quot;)</source>
         <translation>ein Anführungszeichen in einem Feld, das nicht mit einem beginnt; ein Feld mit Anführungszeichen muss als Ganzes in Anführungszeichen stehen, jedes darin verdoppelt (&quot;sag &quot;&quot;hallo&quot;&quot;&quot;)</translation>
     </message>
@@ -1300,27 +1345,27 @@ Soll sie überschrieben werden?</translation>
         <translation>der CSV-Leser konnte nicht starten</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+38"/>
+        <source>the quoted field that begins here runs on to line %1: %2</source>
+        <translation>das hier beginnende Feld in Anführungszeichen läuft bis Zeile %1 weiter: %2</translation>
+    </message>
+    <message>
+        <location line="+14"/>
         <source>a quote opens a field here that is never closed</source>
         <translation>hier öffnet ein Anführungszeichen ein Feld, das nie geschlossen wird</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+10"/>
+        <source>cannot be read: it holds more than the %1 a CSV file may</source>
+        <translation>kann nicht gelesen werden: Die Datei enthält mehr als die %1, die eine CSV-Datei haben darf</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>cannot be read: %1</source>
         <translation>kann nicht gelesen werden: %1</translation>
     </message>
     <message>
-        <location filename="../tools/catalogue/SpellFile.cpp" line="+41"/>
-        <source>the %1 holds a control character (%2)</source>
-        <translation>das Feld %1 enthält ein Steuerzeichen (%2)</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>the %1 is %2 characters long, more than the %3 allowed</source>
-        <translation>das Feld %1 ist %2 Zeichen lang, mehr als die erlaubten %3</translation>
-    </message>
-    <message>
-        <location line="+47"/>
+        <location filename="../tools/catalogue/SpellFile.cpp" line="+56"/>
         <source>the file is empty</source>
         <translation>die Datei ist leer</translation>
     </message>
@@ -1413,7 +1458,7 @@ Soll sie überschrieben werden?</translation>
 <context>
     <name>cli</name>
     <message>
-        <location filename="../tools/cli/BookOutput.cpp" line="+33"/>
+        <location filename="../tools/cli/BookOutput.cpp" line="+37"/>
         <source>Report template for pdf (default: filteredspellbook.rpt beside the program; filteredspellbook-compact.rpt and filteredspellbook-cards.rpt lie there too).</source>
         <translation>Berichtsvorlage für pdf (Vorgabe: filteredspellbook.rpt neben dem Programm; filteredspellbook-compact.rpt und filteredspellbook-cards.rpt liegen dort auch).</translation>
     </message>
@@ -1423,14 +1468,19 @@ Soll sie überschrieben werden?</translation>
         <translation>Papier für pdf: a4 oder letter (Vorgabe: das des Standarddruckers, sonst das des Gebietsschemas).</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+41"/>
+        <source>--output &quot;%1&quot; names &quot;%2&quot;, one of the files read to make the output; nothing was written. Choose another file for --output.</source>
+        <translation>--output „%1“ nennt „%2“, eine der Dateien, aus denen die Ausgabe entsteht; nichts wurde geschrieben. Wählen Sie eine andere Datei für --output.</translation>
+    </message>
+    <message>
         <location filename="../tools/cli/CatalogueCommand.cpp" line="+184"/>
-        <location filename="../tools/cli/GenerateCommand.cpp" line="+326"/>
+        <location filename="../tools/cli/GenerateCommand.cpp" line="+389"/>
+        <location filename="../tools/cli/BookOutput.cpp" line="-21"/>
         <source>&quot;%1&quot; cannot be written: %2</source>
         <translation>„%1“ kann nicht geschrieben werden: %2</translation>
     </message>
     <message numerus="yes">
-        <location filename="../tools/cli/CatalogueCommand.cpp" line="-148"/>
+        <location line="-147"/>
         <source>%n spell(s)</source>
         <translation>
             <numerusform>%n Zauber</numerusform>
@@ -1450,7 +1500,7 @@ Soll sie überschrieben werden?</translation>
     </message>
     <message>
         <location line="+5"/>
-        <location filename="../tools/cli/GenerateCommand.cpp" line="-91"/>
+        <location filename="../tools/cli/GenerateCommand.cpp" line="-124"/>
         <source>Unexpected argument &quot;%1&quot;.</source>
         <translation>Unerwartetes Argument „%1“.</translation>
     </message>
@@ -1478,12 +1528,7 @@ Soll sie überschrieben werden?</translation>
         </translation>
     </message>
     <message>
-        <location line="+7"/>
-        <source>&quot;%1&quot; cannot be read: %2</source>
-        <translation>„%1“ kann nicht gelesen werden: %2</translation>
-    </message>
-    <message>
-        <location line="+10"/>
+        <location line="+16"/>
         <source>Builds a new encrypted spell database from the CSV sources in a folder (frequencies.csv, schools.csv, spells.csv).</source>
         <translation>Erstellt eine neue verschlüsselte Zauberdatenbank aus den CSV-Quellen eines Ordners (frequencies.csv, schools.csv, spells.csv).</translation>
     </message>
@@ -1525,7 +1570,7 @@ Soll sie überschrieben werden?</translation>
     </message>
     <message>
         <location line="+8"/>
-        <location filename="../tools/cli/GenerateCommand.cpp" line="-91"/>
+        <location filename="../tools/cli/GenerateCommand.cpp" line="-90"/>
         <source>The folder &quot;%1&quot; cannot be made.</source>
         <translation>Der Ordner „%1“ kann nicht angelegt werden.</translation>
     </message>
@@ -1609,7 +1654,7 @@ Soll sie überschrieben werden?</translation>
         <translation>Prüft eine Zauberdatenbank: jeder Zauber wohlgeformt und genug Zauber für jede Klasse auf jedem Grad.</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>Check failed: %1 problem(s), %2 coverage shortfall(s).</source>
         <translation>Prüfung fehlgeschlagen: %1 Problem(e), %2 Lücke(n) in der Abdeckung.</translation>
     </message>
@@ -1619,7 +1664,7 @@ Soll sie überschrieben werden?</translation>
         <translation>Prüfung bestanden.</translation>
     </message>
     <message>
-        <location filename="../tools/cli/GenerateCommand.cpp" line="-62"/>
+        <location filename="../tools/cli/GenerateCommand.cpp" line="-89"/>
         <source>Unknown level &quot;%1&quot;. Valid: 1 to 30, or 1st to 30th.</source>
         <translation>Unbekannte Stufe „%1“. Gültig: 1 bis 30 oder 1st bis 30th.</translation>
     </message>
@@ -1634,7 +1679,12 @@ Soll sie überschrieben werden?</translation>
         <translation>--custom nimmt Paare GRAD=ANZAHL, nicht „%1“.</translation>
     </message>
     <message>
-        <location line="+60"/>
+        <location line="+50"/>
+        <source>&quot;%1&quot; already exists; no book was written. Add --force to replace it, edits and all, or choose another --output.</source>
+        <translation>„%1“ gibt es bereits; kein Buch wurde geschrieben. Fügen Sie --force hinzu, um sie samt aller Änderungen zu ersetzen, oder wählen Sie ein anderes --output.</translation>
+    </message>
+    <message>
+        <location line="+33"/>
         <source>Draws spellbooks as the window does, from the same spell database.
 Schools are excluded as the window excludes them: the class&apos;s own exclusions and &quot;Wild&quot; (but for &quot;Wild Mage&quot;), then every --exclude.</source>
         <translation>Würfelt Zauberbücher aus wie das Fenster, aus derselben Zauberdatenbank.
@@ -1701,13 +1751,18 @@ Schulen werden ausgeschlossen wie im Fenster: die Ausschlüsse der Klasse und �
         <translation>In diese Datei schreiben (pdf und book brauchen sie). Mit book und --count ein Ordner, der je Buch eine Datei erhält, nach dem Buch benannt.</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+5"/>
+        <source>With book: replace book files that exist (they may hold edits).</source>
+        <translation>Mit book: vorhandene Buchdateien ersetzen (sie können Änderungen enthalten).</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>Usage: tomewright-cli generate [options]</source>
         <translation>Aufruf: tomewright-cli generate [Optionen]</translation>
     </message>
     <message>
         <location line="+21"/>
-        <location filename="../tools/cli/RenderCommand.cpp" line="+63"/>
+        <location filename="../tools/cli/RenderCommand.cpp" line="+64"/>
         <source>Unknown paper &quot;%1&quot;. Valid: &quot;a4&quot;, &quot;letter&quot;.</source>
         <translation>Unbekanntes Papier „%1“. Gültig: „a4“, „letter“.</translation>
     </message>
@@ -1717,13 +1772,23 @@ Schulen werden ausgeschlossen wie im Fenster: die Ausschlüsse der Klasse und �
         <translation>--specialist-percent geht in Zehnerschritten.</translation>
     </message>
     <message>
-        <location line="+128"/>
-        <location filename="../tools/cli/RenderCommand.cpp" line="+22"/>
+        <location line="+54"/>
+        <source>--volume custom needs --custom with the spells per level, for example --custom 1=4,2=3,3=2.</source>
+        <translation>--volume custom braucht --custom mit den Zaubern je Grad, zum Beispiel --custom 1=4,2=3,3=2.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>--custom sets the spells per level of the custom volume only; add --volume custom, or leave --custom out for the %1 volume.</source>
+        <translation>--custom legt nur die Zauber je Grad des Umfangs custom fest; fügen Sie --volume custom hinzu oder lassen Sie --custom für den Umfang %1 weg.</translation>
+    </message>
+    <message>
+        <location line="+98"/>
+        <location filename="../tools/cli/RenderCommand.cpp" line="+28"/>
         <source>warning: %1</source>
         <translation>Warnung: %1</translation>
     </message>
     <message>
-        <location filename="../tools/cli/RenderCommand.cpp" line="-62"/>
+        <location filename="../tools/cli/RenderCommand.cpp" line="-68"/>
         <source>Prints saved spellbooks (.twbook files), edits included, in the formats of generate.</source>
         <translation>Gibt gespeicherte Zauberbücher (.twbook-Dateien) samt Änderungen in den Formaten von generate aus.</translation>
     </message>
@@ -1766,6 +1831,11 @@ Schulen werden ausgeschlossen wie im Fenster: die Ausschlüsse der Klasse und �
         <location filename="../tools/cli/CommandDatabase.cpp" line="+14"/>
         <source>Spell database (default: the one the window uses, your copy in the user&apos;s data folder).</source>
         <translation>Zauberdatenbank (Vorgabe: die des Fensters, Ihre Kopie im Datenordner des Benutzers).</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/StandardOutput.cpp" line="+44"/>
+        <source>The output cannot be written: %1.</source>
+        <translation>Die Ausgabe kann nicht geschrieben werden: %1.</translation>
     </message>
 </context>
 <context>

@@ -4,7 +4,7 @@
 <context>
     <name>BookFile</name>
     <message>
-        <location filename="../library/BookFile.cpp" line="+43"/>
+        <location filename="../library/BookFile.cpp" line="+44"/>
         <source>text</source>
         <translation>du texte</translation>
     </message>
@@ -69,7 +69,23 @@
         <translation>«&#xa0;%1&#xa0;» n’est pas un grimoire valide&#xa0;: %2 n’a pas de nom.</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+8"/>
+        <source>is &quot;%1&quot;, not a spell level from 1 to 9</source>
+        <translation>vaut « %1 », et non un niveau de sort de 1 à 9</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <location line="+87"/>
+        <source>holds a control character (%1)</source>
+        <translation>contient un caractère de contrôle (%1)</translation>
+    </message>
+    <message>
+        <location line="-83"/>
+        <source>is %1 characters long, more than the %2 allowed</source>
+        <translation>fait %1 caractères, plus que les %2 permis</translation>
+    </message>
+    <message>
+        <location line="+14"/>
         <source>line %1, column %2</source>
         <translation>ligne %1, colonne %2</translation>
     </message>
@@ -94,7 +110,7 @@
         <translation>«&#xa0;%1&#xa0;» a été enregistré par une version plus récente de Tomewright (format de grimoire %2)&#xa0;; cette version lit le format %3 et les plus anciens.</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+24"/>
         <source>is &quot;%1&quot;, not a caster level from 1st to 30th</source>
         <translation>vaut «&#xa0;%1&#xa0;», et non un niveau de lanceur de sorts de 1st à 30th</translation>
     </message>
@@ -125,18 +141,13 @@
     </message>
     <message>
         <location line="+15"/>
+        <source>&quot;%1&quot; is not a spellbook: it holds more than %2, far more than a book does.</source>
+        <translation>« %1 » n’est pas un grimoire : il contient plus de %2, bien plus qu’un grimoire.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>The spellbook &quot;%1&quot; cannot be opened: %2.</source>
         <translation>Le grimoire «&#xa0;%1&#xa0;» ne peut pas être ouvert&#xa0;: %2.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>&quot;%1&quot; is not a spellbook: at %2 MB it is far too large for one.</source>
-        <translation>«&#xa0;%1&#xa0;» n’est pas un grimoire&#xa0;: avec %2 Mo, il est bien trop gros pour en être un.</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>The spellbook &quot;%1&quot; cannot be read: %2.</source>
-        <translation>Le grimoire «&#xa0;%1&#xa0;» ne peut pas être lu&#xa0;: %2.</translation>
     </message>
     <message>
         <location line="+16"/>
@@ -182,6 +193,27 @@
         <location line="+5"/>
         <source>Frequency is a required Field</source>
         <translation>La fréquence est obligatoire</translation>
+    </message>
+</context>
+<context>
+    <name>BoundedRead</name>
+    <message>
+        <location filename="../ui/BoundedRead.cpp" line="+77"/>
+        <source>%1 MB</source>
+        <translation>%1 Mo</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 KB</source>
+        <translation>%1 Ko</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%n byte(s)</source>
+        <translation>
+            <numerusform>%n octet</numerusform>
+            <numerusform>%n octets</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -867,9 +899,9 @@ A tool tip: a button&apos;s text and, in brackets, its key (&quot;Generate Spell
     </message>
     <message>
         <location line="+10"/>
+        <location filename="../app/Frm_Main_print.cpp" line="+74"/>
         <location filename="../app/Frm_Main_edit.cpp" line="+30"/>
         <location filename="../app/Frm_Main_generate.cpp" line="+112"/>
-        <location filename="../app/Frm_Main_print.cpp" line="+74"/>
         <source>The spell database is not open.</source>
         <translation>La base de sorts n’est pas ouverte.</translation>
     </message>
@@ -1082,9 +1114,27 @@ Voulez-vous l’écraser&#xa0;?</translation>
     </message>
 </context>
 <context>
+    <name>SpellText</name>
+    <message>
+        <location filename="../library/SpellText.cpp" line="+26"/>
+        <source>the %1 holds a control character (%2)</source>
+        <translation>le champ %1 contient un caractère de contrôle (%2)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>the %1 is %2 characters long, more than the %3 allowed</source>
+        <translation>le champ %1 fait %2 caractères, plus que les %3 permis</translation>
+    </message>
+</context>
+<context>
     <name>SpellbookReport</name>
     <message>
-        <location filename="../ui/SpellbookReport.cpp" line="+157"/>
+        <location filename="../ui/SpellbookReport.cpp" line="+200"/>
+        <source>The report template &quot;%1&quot; cannot be read: it holds more than the %2 a template may.</source>
+        <translation>Le modèle de rapport « %1 » ne peut pas être lu : il contient plus que les %2 permis pour un modèle.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>The report template &quot;%1&quot; cannot be read: %2.</source>
         <translation>Le modèle de rapport «&#xa0;%1&#xa0;» ne peut pas être lu&#xa0;: %2.</translation>
     </message>
@@ -1165,8 +1215,8 @@ Voulez-vous l’écraser&#xa0;?</translation>
         <translation>Un spécialiste a besoin d’au moins une école fondamentale.</translation>
     </message>
     <message>
-        <location line="+103"/>
         <location filename="../library/TW_Library_reroll.cpp" line="+53"/>
+        <location filename="../library/TW_Library_generate.cpp" line="+103"/>
         <source>No specialty schools are known for the class &quot;%1&quot;.</source>
         <translation>Aucune école de spécialité n’est connue pour la classe «&#xa0;%1&#xa0;».</translation>
     </message>
@@ -1199,12 +1249,7 @@ Voulez-vous l’écraser&#xa0;?</translation>
         <translation>une école doit avoir un seul nom, donné une seule fois</translation>
     </message>
     <message>
-        <location line="+14"/>
-        <source>%1: cannot be read: %2</source>
-        <translation>%1&#xa0;: illisible&#xa0;: %2</translation>
-    </message>
-    <message>
-        <location line="+42"/>
+        <location line="+55"/>
         <source>&quot;%1&quot; cannot be written.</source>
         <translation>«&#xa0;%1&#xa0;» ne peut pas être écrit.</translation>
     </message>
@@ -1265,7 +1310,7 @@ Voulez-vous l’écraser&#xa0;?</translation>
         <translation>%1, niveau %2&#xa0;: %3 sorts de spécialité de fréquence Common ou Uncommon, moins de %4</translation>
     </message>
     <message>
-        <location filename="../tools/catalogue/CatalogueEdit.cpp" line="+81"/>
+        <location filename="../tools/catalogue/CatalogueEdit.cpp" line="+107"/>
         <source>&quot;%1&quot; is already in the catalogue (use --replace to overwrite it)</source>
         <translation>«&#xa0;%1&#xa0;» est déjà dans le catalogue (--replace le remplace)</translation>
     </message>
@@ -1275,7 +1320,7 @@ Voulez-vous l’écraser&#xa0;?</translation>
         <translation>«&#xa0;%1&#xa0;» est déjà dans le catalogue sous le nom «&#xa0;%2&#xa0;» (les noms sont comparés sans tenir compte de la casse&#xa0;; --replace le remplace)</translation>
     </message>
     <message>
-        <location line="+61"/>
+        <location line="+62"/>
         <source>the file names no spell</source>
         <translation>le fichier ne nomme aucun sort</translation>
     </message>
@@ -1285,7 +1330,7 @@ Voulez-vous l’écraser&#xa0;?</translation>
         <translation>aucun sort «&#xa0;%1&#xa0;» dans le catalogue</translation>
     </message>
     <message>
-        <location filename="../tools/catalogue/CsvFile.cpp" line="+85"/>
+        <location filename="../tools/catalogue/CsvFile.cpp" line="+89"/>
         <source>a quote inside a field that does not begin with one; a field that holds quotes must be quoted as a whole, with each quote inside it doubled (&quot;say &quot;&quot;hi&quot;&quot;&quot;)</source>
         <translation>un guillemet dans un champ qui ne commence pas par un guillemet&#xa0;; un champ qui contient des guillemets doit être entièrement entre guillemets, chacun d’eux doublé (&quot;dis &quot;&quot;bonjour&quot;&quot;&quot;)</translation>
     </message>
@@ -1300,27 +1345,27 @@ Voulez-vous l’écraser&#xa0;?</translation>
         <translation>le lecteur CSV n’a pas pu démarrer</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+38"/>
+        <source>the quoted field that begins here runs on to line %1: %2</source>
+        <translation>le champ entre guillemets qui commence ici se poursuit jusqu’à la ligne %1 : %2</translation>
+    </message>
+    <message>
+        <location line="+14"/>
         <source>a quote opens a field here that is never closed</source>
         <translation>un guillemet ouvre ici un champ qui n’est jamais fermé</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+10"/>
+        <source>cannot be read: it holds more than the %1 a CSV file may</source>
+        <translation>illisible : il contient plus que les %1 permis pour un fichier CSV</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>cannot be read: %1</source>
         <translation>illisible&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../tools/catalogue/SpellFile.cpp" line="+41"/>
-        <source>the %1 holds a control character (%2)</source>
-        <translation>le champ %1 contient un caractère de contrôle (%2)</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>the %1 is %2 characters long, more than the %3 allowed</source>
-        <translation>le champ %1 fait %2 caractères, plus que les %3 permis</translation>
-    </message>
-    <message>
-        <location line="+47"/>
+        <location filename="../tools/catalogue/SpellFile.cpp" line="+56"/>
         <source>the file is empty</source>
         <translation>le fichier est vide</translation>
     </message>
@@ -1413,7 +1458,7 @@ Voulez-vous l’écraser&#xa0;?</translation>
 <context>
     <name>cli</name>
     <message>
-        <location filename="../tools/cli/BookOutput.cpp" line="+33"/>
+        <location filename="../tools/cli/BookOutput.cpp" line="+37"/>
         <source>Report template for pdf (default: filteredspellbook.rpt beside the program; filteredspellbook-compact.rpt and filteredspellbook-cards.rpt lie there too).</source>
         <translation>Modèle de rapport pour pdf (par défaut&#xa0;: filteredspellbook.rpt à côté du programme&#xa0;; filteredspellbook-compact.rpt et filteredspellbook-cards.rpt s’y trouvent aussi).</translation>
     </message>
@@ -1423,14 +1468,19 @@ Voulez-vous l’écraser&#xa0;?</translation>
         <translation>Papier pour pdf&#xa0;: a4 ou letter (par défaut&#xa0;: celui de l’imprimante par défaut, sinon celui de la langue de l’utilisateur).</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+41"/>
+        <source>--output &quot;%1&quot; names &quot;%2&quot;, one of the files read to make the output; nothing was written. Choose another file for --output.</source>
+        <translation>--output « %1 » désigne « %2 », l’un des fichiers lus pour produire la sortie ; rien n’a été écrit. Choisissez un autre fichier pour --output.</translation>
+    </message>
+    <message>
         <location filename="../tools/cli/CatalogueCommand.cpp" line="+184"/>
-        <location filename="../tools/cli/GenerateCommand.cpp" line="+326"/>
+        <location filename="../tools/cli/GenerateCommand.cpp" line="+389"/>
+        <location filename="../tools/cli/BookOutput.cpp" line="-21"/>
         <source>&quot;%1&quot; cannot be written: %2</source>
         <translation>«&#xa0;%1&#xa0;» ne peut pas être écrit&#xa0;: %2</translation>
     </message>
     <message numerus="yes">
-        <location filename="../tools/cli/CatalogueCommand.cpp" line="-148"/>
+        <location line="-147"/>
         <source>%n spell(s)</source>
         <translation>
             <numerusform>%n sort</numerusform>
@@ -1450,7 +1500,7 @@ Voulez-vous l’écraser&#xa0;?</translation>
     </message>
     <message>
         <location line="+5"/>
-        <location filename="../tools/cli/GenerateCommand.cpp" line="-91"/>
+        <location filename="../tools/cli/GenerateCommand.cpp" line="-124"/>
         <source>Unexpected argument &quot;%1&quot;.</source>
         <translation>Argument inattendu «&#xa0;%1&#xa0;».</translation>
     </message>
@@ -1478,12 +1528,7 @@ Voulez-vous l’écraser&#xa0;?</translation>
         </translation>
     </message>
     <message>
-        <location line="+7"/>
-        <source>&quot;%1&quot; cannot be read: %2</source>
-        <translation>«&#xa0;%1&#xa0;» ne peut pas être lu&#xa0;: %2</translation>
-    </message>
-    <message>
-        <location line="+10"/>
+        <location line="+16"/>
         <source>Builds a new encrypted spell database from the CSV sources in a folder (frequencies.csv, schools.csv, spells.csv).</source>
         <translation>Construit une nouvelle base de sorts chiffrée à partir des sources CSV d’un dossier (frequencies.csv, schools.csv, spells.csv).</translation>
     </message>
@@ -1525,7 +1570,7 @@ Voulez-vous l’écraser&#xa0;?</translation>
     </message>
     <message>
         <location line="+8"/>
-        <location filename="../tools/cli/GenerateCommand.cpp" line="-91"/>
+        <location filename="../tools/cli/GenerateCommand.cpp" line="-90"/>
         <source>The folder &quot;%1&quot; cannot be made.</source>
         <translation>Le dossier «&#xa0;%1&#xa0;» ne peut pas être créé.</translation>
     </message>
@@ -1609,7 +1654,7 @@ Voulez-vous l’écraser&#xa0;?</translation>
         <translation>Vérifie une base de sorts&#xa0;: chaque sort bien formé, et assez de sorts pour chaque classe à chaque niveau.</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>Check failed: %1 problem(s), %2 coverage shortfall(s).</source>
         <translation>Échec de la vérification&#xa0;: %1 problème(s), %2 manque(s) de couverture.</translation>
     </message>
@@ -1619,7 +1664,7 @@ Voulez-vous l’écraser&#xa0;?</translation>
         <translation>Vérification réussie.</translation>
     </message>
     <message>
-        <location filename="../tools/cli/GenerateCommand.cpp" line="-62"/>
+        <location filename="../tools/cli/GenerateCommand.cpp" line="-89"/>
         <source>Unknown level &quot;%1&quot;. Valid: 1 to 30, or 1st to 30th.</source>
         <translation>Niveau inconnu «&#xa0;%1&#xa0;». Valides&#xa0;: 1 à 30, ou 1st à 30th.</translation>
     </message>
@@ -1634,7 +1679,12 @@ Voulez-vous l’écraser&#xa0;?</translation>
         <translation>--custom accepte des paires NIVEAU=NOMBRE, et non «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
-        <location line="+60"/>
+        <location line="+50"/>
+        <source>&quot;%1&quot; already exists; no book was written. Add --force to replace it, edits and all, or choose another --output.</source>
+        <translation>« %1 » existe déjà ; aucun grimoire n’a été écrit. Ajoutez --force pour le remplacer, modifications comprises, ou choisissez un autre --output.</translation>
+    </message>
+    <message>
+        <location line="+33"/>
         <source>Draws spellbooks as the window does, from the same spell database.
 Schools are excluded as the window excludes them: the class&apos;s own exclusions and &quot;Wild&quot; (but for &quot;Wild Mage&quot;), then every --exclude.</source>
         <translation>Tire des grimoires comme la fenêtre, dans la même base de sorts.
@@ -1701,13 +1751,18 @@ Les écoles sont exclues comme dans la fenêtre&#xa0;: les exclusions de la clas
         <translation>Écrire dans ce fichier (pdf et book en ont besoin). Avec book et --count, un dossier qui reçoit un fichier par grimoire, au nom du grimoire.</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+5"/>
+        <source>With book: replace book files that exist (they may hold edits).</source>
+        <translation>Avec book : remplacer les fichiers de grimoire existants (ils peuvent contenir des modifications).</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>Usage: tomewright-cli generate [options]</source>
         <translation>Usage&#xa0;: tomewright-cli generate [options]</translation>
     </message>
     <message>
         <location line="+21"/>
-        <location filename="../tools/cli/RenderCommand.cpp" line="+63"/>
+        <location filename="../tools/cli/RenderCommand.cpp" line="+64"/>
         <source>Unknown paper &quot;%1&quot;. Valid: &quot;a4&quot;, &quot;letter&quot;.</source>
         <translation>Papier inconnu «&#xa0;%1&#xa0;». Valides&#xa0;: «&#xa0;a4&#xa0;», «&#xa0;letter&#xa0;».</translation>
     </message>
@@ -1717,13 +1772,23 @@ Les écoles sont exclues comme dans la fenêtre&#xa0;: les exclusions de la clas
         <translation>--specialist-percent va de 10 en 10.</translation>
     </message>
     <message>
-        <location line="+128"/>
-        <location filename="../tools/cli/RenderCommand.cpp" line="+22"/>
+        <location line="+54"/>
+        <source>--volume custom needs --custom with the spells per level, for example --custom 1=4,2=3,3=2.</source>
+        <translation>--volume custom a besoin de --custom avec les sorts par niveau, par exemple --custom 1=4,2=3,3=2.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>--custom sets the spells per level of the custom volume only; add --volume custom, or leave --custom out for the %1 volume.</source>
+        <translation>--custom fixe les sorts par niveau du seul volume custom ; ajoutez --volume custom, ou omettez --custom pour le volume %1.</translation>
+    </message>
+    <message>
+        <location line="+98"/>
+        <location filename="../tools/cli/RenderCommand.cpp" line="+28"/>
         <source>warning: %1</source>
         <translation>avertissement&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../tools/cli/RenderCommand.cpp" line="-62"/>
+        <location filename="../tools/cli/RenderCommand.cpp" line="-68"/>
         <source>Prints saved spellbooks (.twbook files), edits included, in the formats of generate.</source>
         <translation>Imprime des grimoires enregistrés (fichiers .twbook), modifications comprises, dans les formats de generate.</translation>
     </message>
@@ -1766,6 +1831,11 @@ Les écoles sont exclues comme dans la fenêtre&#xa0;: les exclusions de la clas
         <location filename="../tools/cli/CommandDatabase.cpp" line="+14"/>
         <source>Spell database (default: the one the window uses, your copy in the user&apos;s data folder).</source>
         <translation>Base de sorts (par défaut&#xa0;: celle de la fenêtre, votre copie dans le dossier de données de l’utilisateur).</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/StandardOutput.cpp" line="+44"/>
+        <source>The output cannot be written: %1.</source>
+        <translation>La sortie ne peut pas être écrite : %1.</translation>
     </message>
 </context>
 <context>

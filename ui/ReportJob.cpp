@@ -37,8 +37,8 @@ QStringList ReportJob::run(QWidget* parent) const {
     const ReportBook book = database
                                 ? SpellbookReport::readStagedBook(*database)
                                 : SpellbookReport::readStagedBook(databasePath, plainPassword());
-    const std::unique_ptr<QTextDocument> document =
-        SpellbookReport::makeDocument(SpellbookReport::renderHtml(book, templatePath));
+    const std::unique_ptr<QTextDocument> document = SpellbookReport::makeDocument(
+        SpellbookReport::renderHtml(book, templatePath), templatePath);
     document->setMetaInformation(QTextDocument::DocumentTitle, windowTitle);
     const QStringList notes = SpellbookReport::undrawableNotes(book);
 

@@ -23,6 +23,8 @@ const qreal kPrecision = 0.5;
 // layout draws a table from a position rounded to a whole pixel, so its lines may stand half a
 // pixel off the positions it reports.
 const qreal kEdge = 1.5;
+// Characters of a paragraph long enough to run over several pages.
+const int kLongParagraph = 4000;
 
 // The resolution Qt's text layout takes a CSS pixel to be, as it scales lengths to a device.
 qreal layoutDpi() {
@@ -287,13 +289,27 @@ private:
     int m_tables = 0;
 };
 
-// The lowest place between from and limit where a cut crosses none of the lines: the end of
-// a row or paragraph if one is there, else between two lines. Without one, the limit.
-qreal cutBetweenLines(const QList<Slice>& lines, const QList<qreal>& boundaries, qreal from,
-                      qreal limit) {
+// The lines and row edges of a group of pieces too tall for any page, found once for all the
+// pages it runs over; lines are sorted by their tops, so each page looks only at its own.
+struct TallGroup {
+    qsizetype group = -1;
+    QList<Slice> lines;
+    QList<qreal> boundaries;
+    qreal tallestLine = 0;
+};
+
+// The lowest place between from and limit where a cut crosses none of the group's lines: the
+// end of a row or paragraph if one is there, else between two lines. Without one, the limit.
+// Only the lines near the page are weighed, so a text of many pages is cut in time that grows
+// with its length, not with its square.
+qreal cutBetweenLines(const TallGroup& group, qreal from, qreal limit) {
+    const auto byTop = [](const Slice& line, qreal y) { return line.top < y; };
+    const auto first = std::lower_bound(group.lines.cbegin(), group.lines.cend(),
+                                        from - group.tallestLine - kPrecision, byTop);
+    const auto last = std::lower_bound(first, group.lines.cend(), limit + kPrecision, byTop);
     auto crossesNoLine = [&](qreal y) {
-        for (const Slice& line : lines) {
-            if (line.top + kPrecision < y && y < line.bottom - kPrecision)
+        for (auto line = first; line != last; ++line) {
+            if (line->top + kPrecision < y && y < line->bottom - kPrecision)
                 return false;
         }
         return true;
@@ -303,11 +319,11 @@ qreal cutBetweenLines(const QList<Slice>& lines, const QList<qreal>& boundaries,
         if (y > best + kPrecision && y <= limit && crossesNoLine(y))
             best = y;
     };
-    for (const qreal y : boundaries)
+    for (const qreal y : group.boundaries)
         consider(y);
-    for (const Slice& line : lines) {
-        consider(line.top);
-        consider(line.bottom);
+    for (auto line = first; line != last; ++line) {
+        consider(line->top);
+        consider(line->bottom);
     }
     return best > from + kPrecision ? best : limit;
 }
@@ -350,6 +366,7 @@ QList<ReportPages::Page> cutPages(const QList<Piece>& pieces, const TableGeometr
                pieces[i].table == pieces[i - 1].table;
     };
 
+    TallGroup tall;
     qsizetype g = 0;
     qreal start = groupTop(0);
     bool startsBetweenRows = false;
@@ -376,13 +393,18 @@ QList<ReportPages::Page> cutPages(const QList<Piece>& pieces, const TableGeometr
             const qreal ownRoom = bodyHeight - (ownHeader ? ownHeader->height() : 0);
             if (placed && groupBottom(g) - groupTop(g) <= ownRoom + kPrecision)
                 break;
-            QList<Slice> lines;
-            QList<qreal> boundaries;
-            for (qsizetype i = groupStart[g]; i < groupStart[g + 1]; ++i) {
-                lines += geometry.lines(pieces[i].firstPosition, pieces[i].lastPosition);
-                boundaries.append(pieces[i].top);
+            if (tall.group != g) {
+                tall = TallGroup{g, {}, {}, 0};
+                for (qsizetype i = groupStart[g]; i < groupStart[g + 1]; ++i) {
+                    tall.lines += geometry.lines(pieces[i].firstPosition, pieces[i].lastPosition);
+                    tall.boundaries.append(pieces[i].top);
+                }
+                std::sort(tall.lines.begin(), tall.lines.end(),
+                          [](const Slice& a, const Slice& b) { return a.top < b.top; });
+                for (const Slice& line : tall.lines)
+                    tall.tallestLine = std::max(tall.tallestLine, line.height());
             }
-            end = cutBetweenLines(lines, boundaries, start, start + room);
+            end = cutBetweenLines(tall, start, start + room);
             cutInside = true;
             break;
         }
@@ -413,6 +435,13 @@ ReportPages::ReportPages(QTextDocument& document, QPaintDevice* device, const QS
     m_document.setPageSize(QSizeF(0, 0));
     m_document.documentLayout()->setPaintDevice(device);
     m_document.setDocumentMargin(0);
+    // A paragraph is drawn once for every page, and Qt forgets a paragraph's shaped text once it
+    // is laid out: a paragraph of many pages would be shaped again, whole, for each of them.
+    // Long ones keep it.
+    for (QTextBlock block = m_document.begin(); block.isValid(); block = block.next()) {
+        if (block.length() > kLongParagraph && block.layout())
+            block.layout()->setCacheEnabled(true);
+    }
     m_document.setTextWidth(bodySize.width());
     // One full layout, before any position is asked for.
     m_width = std::max(bodySize.width(), m_document.documentLayout()->documentSize().width());
@@ -425,6 +454,10 @@ ReportPages::ReportPages(QTextDocument& document, QPaintDevice* device, const QS
 
 ReportPages::~ReportPages() {
     m_document.setPageSize(QSizeF(0, 0));
+    for (QTextBlock block = m_document.begin(); block.isValid(); block = block.next()) {
+        if (block.length() > kLongParagraph && block.layout())
+            block.layout()->setCacheEnabled(false);
+    }
     for (const ChangedCell& cell : m_changedCells)
         cell.table->cellAt(cell.row, cell.column).setFormat(cell.format);
     m_document.documentLayout()->setPaintDevice(nullptr);

@@ -1,8 +1,10 @@
 #include "ui/SpellbookReport.h"
 
+#include "ui/BoundedRead.h"
 #include "ui/Database.h"
 #include "ui/GlyphCoverage.h"
 #include "ui/ReportPages.h"
+#include "ui/TemplateDocument.h"
 #include "ui/TwError.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -16,6 +18,7 @@
 #include <QMap>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QTextBoundaryFinder>
 #include <QTextDocument>
 #include <kainjow/mustache.hpp>
 
@@ -25,6 +28,9 @@ const char* kSource = "SpellbookReport";
 
 // The white margin around the text of every page, on paper and in the preview alike.
 const qreal kMarginCm = 2.0;
+// A template is a page of HTML; anything far larger is another kind of file.
+const qint64 kLargestTemplate = 4 * 1024 * 1024;
+
 // The resolution every book is laid out at, whatever it is printed on.
 const qreal kLayoutDpi = 1200;
 
@@ -66,17 +72,53 @@ QString ordinalLevel(const QString& level) {
     }
 }
 
+// A text as the report lays it out: a run of more than kLongestRun characters with no place to
+// break a line (a "word" of thousands of letters) gets an invisible break opportunity, U+200B,
+// every kLongestRun characters. Qt measures such a run afresh for every line it wraps, so
+// without them the time to print a text grows with the square of its length.
+QString breakable(const QString& text) {
+    // Longer than any text the catalogue lets a spell have, so a name or description is never
+    // changed; short enough to keep the cost of each run small.
+    const qsizetype kLongestRun = 500;
+    if (text.size() <= kLongestRun)
+        return text;
+    QString out;
+    QTextBoundaryFinder lines(QTextBoundaryFinder::Line, text);
+    QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, text);
+    qsizetype from = 0;
+    while (from < text.size()) {
+        qsizetype next = lines.toNextBoundary();
+        if (next < 0)
+            next = text.size();
+        // Within [from, next): a break after every kLongestRun characters, between graphemes.
+        qsizetype start = from;
+        while (next - start > kLongestRun) {
+            characters.setPosition(start + kLongestRun);
+            const qsizetype cut =
+                characters.isAtBoundary() ? start + kLongestRun : characters.toNextBoundary();
+            if (cut < 0 || cut >= next)
+                break;
+            out += QStringView(text).sliced(start, cut - start);
+            out += QChar(0x200B);
+            start = cut;
+        }
+        out += QStringView(text).sliced(start, next - start);
+        from = next;
+    }
+    return out;
+}
+
 kainjow::mustache::data spellData(const ReportSpell& spell) {
     using kainjow::mustache::data;
     data row;
-    row.set("name", utf8(spell.name));
+    row.set("name", utf8(breakable(spell.name)));
     row.set("level", utf8(spell.level));
     row.set("levelTitle", utf8(ordinalLevel(spell.level)));
-    row.set("frequency", utf8(spell.frequency));
-    row.set("schools", utf8(spell.schools));
-    row.set("book", utf8(spell.book));
-    row.set("page", utf8(spell.page));
-    row.set("description", utf8(spell.description));
+    row.set("frequency", utf8(breakable(spell.frequency)));
+    row.set("schools", utf8(breakable(spell.schools)));
+    row.set("book", utf8(breakable(spell.book)));
+    row.set("page", utf8(breakable(spell.page)));
+    row.set("description", utf8(breakable(spell.description)));
     row.set("hasDescription",
             spell.description.isEmpty() ? data::type::bool_false : data::type::bool_true);
     row.set("blank", data::type::bool_false);
@@ -151,13 +193,20 @@ ReportBook readStagedBook(const Database& database) {
 
 QString renderHtml(const ReportBook& book, const QString& templatePath) {
     using kainjow::mustache::data;
-    QFile file(templatePath);
-    if (!file.open(QIODevice::ReadOnly))
+    const BoundedRead file = readBounded(templatePath, kLargestTemplate);
+    if (file.tooLarge)
+        throw TwError(
+            -1, QString::fromLatin1(kSource),
+            QCoreApplication::translate("SpellbookReport",
+                                        "The report template \"%1\" cannot be read: "
+                                        "it holds more than the %2 a template may.")
+                .arg(QFileInfo(templatePath).absoluteFilePath(), sizeText(kLargestTemplate)));
+    if (!file.error.isEmpty())
         throw TwError(-1, QString::fromLatin1(kSource),
                       QCoreApplication::translate("SpellbookReport",
                                                   "The report template \"%1\" cannot be read: %2.")
-                          .arg(QFileInfo(templatePath).absoluteFilePath(), file.errorString()));
-    kainjow::mustache::mustache report(file.readAll().toStdString());
+                          .arg(QFileInfo(templatePath).absoluteFilePath(), file.error));
+    kainjow::mustache::mustache report(file.bytes.toStdString());
     if (!report.is_valid())
         throw TwError(
             -1, QString::fromLatin1(kSource),
@@ -186,7 +235,7 @@ QString renderHtml(const ReportBook& book, const QString& templatePath) {
         levels.push_back(level);
     }
     data root;
-    root.set("caster", utf8(book.caster));
+    root.set("caster", utf8(breakable(book.caster)));
     root.set("filterName", utf8(book.filterName));
     root.set("spellCount", std::to_string(book.spells.size()));
     root.set("seed", utf8(book.seed));
@@ -206,8 +255,8 @@ QString renderHtml(const ReportBook& book, const QString& templatePath) {
     return QString::fromStdString(html);
 }
 
-std::unique_ptr<QTextDocument> makeDocument(const QString& html) {
-    auto document = std::make_unique<QTextDocument>();
+std::unique_ptr<QTextDocument> makeDocument(const QString& html, const QString& templatePath) {
+    auto document = std::make_unique<TemplateDocument>(templatePath);
     // Printing changes formats for a while and puts them back: nothing for the user to undo.
     document->setUndoRedoEnabled(false);
     // No layout until the page width is known: printing lays it out once, for its device.

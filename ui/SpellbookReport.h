@@ -43,8 +43,11 @@ ReportBook readStagedBook(const Database& database);
 // three, a card being a spell with its "levelTitle", or { blank } to fill the last row.
 QString renderHtml(const ReportBook& book, const QString& templatePath);
 
-// The HTML as a document to print. It is laid out when it is printed, for the device.
-std::unique_ptr<QTextDocument> makeDocument(const QString& html);
+// The HTML as a document to print. It is laid out when it is printed, for the device. Images
+// and style sheets come only from the folder of the template at templatePath and the program's
+// (see TemplateDocument).
+std::unique_ptr<QTextDocument> makeDocument(const QString& html,
+                                            const QString& templatePath = QString());
 
 // Prints a document on a paged device (a printer, the preview's printer, a PDF writer): pages
 // cut so that no spell is split (see ReportPages), 2 cm margins, page numbers at the bottom

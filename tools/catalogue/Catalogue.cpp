@@ -88,13 +88,12 @@ Catalogue readCatalogueFolder(const QString& folder, QStringList* errors, TextEn
     QStringList frequencyNames;
     for (const CatalogueFrequency& f : catalogue.frequencies)
         frequencyNames << f.name;
-    QFile spellFile(dir.filePath(CatalogueFiles::kSpells));
-    if (!spellFile.open(QIODevice::ReadOnly)) {
-        *errors << QCoreApplication::translate("catalogue", "%1: cannot be read: %2")
-                       .arg(CatalogueFiles::kSpells, spellFile.errorString());
+    const CsvBytes spellFile = readCsvBytes(dir.filePath(CatalogueFiles::kSpells));
+    if (spellFile.problem) {
+        *errors << describeProblems(CatalogueFiles::kSpells, {*spellFile.problem});
         return catalogue;
     }
-    catalogue.spells = parseSpells(spellFile.readAll(), CatalogueFiles::kSpells, catalogue.schools,
+    catalogue.spells = parseSpells(spellFile.bytes, CatalogueFiles::kSpells, catalogue.schools,
                                    frequencyNames, errors, encoding);
     return catalogue;
 }

@@ -7,6 +7,7 @@
 #include "tools/catalogue/SpellFile.h"
 #include "ui/Database.h"
 #include "ui/Transaction.h"
+#include "ui/TwError.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -49,6 +50,31 @@ void markAsUsers(Database& database, const QMultiHash<QString, QString>& originN
     }
     SpellOrigin::set(database, spell.name, SpellOrigin::kUser);
 }
+
+// The pages an import writes are written once: a cache of 8 MiB lets them go to the file as the
+// transaction grows, where the connection's larger cache (kept for reading books) would hold
+// tens of megabytes of them until the commit. The connection's own size comes back after.
+class WritingCache {
+public:
+    explicit WritingCache(Database& database) : m_database(database) {
+        m_database.forEachRow(QStringLiteral("PRAGMA cache_size"), {},
+                              [this](const RowReader& row) { m_saved = row.integer(0); });
+        m_database.execute(QStringLiteral("PRAGMA cache_size = -8192"));
+    }
+    ~WritingCache() {
+        try {
+            m_database.execute(QStringLiteral("PRAGMA cache_size = %1").arg(m_saved));
+        } catch (const TwError&) {
+            // Only the cache's size is at stake; the import's outcome stands.
+        }
+    }
+    WritingCache(const WritingCache&) = delete;
+    WritingCache& operator=(const WritingCache&) = delete;
+
+private:
+    Database& m_database;
+    qint64 m_saved = -2000;
+};
 
 } // namespace
 
@@ -97,6 +123,7 @@ ImportResult importSpells(Database& database, const QByteArray& bytes, const QSt
     if (options.dryRun)
         return result;
 
+    const WritingCache cache(database);
     Transaction transaction(database);
     SchemaUpgrade::apply(database);
     // Keyed once: comparing every row with every recorded name made a large import quadratic.

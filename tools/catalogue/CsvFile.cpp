@@ -1,10 +1,14 @@
 #include "tools/catalogue/CsvFile.h"
 
+#include "ui/BoundedRead.h"
+
 #include <QCoreApplication>
-#include <QFile>
 #include <csv.h>
 
 namespace {
+
+// libcsv's state between records (its ROW_NOT_BEGUN, which csv.h does not export).
+constexpr int kRowNotBegun = 0;
 
 // Collects libcsv's fields and records and keeps track of the line each record starts on.
 struct Collector {
@@ -112,6 +116,11 @@ CsvContent parseCsv(const QByteArray& bytes, TextEncoding encoding) {
 
     // Fed one line at a time, so a record knows the line it starts on and an error its line.
     int line = 0;
+    // A quoted field that holds a line break: the line it began on (0 for none) and the number
+    // of fields of its record before it. A quote that is never closed shows first where the
+    // field runs on, but the fault is where it began.
+    int fieldLine = 0;
+    qsizetype fieldIndex = 0;
     qsizetype start = 0;
     while (start < text.size()) {
         const qsizetype end = text.indexOf('\n', start) + 1;
@@ -122,34 +131,67 @@ CsvContent parseCsv(const QByteArray& bytes, TextEncoding encoding) {
             collector.recordStart = line;
             collector.betweenRecords = false;
         }
+        const bool inField = fieldLine > 0;
         const size_t parsed = csv_parse(parser.get(), physical.constData(), size_t(physical.size()),
                                         onField, onRecordEnd, &collector);
-        if (parsed == size_t(physical.size()))
+        if (parsed == size_t(physical.size())) {
+            // Every line ends in "\n": a record still open after it is inside a quoted field.
+            const bool open = parser.get()->pstate != kRowNotBegun;
+            if (!open)
+                fieldLine = 0;
+            else if (!inField || collector.fields.size() != fieldIndex)
+                fieldLine = line;
+            fieldIndex = collector.fields.size();
             continue;
-        collector.content.errors << LineProblem{line, syntaxError(physical, qsizetype(parsed))};
+        }
+        const QString problem = syntaxError(physical, qsizetype(parsed));
+        if (inField && collector.fields.size() == fieldIndex)
+            collector.content.errors << LineProblem{
+                fieldLine,
+                QCoreApplication::translate(
+                    "catalogue", "the quoted field that begins here runs on to line %1: %2")
+                    .arg(QString::number(line), problem)};
+        else
+            collector.content.errors << LineProblem{line, problem};
         // The broken record is left out; the next line starts a new one.
         parser.reset();
         collector.fields.clear();
         collector.betweenRecords = true;
+        fieldLine = 0;
     }
     if (csv_fini(parser.get(), onField, onRecordEnd, &collector) != 0)
         collector.content.errors << LineProblem{
-            collector.recordStart,
+            fieldLine > 0 ? fieldLine : collector.recordStart,
             QCoreApplication::translate("catalogue",
                                         "a quote opens a field here that is never closed")};
     return collector.content;
 }
 
+CsvBytes readCsvBytes(const QString& path) {
+    CsvBytes result;
+    const BoundedRead file = readBounded(path, kLargestCsvFile);
+    if (file.tooLarge)
+        result.problem =
+            LineProblem{0, QCoreApplication::translate(
+                               "catalogue", "cannot be read: it holds more than the %1 a CSV "
+                                            "file may")
+                               .arg(sizeText(kLargestCsvFile))};
+    else if (!file.error.isEmpty())
+        result.problem = LineProblem{
+            0, QCoreApplication::translate("catalogue", "cannot be read: %1").arg(file.error)};
+    else
+        result.bytes = file.bytes;
+    return result;
+}
+
 CsvContent readCsvFile(const QString& path, TextEncoding encoding) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    const CsvBytes file = readCsvBytes(path);
+    if (file.problem) {
         CsvContent content;
-        content.errors << LineProblem{
-            0,
-            QCoreApplication::translate("catalogue", "cannot be read: %1").arg(file.errorString())};
+        content.errors << *file.problem;
         return content;
     }
-    return parseCsv(file.readAll(), encoding);
+    return parseCsv(file.bytes, encoding);
 }
 
 QByteArray csvLine(const QStringList& fields) {

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 // A CSV file read with libcsv (RFC 4180 quoting): its records, each with the line it starts on,
 // and every problem found, with its line. The fields are separated by what the
@@ -24,6 +25,16 @@ struct CsvContent {
 };
 
 CsvContent parseCsv(const QByteArray& bytes, TextEncoding encoding = TextEncoding::Utf8);
+// A CSV file's bytes, read up to kLargestCsvFile; or why they cannot be read, as a problem of
+// the whole file (line 0).
+struct CsvBytes {
+    QByteArray bytes;
+    std::optional<LineProblem> problem;
+};
+// The largest CSV file read: some hundred thousand spells. A larger file, a device or a pipe
+// that never ends is refused once this much is read.
+inline constexpr qint64 kLargestCsvFile = 64 * 1024 * 1024;
+CsvBytes readCsvBytes(const QString& path);
 // Reads and parses a file; a file that cannot be read is one error.
 CsvContent readCsvFile(const QString& path, TextEncoding encoding = TextEncoding::Utf8);
 

@@ -14,38 +14,12 @@ struct FirstName {
     int line = 0;
 };
 
-bool isControl(QChar c) {
-    return c.category() == QChar::Other_Control;
-}
-
-// The first control character of a field, or a null QChar. A description may hold line breaks
-// and tabs.
-QChar firstControl(const QString& text, bool lineBreaksAllowed) {
-    for (const QChar c : text) {
-        if (isControl(c) &&
-            !(lineBreaksAllowed && (c == QLatin1Char('\n') || c == QLatin1Char('\t'))))
-            return c;
-    }
-    return QChar();
-}
-
-QString codePoint(QChar c) {
-    return QStringLiteral("U+%1").arg(c.unicode(), 4, 16, QLatin1Char('0')).toUpper();
-}
-
 // The checks of one free-text field: no control character, no more than its limit.
 void checkText(const QString& what, const QString& text, int limit, bool lineBreaksAllowed,
                QStringList* problems) {
-    const QChar control = firstControl(text, lineBreaksAllowed);
-    if (!control.isNull())
-        *problems << QCoreApplication::translate("catalogue",
-                                                 "the %1 holds a control character (%2)")
-                         .arg(what, codePoint(control));
-    const qsizetype length = characterCount(text);
-    if (length > limit)
-        *problems << QCoreApplication::translate(
-                         "catalogue", "the %1 is %2 characters long, more than the %3 allowed")
-                         .arg(what, QString::number(length), QString::number(limit));
+    const QString problem = spellTextProblem(what, text, limit, lineBreaksAllowed);
+    if (!problem.isEmpty())
+        *problems << problem;
 }
 
 // A header matches when its names are the expected ones, whatever their letter case.
@@ -69,17 +43,6 @@ const QStringList& CatalogueFiles::spellHeader() {
     static const QStringList header = {"Name", "Level", "Frequency",  "Schools",
                                        "Book", "Page",  "Description"};
     return header;
-}
-
-QString printable(const QString& text) {
-    QString shown;
-    for (const QChar c : text)
-        shown += isControl(c) ? codePoint(c) : QString(c);
-    return shown;
-}
-
-qsizetype characterCount(const QString& text) {
-    return text.toUcs4().size();
 }
 
 SpellFile readSpellFile(const QByteArray& bytes, const QStringList& knownSchools,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "library/SpellCatalogue.h"
+#include "library/SpellText.h"
 #include "tools/catalogue/LineProblem.h"
 #include "tools/catalogue/TextDecoding.h"
 
@@ -10,15 +11,6 @@
 #include <QStringList>
 
 // A spells.csv-shaped file: its header, then one spell a row, every row checked.
-
-// The longest the free-text fields may be, in characters (an emoji or an accented letter typed
-// as one character counts once, however it is stored).
-struct SpellLimits {
-    static constexpr int kName = 100;
-    static constexpr int kBook = 100;
-    static constexpr int kPage = 20;
-    static constexpr int kDescription = 400;
-};
 
 struct SpellFile {
     QList<CatalogueSpell> spells; // the good rows, in file order
@@ -41,10 +33,3 @@ QList<CatalogueSpell> parseSpells(const QByteArray& bytes, const QString& fileNa
                                   const QStringList& knownSchools,
                                   const QStringList& knownFrequencies, QStringList* errors,
                                   TextEncoding encoding = TextEncoding::Utf8);
-
-// A text as a message may quote it: control characters (which could move a terminal's cursor or
-// hide the rest) are shown as U+XXXX.
-QString printable(const QString& text);
-
-// The number of characters (code points) of a text.
-qsizetype characterCount(const QString& text);

@@ -1,11 +1,15 @@
 #include "tools/cli/BookOutput.h"
 
 #include "tools/cli/BookPdf.h"
+#include "tools/cli/StandardOutput.h"
 #include "ui/PaperSize.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QSaveFile>
 #include <cstdio>
+#include <sys/stat.h>
 
 namespace BookOutput {
 
@@ -50,9 +54,7 @@ std::optional<QPageSize> paperFor(const QString& option) {
 
 int write(const QByteArray& bytes, const QString& path) {
     if (path.isEmpty()) {
-        std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
-        std::fflush(stdout);
-        return 0;
+        return StandardOutput::write(bytes) ? 0 : 1;
     }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
@@ -63,6 +65,27 @@ int write(const QByteArray& bytes, const QString& path) {
         return 1;
     }
     return 0;
+}
+
+QString inputAt(const QString& output, const QStringList& inputs) {
+    struct stat target {};
+    if (output.isEmpty() || ::stat(QFile::encodeName(output).constData(), &target) != 0)
+        return QString();
+    for (const QString& input : inputs) {
+        struct stat status {};
+        if (::stat(QFile::encodeName(input).constData(), &status) == 0 &&
+            status.st_dev == target.st_dev && status.st_ino == target.st_ino)
+            return input;
+    }
+    return QString();
+}
+
+QString outputIsInput(const QString& output, const QString& input) {
+    return QCoreApplication::translate("cli",
+                                       "--output \"%1\" names \"%2\", one of the files read to "
+                                       "make the output; nothing was written. Choose another "
+                                       "file for --output.")
+        .arg(QDir::toNativeSeparators(output), QDir::toNativeSeparators(input));
 }
 
 QString fileNameFor(const QString& caster, const QString& suffix) {

@@ -33,6 +33,12 @@ std::optional<QPageSize> paperFor(const QString& option);
 // exit status: 0, or 1 with a message on the error stream.
 int write(const QByteArray& bytes, const QString& path);
 
+// The first of inputs that is the file output names (the same file however it is spelled: a
+// link, "./" and so on), or an empty text; an output that does not exist yet is none of them.
+QString inputAt(const QString& output, const QStringList& inputs);
+// The refusal of an output that is one of the inputs.
+QString outputIsInput(const QString& output, const QString& input);
+
 // A file name for a book's caster: the characters file systems refuse become "_".
 QString fileNameFor(const QString& caster, const QString& suffix);
 

@@ -48,8 +48,8 @@ QByteArray booksPdf(const QList<GeneratedBook>& books, const QString& templatePa
         }
         html += bodyOf(filled);
     }
-    const auto document = SpellbookReport::makeDocument(head + QStringLiteral("<body>") + html +
-                                                        QStringLiteral("</body></html>"));
+    const auto document = SpellbookReport::makeDocument(
+        head + QStringLiteral("<body>") + html + QStringLiteral("</body></html>"), templatePath);
     QByteArray pdf = SpellbookReport::pdfBytes(
         *document, books.size() == 1 ? books.first().caster : QStringLiteral("Spellbooks"), paper);
     // The writer stamps the current time; a fixed date of the same length keeps the file's

@@ -4,14 +4,15 @@
 #include "tools/catalogue/Catalogue.h"
 #include "tools/catalogue/CatalogueCheck.h"
 #include "tools/catalogue/CatalogueEdit.h"
+#include "tools/catalogue/CsvFile.h"
 #include "tools/cli/CommandDatabase.h"
+#include "tools/cli/StandardOutput.h"
 #include "ui/Database.h"
 #include "ui/TwError.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <cstdio>
@@ -60,8 +61,8 @@ struct CommandLine {
                 0, help.indexOf(QLatin1Char('\n')),
                 QCoreApplication::translate("cli", "Usage: tomewright-cli catalogue %1 [options]")
                     .arg(command));
-            std::printf("%s", qUtf8Printable(help));
-            std::exit(0);
+            StandardOutput::print(help);
+            std::exit(StandardOutput::finish(0));
         }
         for (const QString& option : required) {
             if (!parser.isSet(option)) {
@@ -110,13 +111,12 @@ int reportErrors(const QStringList& errors) {
 }
 
 bool readFile(const QString& path, QByteArray* bytes) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        printError(QCoreApplication::translate("cli", "\"%1\" cannot be read: %2")
-                       .arg(path, file.errorString()));
+    const CsvBytes file = readCsvBytes(path);
+    if (file.problem) {
+        printError(QStringLiteral("\"%1\" %2").arg(path, file.problem->text));
         return false;
     }
-    *bytes = file.readAll();
+    *bytes = file.bytes;
     return true;
 }
 
@@ -231,9 +231,9 @@ int runImport(const QStringList& arguments) {
             : QCoreApplication::translate("cli", ", %1 unchanged").arg(result.unchanged.size());
     if (options.dryRun) {
         for (const QString& name : result.added)
-            std::printf("would add: %s\n", qUtf8Printable(name));
+            StandardOutput::print(QStringLiteral("would add: %1\n").arg(name));
         for (const QString& name : result.replaced)
-            std::printf("would replace: %s\n", qUtf8Printable(name));
+            StandardOutput::print(QStringLiteral("would replace: %1\n").arg(name));
         //: %1 is a number of spells ("3 spells"), %2 and %3 numbers, %4 the unchanged ones or
         //: nothing.
         printError(QCoreApplication::translate("cli", "Dry run: %1 would be imported (%2 added, %3 "
@@ -312,11 +312,12 @@ int runCheck(const QStringList& arguments) {
         return 2;
     Database database(commandDatabase(line.parser), TW_Library::kConnectText);
     const CatalogueReport report = checkCatalogue(database);
-    std::printf("Spells: %d\nSpells without a description: %d\n\n", report.spells,
-                report.withoutDescription);
-    std::printf("Spells each class can draw per spell level at \"Very Rare\" "
-                "(specialists: all / specialty):\n\n%s",
-                qUtf8Printable(coverageTable(report)));
+    StandardOutput::print(QStringLiteral("Spells: %1\nSpells without a description: %2\n\n")
+                              .arg(report.spells)
+                              .arg(report.withoutDescription));
+    StandardOutput::print(QStringLiteral("Spells each class can draw per spell level at \"Very "
+                                         "Rare\" (specialists: all / specialty):\n\n") +
+                          coverageTable(report));
     for (const QString& problem : report.problems)
         printError(problem);
     for (const QString& failure : report.coverageFailures)
@@ -353,6 +354,9 @@ int runCatalogueCommand(const QStringList& arguments) {
         return 1;
     }
     const bool help = command == QLatin1String("--help") || command == QLatin1String("-h");
-    std::fputs(kUsage, help ? stdout : stderr);
+    if (help)
+        StandardOutput::write(kUsage);
+    else
+        std::fputs(kUsage, stderr);
     return help ? 0 : 2;
 }

@@ -8,11 +8,13 @@
 #include "library/TW_Library.h"
 #include "tools/cli/BookOutput.h"
 #include "tools/cli/CommandDatabase.h"
+#include "tools/cli/StandardOutput.h"
 #include "ui/TwError.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <cstdio>
 #include <optional>
@@ -26,11 +28,13 @@ const char* kExamples =
     "  tomewright-cli generate --name Cultist --level 5 --class NECROMANCER --count 20 \\\n"
     "      --volume low --format pdf --output cultists.pdf\n"
     "  tomewright-cli generate --name Orrin --level 14 --class mage --volume full \\\n"
-    "      --exclude Fire --custom 1=4,2=3 --seed 1234 --format json\n";
+    "      --exclude Fire --seed 1234 --format json\n"
+    "  tomewright-cli generate --name Orrin --level 3 --volume custom --custom 1=4,2=3\n";
 
-// A wrong option: exit status 2 with a message.
+// A wrong option (exit status 2), or a refusal to go on (status 1), with a message.
 struct UsageError {
     QString message;
+    int status = 2;
 };
 
 void printError(const QString& text) {
@@ -135,26 +139,49 @@ private:
     bool m_shown;
 };
 
-// One book: the file at output. Several: a file per book in the folder output, named after the
-// book ("Cultist 3.twbook").
+// Where each book file goes: one book to the file at output; several to a file each in the
+// folder output, named after the book's caster ("Cultist 3.twbook").
+QStringList bookFilePaths(const QStringList& casters, const QString& output) {
+    QStringList paths;
+    for (const QString& caster : casters)
+        paths << (casters.size() == 1
+                      ? output
+                      : QDir(output).filePath(BookOutput::fileNameFor(caster, BookFile::kSuffix)));
+    return paths;
+}
+
+// A book file may have been edited since it was made: without --force none is replaced, and
+// the first that exists is named before any book is drawn.
+void refuseExistingBookFiles(const QStringList& paths) {
+    for (const QString& path : paths) {
+        if (QFileInfo::exists(path) || QFileInfo(path).isSymLink())
+            throw UsageError{QCoreApplication::translate(
+                                 "cli",
+                                 "\"%1\" already exists; no book was written. Add --force to "
+                                 "replace it, edits and all, or choose another --output.")
+                                 .arg(QDir::toNativeSeparators(path)),
+                             1};
+    }
+}
+
 int writeBookFiles(const QList<GeneratedBook>& books, const SharedSettings& settings,
                    const QString& output) {
+    QStringList casters;
+    for (const GeneratedBook& book : books)
+        casters << book.caster;
+    const QStringList paths = bookFilePaths(casters, output);
     if (books.size() > 1 && !QDir().mkpath(output)) {
         printError(
             QCoreApplication::translate("cli", "The folder \"%1\" cannot be made.").arg(output));
         return 1;
     }
-    for (const GeneratedBook& book : books) {
+    for (qsizetype i = 0; i < books.size(); ++i) {
         SpellbookDocument document;
-        document.book = book;
+        document.book = books[i];
         for (int level = 1; level <= 9; ++level)
             document.customCounts[level - 1] = settings.defaultFor(level);
         document.specialistPercent = settings.SpecialistPercentIndex * 10;
-        const QString path =
-            books.size() == 1
-                ? output
-                : QDir(output).filePath(BookOutput::fileNameFor(book.caster, BookFile::kSuffix));
-        BookFile::write(document, path);
+        BookFile::write(document, paths[i]);
     }
     return 0;
 }
@@ -218,6 +245,9 @@ int generate(const QStringList& arguments) {
              "cli", "Write to this file (pdf and book need it). With book and --count, a "
                     "folder that gets one file per book, named after the book."),
          QStringLiteral("PATH")},
+        {QStringLiteral("force"),
+         QCoreApplication::translate(
+             "cli", "With book: replace book files that exist (they may hold edits).")},
         databaseOption(),
     });
     parser.addOptions(BookOutput::pdfOptions());
@@ -228,7 +258,7 @@ int generate(const QStringList& arguments) {
         help.replace(
             0, help.indexOf(QLatin1Char('\n')),
             QCoreApplication::translate("cli", "Usage: tomewright-cli generate [options]"));
-        std::printf("%s%s", qUtf8Printable(help), kExamples);
+        StandardOutput::print(help + QString::fromUtf8(kExamples));
         return 0;
     }
     if (!parser.positionalArguments().isEmpty())
@@ -273,7 +303,17 @@ int generate(const QStringList& arguments) {
                                       0, std::numeric_limits<quint64>::max())
                              : RandomSource::freshSeed();
 
-    TW_Library library(commandDatabase(parser), settings);
+    const QString templatePath =
+        parser.isSet(QStringLiteral("template"))
+            ? parser.value(QStringLiteral("template"))
+            : programFolder.filePath(QStringLiteral("filteredspellbook.rpt"));
+    const QString database = commandDatabase(parser);
+    const QString input = BookOutput::inputAt(output, format == QLatin1String("pdf")
+                                                          ? QStringList{database, templatePath}
+                                                          : QStringList{database});
+    if (!input.isEmpty())
+        throw UsageError{BookOutput::outputIsInput(output, input)};
+    TW_Library library(database, settings);
     const QStringList schools =
         recordTexts(library.FetchSchoolList(), QStringLiteral("Sphere_Name"));
     RecordSet frequencyRows = library.FetchFrequencyList();
@@ -299,6 +339,19 @@ int generate(const QStringList& arguments) {
                      CasterClasses::volumeNames(), true)
             : CasterClasses::volumeNames().at(2);
     request.volume = qint32(CasterClasses::volumeNames().indexOf(volume) + 1);
+    // The custom counts belong to the custom volume alone: one without the other would draw an
+    // empty book, or quietly ignore the counts given.
+    const bool customVolume = volume == CasterClasses::volumeNames().last();
+    if (customVolume && !parser.isSet(QStringLiteral("custom")))
+        throw UsageError{QCoreApplication::translate(
+            "cli", "--volume custom needs --custom with the spells per level, for "
+                   "example --custom 1=4,2=3,3=2.")};
+    if (!customVolume && parser.isSet(QStringLiteral("custom")))
+        throw UsageError{QCoreApplication::translate(
+                             "cli",
+                             "--custom sets the spells per level of the custom volume only; add "
+                             "--volume custom, or leave --custom out for the %1 volume.")
+                             .arg(volume.section(QLatin1Char(' '), 0, 0).toLower())};
     const QString frequency = parser.isSet(QStringLiteral("frequency"))
                                   ? choose(QStringLiteral("frequency"),
                                            parser.value(QStringLiteral("frequency")), frequencies)
@@ -317,14 +370,24 @@ int generate(const QStringList& arguments) {
     }
     request.schoolCount = schools.size();
 
+    if (format == QLatin1String("book") && !parser.isSet(QStringLiteral("force"))) {
+        QStringList casters;
+        for (int i = 1; i <= count; ++i)
+            casters << (count > 1 ? QStringLiteral("%1 %2").arg(request.casterName.trimmed()).arg(i)
+                                  : request.casterName.trimmed());
+        refuseExistingBookFiles(bookFilePaths(casters, output));
+    }
+
     // A printed format is written book by book as each is drawn, so a batch never holds more
     // than one book's text; a PDF is laid out and book files are written from all the books at
     // the end. A file appears only when complete.
     const bool streamed = format != QLatin1String("pdf") && format != QLatin1String("book");
     QSaveFile file(output);
     const auto cannotWrite = [&] {
-        printError(QCoreApplication::translate("cli", "\"%1\" cannot be written: %2")
-                       .arg(output, file.errorString()));
+        // The standard output's reason is given when the program ends.
+        if (!output.isEmpty())
+            printError(QCoreApplication::translate("cli", "\"%1\" cannot be written: %2")
+                           .arg(output, file.errorString()));
         return 1;
     };
     if (streamed && !output.isEmpty() && !file.open(QIODevice::WriteOnly))
@@ -332,8 +395,7 @@ int generate(const QStringList& arguments) {
     const auto write = [&](const QByteArray& bytes) {
         if (!output.isEmpty())
             return file.write(bytes) == bytes.size();
-        std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
-        return true;
+        return StandardOutput::write(bytes);
     };
     const BookExport::Format part = format == QLatin1String("csv")    ? BookExport::Format::Csv
                                     : format == QLatin1String("json") ? BookExport::Format::Json
@@ -380,20 +442,14 @@ int generate(const QStringList& arguments) {
     if (format == QLatin1String("book"))
         return writeBookFiles(books, settings, output);
     if (format == QLatin1String("pdf")) {
-        const QString templatePath =
-            parser.isSet(QStringLiteral("template"))
-                ? parser.value(QStringLiteral("template"))
-                : programFolder.filePath(QStringLiteral("filteredspellbook.rpt"));
         QStringList notes;
         const QByteArray bytes = BookOutput::render(books, format, templatePath, *paper, notes);
         for (const QString& note : notes)
             printError(QCoreApplication::translate("cli", "warning: %1").arg(note));
         return BookOutput::write(bytes, output);
     }
-    if (output.isEmpty()) {
-        std::fflush(stdout);
+    if (output.isEmpty())
         return 0;
-    }
     if (!file.commit())
         return cannotWrite();
     return 0;
@@ -406,7 +462,7 @@ int runGenerateCommand(const QStringList& arguments) {
         return generate(arguments);
     } catch (const UsageError& error) {
         printError(error.message);
-        return 2;
+        return error.status;
     } catch (const RequestError& error) {
         printError(error.description());
         return 2;

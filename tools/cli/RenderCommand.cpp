@@ -2,6 +2,7 @@
 
 #include "library/BookFile.h"
 #include "tools/cli/BookOutput.h"
+#include "tools/cli/StandardOutput.h"
 #include "ui/TwError.h"
 
 #include <QCommandLineParser>
@@ -43,7 +44,7 @@ int runRenderCommand(const QStringList& arguments) {
         help.replace(
             0, help.indexOf(QLatin1Char('\n')),
             QCoreApplication::translate("cli", "Usage: tomewright-cli render [options] BOOK..."));
-        std::printf("%s", qUtf8Printable(help));
+        StandardOutput::print(help);
         return 0;
     }
     const QString format = parser.value(QStringLiteral("format")).isEmpty()
@@ -65,6 +66,16 @@ int runRenderCommand(const QStringList& arguments) {
     if (parser.positionalArguments().isEmpty())
         return fail(QCoreApplication::translate("cli", "Name at least one book file to render."));
 
+    const QString templatePath = parser.isSet(QStringLiteral("template"))
+                                     ? parser.value(QStringLiteral("template"))
+                                     : QDir(QCoreApplication::applicationDirPath())
+                                           .filePath(QStringLiteral("filteredspellbook.rpt"));
+    const QString input = BookOutput::inputAt(
+        output, parser.positionalArguments() +
+                    (format == QLatin1String("pdf") ? QStringList{templatePath} : QStringList()));
+    if (!input.isEmpty())
+        return fail(BookOutput::outputIsInput(output, input));
+
     QList<GeneratedBook> books;
     try {
         for (const QString& path : parser.positionalArguments())
@@ -72,10 +83,6 @@ int runRenderCommand(const QStringList& arguments) {
     } catch (const TwError& error) {
         return fail(error.description().trimmed());
     }
-    const QString templatePath = parser.isSet(QStringLiteral("template"))
-                                     ? parser.value(QStringLiteral("template"))
-                                     : QDir(QCoreApplication::applicationDirPath())
-                                           .filePath(QStringLiteral("filteredspellbook.rpt"));
     try {
         QStringList notes;
         const QByteArray bytes = BookOutput::render(books, format, templatePath, *paper, notes);

@@ -2,6 +2,7 @@
 #include "tools/cli/CatalogueCommand.h"
 #include "tools/cli/GenerateCommand.h"
 #include "tools/cli/RenderCommand.h"
+#include "tools/cli/StandardOutput.h"
 #include "ui/Language.h"
 
 #include <QGuiApplication>
@@ -26,16 +27,21 @@ int main(int argc, char* argv[]) {
 
     const QStringList arguments = QCoreApplication::arguments().mid(1);
     const QString command = arguments.value(0);
+    // Every command's output is checked once more at the end, when the last of it is flushed.
     if (command == QLatin1String("catalogue"))
-        return runCatalogueCommand(arguments.mid(1));
+        return StandardOutput::finish(runCatalogueCommand(arguments.mid(1)));
     if (command == QLatin1String("generate"))
-        return runGenerateCommand(arguments.mid(1));
+        return StandardOutput::finish(runGenerateCommand(arguments.mid(1)));
     if (command == QLatin1String("render"))
-        return runRenderCommand(arguments.mid(1));
+        return StandardOutput::finish(runRenderCommand(arguments.mid(1)));
     if (command == QLatin1String("--version")) {
-        std::printf("tomewright-cli %s\n", TOMEWRIGHT_VERSION);
-        return 0;
+        StandardOutput::write("tomewright-cli " TOMEWRIGHT_VERSION "\n");
+        return StandardOutput::finish(0);
     }
-    std::fputs(kUsage, command == QLatin1String("--help") ? stdout : stderr);
-    return command == QLatin1String("--help") ? 0 : 2;
+    if (command != QLatin1String("--help")) {
+        std::fputs(kUsage, stderr);
+        return 2;
+    }
+    StandardOutput::write(kUsage);
+    return StandardOutput::finish(0);
 }
