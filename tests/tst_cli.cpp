@@ -818,19 +818,26 @@ void TestCli::sameBookInEveryLanguage_data() {
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("note");
     QTest::addColumn<QString>("refusal");
+    QTest::addColumn<QString>("tooLarge"); // a template that never ends, its limit in the words
+    const QString english = "The report template \"/dev/zero\" cannot be read: it holds more than "
+                            "the 4 MB a template may.";
     QTest::newRow("English") << "en"
                              << "Following Levels Volume was limited by criteria: 1, 2"
-                             << "Unknown level \"31st\"";
+                             << "Unknown level \"31st\"" << english;
     QTest::newRow("German") << "de"
                             << "Bei diesen Graden begrenzten die Kriterien den Umfang: 1, 2"
-                            << "Unbekannte Stufe „31st“";
+                            << "Unbekannte Stufe „31st“"
+                            << "Die Berichtsvorlage „/dev/zero“ kann nicht gelesen werden: Sie "
+                               "enthält mehr als die 4 MB, die eine Vorlage haben darf.";
     QTest::newRow("French") << "fr"
                             << "Volume limité par les critères aux niveaux suivants\u00a0: 1, 2"
-                            << "Niveau inconnu «\u00a031st\u00a0»";
+                            << "Niveau inconnu «\u00a031st\u00a0»"
+                            << "Le modèle de rapport «\u00a0/dev/zero\u00a0» ne peut pas être "
+                               "lu\u00a0: il contient plus que les 4 Mo permis pour un modèle.";
     QTest::newRow("a language without a translation")
         << "es:it"
         << "Following Levels Volume was limited by criteria: 1, 2"
-        << "Unknown level \"31st\"";
+        << "Unknown level \"31st\"" << english;
 }
 
 void TestCli::sameBookInEveryLanguage() {
@@ -838,6 +845,7 @@ void TestCli::sameBookInEveryLanguage() {
     QFETCH(QString, language);
     QFETCH(QString, note);
     QFETCH(QString, refusal);
+    QFETCH(QString, tooLarge);
     const QStringList diviner = {"--name",    "Seer",      "--level",   "3",          "--class",
                                  "DIVINER",   "--volume",  "full",      "--exclude",  "Evocation",
                                  "--exclude", "Illusion",  "--exclude", "Abjuration", "--exclude",
@@ -857,6 +865,14 @@ void TestCli::sameBookInEveryLanguage() {
     const Run refused = run({"--name", "Seer", "--level", "31st"}, true, spoken);
     QCOMPARE(refused.status, 2);
     QVERIFY2(refused.errors.contains(refusal), qPrintable(refused.errors));
+
+    const QString pdf = m_dir.filePath("every-language.pdf");
+    const Run unread = run({"--name", "Seer", "--level", "3", "--format", "pdf", "--output", pdf,
+                            "--template", "/dev/zero"},
+                           true, spoken);
+    QCOMPARE(unread.status, 1);
+    QVERIFY2(unread.errors.contains(tooLarge), qPrintable(unread.errors));
+    QVERIFY(!QFileInfo::exists(pdf));
 }
 
 void TestCli::helpExamplesRun() {
