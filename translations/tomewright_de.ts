@@ -899,9 +899,9 @@ A tool tip: a button&apos;s text and, in brackets, its key (&quot;Generate Spell
     </message>
     <message>
         <location line="+10"/>
-        <location filename="../app/Frm_Main_print.cpp" line="+74"/>
         <location filename="../app/Frm_Main_edit.cpp" line="+30"/>
         <location filename="../app/Frm_Main_generate.cpp" line="+112"/>
+        <location filename="../app/Frm_Main_print.cpp" line="+74"/>
         <source>The spell database is not open.</source>
         <translation>Die Zauberdatenbank ist nicht geöffnet.</translation>
     </message>
@@ -1215,8 +1215,8 @@ Soll sie überschrieben werden?</translation>
         <translation>Ein Spezialist braucht mindestens eine Kernschule.</translation>
     </message>
     <message>
+        <location line="+103"/>
         <location filename="../library/TW_Library_reroll.cpp" line="+53"/>
-        <location filename="../library/TW_Library_generate.cpp" line="+103"/>
         <source>No specialty schools are known for the class &quot;%1&quot;.</source>
         <translation>Für die Klasse „%1“ sind keine Spezialschulen bekannt.</translation>
     </message>
@@ -1473,14 +1473,14 @@ Soll sie überschrieben werden?</translation>
         <translation>--output „%1“ nennt „%2“, eine der Dateien, aus denen die Ausgabe entsteht; nichts wurde geschrieben. Wählen Sie eine andere Datei für --output.</translation>
     </message>
     <message>
+        <location line="-21"/>
         <location filename="../tools/cli/CatalogueCommand.cpp" line="+184"/>
         <location filename="../tools/cli/GenerateCommand.cpp" line="+389"/>
-        <location filename="../tools/cli/BookOutput.cpp" line="-21"/>
         <source>&quot;%1&quot; cannot be written: %2</source>
         <translation>„%1“ kann nicht geschrieben werden: %2</translation>
     </message>
     <message numerus="yes">
-        <location line="-147"/>
+        <location filename="../tools/cli/CatalogueCommand.cpp" line="-147"/>
         <source>%n spell(s)</source>
         <translation>
             <numerusform>%n Zauber</numerusform>

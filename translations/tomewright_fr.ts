@@ -71,7 +71,7 @@
     <message>
         <location line="+8"/>
         <source>is &quot;%1&quot;, not a spell level from 1 to 9</source>
-        <translation>vaut « %1 », et non un niveau de sort de 1 à 9</translation>
+        <translation>vaut «&#xa0;%1&#xa0;», et non un niveau de sort de 1 à 9</translation>
     </message>
     <message>
         <location line="+24"/>
@@ -142,7 +142,7 @@
     <message>
         <location line="+15"/>
         <source>&quot;%1&quot; is not a spellbook: it holds more than %2, far more than a book does.</source>
-        <translation>« %1 » n’est pas un grimoire : il contient plus de %2, bien plus qu’un grimoire.</translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un grimoire&#xa0;: il contient plus de %2, bien plus qu’un grimoire.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -899,9 +899,9 @@ A tool tip: a button&apos;s text and, in brackets, its key (&quot;Generate Spell
     </message>
     <message>
         <location line="+10"/>
-        <location filename="../app/Frm_Main_print.cpp" line="+74"/>
         <location filename="../app/Frm_Main_edit.cpp" line="+30"/>
         <location filename="../app/Frm_Main_generate.cpp" line="+112"/>
+        <location filename="../app/Frm_Main_print.cpp" line="+74"/>
         <source>The spell database is not open.</source>
         <translation>La base de sorts n’est pas ouverte.</translation>
     </message>
@@ -1131,7 +1131,7 @@ Voulez-vous l’écraser&#xa0;?</translation>
     <message>
         <location filename="../ui/SpellbookReport.cpp" line="+200"/>
         <source>The report template &quot;%1&quot; cannot be read: it holds more than the %2 a template may.</source>
-        <translation>Le modèle de rapport « %1 » ne peut pas être lu : il contient plus que les %2 permis pour un modèle.</translation>
+        <translation>Le modèle de rapport «&#xa0;%1&#xa0;» ne peut pas être lu&#xa0;: il contient plus que les %2 permis pour un modèle.</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -1215,8 +1215,8 @@ Voulez-vous l’écraser&#xa0;?</translation>
         <translation>Un spécialiste a besoin d’au moins une école fondamentale.</translation>
     </message>
     <message>
+        <location line="+103"/>
         <location filename="../library/TW_Library_reroll.cpp" line="+53"/>
-        <location filename="../library/TW_Library_generate.cpp" line="+103"/>
         <source>No specialty schools are known for the class &quot;%1&quot;.</source>
         <translation>Aucune école de spécialité n’est connue pour la classe «&#xa0;%1&#xa0;».</translation>
     </message>
@@ -1347,7 +1347,7 @@ Voulez-vous l’écraser&#xa0;?</translation>
     <message>
         <location line="+38"/>
         <source>the quoted field that begins here runs on to line %1: %2</source>
-        <translation>le champ entre guillemets qui commence ici se poursuit jusqu’à la ligne %1 : %2</translation>
+        <translation>le champ entre guillemets qui commence ici se poursuit jusqu’à la ligne %1&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -1357,7 +1357,7 @@ Voulez-vous l’écraser&#xa0;?</translation>
     <message>
         <location line="+10"/>
         <source>cannot be read: it holds more than the %1 a CSV file may</source>
-        <translation>illisible : il contient plus que les %1 permis pour un fichier CSV</translation>
+        <translation>illisible&#xa0;: il contient plus que les %1 permis pour un fichier CSV</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -1470,17 +1470,17 @@ Voulez-vous l’écraser&#xa0;?</translation>
     <message>
         <location line="+41"/>
         <source>--output &quot;%1&quot; names &quot;%2&quot;, one of the files read to make the output; nothing was written. Choose another file for --output.</source>
-        <translation>--output « %1 » désigne « %2 », l’un des fichiers lus pour produire la sortie ; rien n’a été écrit. Choisissez un autre fichier pour --output.</translation>
+        <translation>--output «&#xa0;%1&#xa0;» désigne «&#xa0;%2&#xa0;», l’un des fichiers lus pour produire la sortie&#xa0;; rien n’a été écrit. Choisissez un autre fichier pour --output.</translation>
     </message>
     <message>
+        <location line="-21"/>
         <location filename="../tools/cli/CatalogueCommand.cpp" line="+184"/>
         <location filename="../tools/cli/GenerateCommand.cpp" line="+389"/>
-        <location filename="../tools/cli/BookOutput.cpp" line="-21"/>
         <source>&quot;%1&quot; cannot be written: %2</source>
         <translation>«&#xa0;%1&#xa0;» ne peut pas être écrit&#xa0;: %2</translation>
     </message>
     <message numerus="yes">
-        <location line="-147"/>
+        <location filename="../tools/cli/CatalogueCommand.cpp" line="-147"/>
         <source>%n spell(s)</source>
         <translation>
             <numerusform>%n sort</numerusform>
@@ -1681,7 +1681,7 @@ Voulez-vous l’écraser&#xa0;?</translation>
     <message>
         <location line="+50"/>
         <source>&quot;%1&quot; already exists; no book was written. Add --force to replace it, edits and all, or choose another --output.</source>
-        <translation>« %1 » existe déjà ; aucun grimoire n’a été écrit. Ajoutez --force pour le remplacer, modifications comprises, ou choisissez un autre --output.</translation>
+        <translation>«&#xa0;%1&#xa0;» existe déjà&#xa0;; aucun grimoire n’a été écrit. Ajoutez --force pour le remplacer, modifications comprises, ou choisissez un autre --output.</translation>
     </message>
     <message>
         <location line="+33"/>
@@ -1753,7 +1753,7 @@ Les écoles sont exclues comme dans la fenêtre&#xa0;: les exclusions de la clas
     <message>
         <location line="+5"/>
         <source>With book: replace book files that exist (they may hold edits).</source>
-        <translation>Avec book : remplacer les fichiers de grimoire existants (ils peuvent contenir des modifications).</translation>
+        <translation>Avec book&#xa0;: remplacer les fichiers de grimoire existants (ils peuvent contenir des modifications).</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -1779,7 +1779,7 @@ Les écoles sont exclues comme dans la fenêtre&#xa0;: les exclusions de la clas
     <message>
         <location line="+4"/>
         <source>--custom sets the spells per level of the custom volume only; add --volume custom, or leave --custom out for the %1 volume.</source>
-        <translation>--custom fixe les sorts par niveau du seul volume custom ; ajoutez --volume custom, ou omettez --custom pour le volume %1.</translation>
+        <translation>--custom fixe les sorts par niveau du seul volume custom&#xa0;; ajoutez --volume custom, ou omettez --custom pour le volume %1.</translation>
     </message>
     <message>
         <location line="+98"/>
@@ -1835,7 +1835,7 @@ Les écoles sont exclues comme dans la fenêtre&#xa0;: les exclusions de la clas
     <message>
         <location filename="../tools/cli/StandardOutput.cpp" line="+44"/>
         <source>The output cannot be written: %1.</source>
-        <translation>La sortie ne peut pas être écrite : %1.</translation>
+        <translation>La sortie ne peut pas être écrite&#xa0;: %1.</translation>
     </message>
 </context>
 <context>
