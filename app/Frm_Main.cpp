@@ -75,18 +75,20 @@ Frm_Main::~Frm_Main() {
 void Frm_Main::buildToolbar() {
     auto* printMenu = new QMenu(this);
     printMenu->setObjectName(QStringLiteral("PrintSpellbookMenu"));
-    QAction* print = printMenu->addAction(QIcon(QStringLiteral(":/icons/print.svg")), kPrintKey);
+    QAction* print =
+        printMenu->addAction(QIcon(QStringLiteral(":/icons/print.svg")), tr("Print Spellbook"));
     print->setData(kPrintKey);
     print->setObjectName(QStringLiteral("File_Print"));
     print->setShortcut(QKeySequence::Print);
     QAction* divider = printMenu->addSeparator();
     divider->setData(QStringLiteral("Divider1"));
     QAction* preview =
-        printMenu->addAction(QIcon(QStringLiteral(":/icons/preview.svg")), kPreviewKey);
+        printMenu->addAction(QIcon(QStringLiteral(":/icons/preview.svg")), tr("Preview Spellbook"));
     preview->setData(kPreviewKey);
     preview->setObjectName(QStringLiteral("File_Preview"));
     preview->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
-    QAction* cards = printMenu->addAction(QIcon(QStringLiteral(":/icons/preview.svg")), kCardsKey);
+    QAction* cards = printMenu->addAction(QIcon(QStringLiteral(":/icons/preview.svg")),
+                                          tr("Preview Spell Cards"));
     cards->setData(kCardsKey);
     cards->setObjectName(QStringLiteral("File_PreviewCards"));
     // The same entries in the File menu, where their shortcuts show.
@@ -102,9 +104,11 @@ void Frm_Main::buildToolbar() {
 
     m_printButton = new QToolButton(this);
     m_printButton->setObjectName(kPrintKey);
-    m_printButton->setText(kPrintKey);
-    m_printButton->setToolTip(QStringLiteral("%1 (%2)").arg(
-        kPrintKey, QKeySequence(QKeySequence::Print).toString(QKeySequence::NativeText)));
+    m_printButton->setText(tr("Print Spellbook"));
+    //: A tool tip: a button's text and, in brackets, its key ("Print Spellbook (Ctrl+P)").
+    m_printButton->setToolTip(
+        tr("%1 (%2)").arg(m_printButton->text(),
+                          QKeySequence(QKeySequence::Print).toString(QKeySequence::NativeText)));
     m_printButton->setIcon(QIcon(QStringLiteral(":/icons/print.svg")));
     m_printButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     m_printButton->setPopupMode(QToolButton::MenuButtonPopup);
@@ -117,9 +121,11 @@ void Frm_Main::buildToolbar() {
 
     m_generateButton = new QToolButton(this);
     m_generateButton->setObjectName(kGenerateKey);
-    m_generateButton->setText(kGenerateKey);
-    m_generateButton->setToolTip(QStringLiteral("%1 (%2)").arg(
-        kGenerateKey, ui->File_Generate->shortcut().toString(QKeySequence::NativeText)));
+    m_generateButton->setText(tr("Generate Spellbook"));
+    //: A tool tip: a button's text and, in brackets, its key ("Generate Spellbook (Ctrl+G)").
+    m_generateButton->setToolTip(
+        tr("%1 (%2)").arg(m_generateButton->text(),
+                          ui->File_Generate->shortcut().toString(QKeySequence::NativeText)));
     m_generateButton->setIcon(QIcon(QStringLiteral(":/icons/generate.svg")));
     m_generateButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     m_generateButton->setFocusPolicy(Qt::TabFocus);
@@ -167,24 +173,24 @@ void Frm_Main::buildPopUpMenus() {
     // Context menus over the spell list; they never appear in the menu bar.
     Menu_PopUp = new QMenu(QStringLiteral("PopUpMenu"), this);
     Menu_PopUp->setObjectName(QStringLiteral("Menu_PopUp"));
-    PopUp_Remove = Menu_PopUp->addAction(QStringLiteral("&Remove Spell (s)"));
+    PopUp_Remove = Menu_PopUp->addAction(tr("&Remove Spell (s)"));
     PopUp_Remove->setObjectName(QStringLiteral("PopUp_Remove"));
     // Delete removes the selected spells while the list has the focus.
     PopUp_Remove->setShortcut(QKeySequence::Delete);
     PopUp_Remove->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     ui->LV_Spells->addAction(PopUp_Remove);
     Menu_PopUp->addSeparator()->setObjectName(QStringLiteral("Divider1"));
-    PopUp_Replace = Menu_PopUp->addAction(QStringLiteral("&Replace Spell (s)"));
+    PopUp_Replace = Menu_PopUp->addAction(tr("&Replace Spell (s)"));
     PopUp_Replace->setObjectName(QStringLiteral("PopUp_Replace"));
     Menu_PopUp->addSeparator();
-    PopUp_Pin = Menu_PopUp->addAction(QIcon(QStringLiteral(":/icons/pin.svg")),
-                                      QStringLiteral("&Pin Spell (s)"));
+    PopUp_Pin =
+        Menu_PopUp->addAction(QIcon(QStringLiteral(":/icons/pin.svg")), tr("&Pin Spell (s)"));
     PopUp_Pin->setObjectName(QStringLiteral("PopUp_Pin"));
     PopUp_Pin->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
-    PopUp_RerollLevel = Menu_PopUp->addAction(QStringLiteral("Re-roll &Level"));
+    PopUp_RerollLevel = Menu_PopUp->addAction(tr("Re-roll &Level"));
     PopUp_RerollLevel->setObjectName(QStringLiteral("PopUp_RerollLevel"));
     PopUp_RerollLevel->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
-    PopUp_RerollBook = Menu_PopUp->addAction(QStringLiteral("Re-roll &Book"));
+    PopUp_RerollBook = Menu_PopUp->addAction(tr("Re-roll &Book"));
     PopUp_RerollBook->setObjectName(QStringLiteral("PopUp_RerollBook"));
     PopUp_RerollBook->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R));
     // Their keys work wherever the focus is in the window.
@@ -192,8 +198,7 @@ void Frm_Main::buildPopUpMenus() {
 
     Menu_Pop2 = new QMenu(QStringLiteral("PopUp2"), this);
     Menu_Pop2->setObjectName(QStringLiteral("Menu_Pop2"));
-    Menu_Pop2->addAction(QStringLiteral("&Add to Spellbook"))
-        ->setObjectName(QStringLiteral("Pop2_Add"));
+    Menu_Pop2->addAction(tr("&Add to Spellbook"))->setObjectName(QStringLiteral("Pop2_Add"));
 }
 
 void Frm_Main::connectHandlers() {
@@ -253,21 +258,21 @@ void Frm_Main::describeControls() {
         control->setAccessibleName(name);
         control->setAccessibleDescription(description);
     };
-    describe(ui->lstSchools, QStringLiteral("Exclude the following Schools"),
-             QStringLiteral("Checked schools are left out of the spellbook"));
-    describe(ui->cmdAllSchools, QStringLiteral("All"), QStringLiteral("Exclude every school"));
-    describe(ui->cmdNoneSchools, QStringLiteral("None"), QStringLiteral("Exclude no school"));
-    describe(ui->LV_Spells, QStringLiteral("Spells"),
-             QStringLiteral("The spellbook: name, level, frequency, schools, book and page"));
-    describe(m_printButton, kPrintKey, m_printButton->toolTip());
-    describe(m_generateButton, kGenerateKey, m_generateButton->toolTip());
-    describe(pbarSpells, QStringLiteral("Progress"),
-             QStringLiteral("Progress of the spellbook being generated"));
+    describe(ui->lstSchools, ui->frsSorts->title(),
+             tr("Checked schools are left out of the spellbook"));
+    describe(ui->cmdAllSchools, ui->cmdAllSchools->text(), tr("Exclude every school"));
+    describe(ui->cmdNoneSchools, ui->cmdNoneSchools->text(), tr("Exclude no school"));
+    describe(ui->LV_Spells, ui->fraSpells->title(),
+             tr("The spellbook: name, level, frequency, schools, book and page"));
+    describe(m_printButton, m_printButton->text(), m_printButton->toolTip());
+    describe(m_generateButton, m_generateButton->text(), m_generateButton->toolTip());
+    describe(pbarSpells, tr("Progress"), tr("Progress of the spellbook being generated"));
     // The panels' names are their texts (see setStatusText); the descriptions say what they are.
-    m_panel2->setAccessibleDescription(QStringLiteral("Status: what Tomewright is doing"));
-    m_panel3->setAccessibleDescription(QStringLiteral("Message: the result of the last request"));
-    ui->cmdAdd->setToolTip(QStringLiteral("%1 (Enter)").arg(ui->cmdAdd->toolTip()));
-    describe(ui->cmdAdd, QStringLiteral("Add to Spellbook"), ui->cmdAdd->toolTip());
+    m_panel2->setAccessibleDescription(tr("Status: what Tomewright is doing"));
+    m_panel3->setAccessibleDescription(tr("Message: the result of the last request"));
+    //: A tool tip: the button's description and the key that does the same.
+    ui->cmdAdd->setToolTip(tr("%1 (Enter)").arg(ui->cmdAdd->toolTip()));
+    describe(ui->cmdAdd, tr("Add to Spellbook"), ui->cmdAdd->toolTip());
 }
 
 bool Frm_Main::Form_Load() {
@@ -344,26 +349,25 @@ void Frm_Main::File_Exit_Click() {
 void Frm_Main::FillLevelList() {
     ui->cboLevel->clear();
     for (int level = 1; level <= CasterClasses::kHighestCasterLevel; ++level) {
-        ui->cboLevel->addItem(CasterClasses::levelText(level));
-        ui->cboLevel->setItemData(level - 1, level);
+        ui->cboLevel->addItem(CasterClasses::levelDisplayText(level), level);
     }
     ui->cboLevel->setCurrentIndex(-1);
 }
 
 void Frm_Main::FillClassList() {
     ui->cboClass->clear();
-    ui->cboClass->addItems(CasterClasses::classNames());
-    pickComboRowByText(ui->cboClass, CasterClasses::kGeneralist);
+    // Shown in the user's language; the item data is the class as requests and books name it.
+    for (const QString& name : CasterClasses::classNames())
+        ui->cboClass->addItem(CasterClasses::classDisplayName(name), name);
+    pickComboRowByData(ui->cboClass, CasterClasses::kGeneralist);
 }
 
 void Frm_Main::FillVolumeList() {
     ui->cboVolume->clear();
     const QStringList& volumes = CasterClasses::volumeNames();
-    for (int row = 0; row < volumes.size(); ++row) {
-        ui->cboVolume->addItem(volumes[row]);
-        ui->cboVolume->setItemData(row, row + 1);
-    }
-    pickComboRowByText(ui->cboVolume, ui->cboVolume->itemText(2));
+    for (int row = 0; row < volumes.size(); ++row)
+        ui->cboVolume->addItem(CasterClasses::volumeDisplayName(volumes[row]), row + 1);
+    ui->cboVolume->setCurrentIndex(2);
 }
 
 void Frm_Main::FillFrequencyList(RecordSet frequencies) {
@@ -463,7 +467,7 @@ void Frm_Main::setStatusText(int panel, const QString& text) {
     // Panel 3 holds the results a user must hear: failed checks, limited levels.
     publishStatusText(label, text, panel == 3);
     if (panel == 3 && m_showPool)
-        m_showPool->setVisible(text.startsWith(TW_Library::kLimitedNoteStart));
+        m_showPool->setVisible(text.startsWith(TW_Library::limitedNote(QString())));
     label->repaint(); // shown at once, also in the middle of a long action
 }
 
@@ -484,6 +488,20 @@ void Frm_Main::appendSpellRow(const SpellRow& row) {
     ui->LV_Spells->addTopLevelItem(item);
     showPin(item, row.pinned);
     markEdited();
+}
+
+QString Frm_Main::pickedLevel() const {
+    const int level = ui->cboLevel->currentData().toInt();
+    return level > 0 ? CasterClasses::levelText(level) : QString();
+}
+
+QString Frm_Main::pickedClass() const {
+    return ui->cboClass->currentData().toString();
+}
+
+QString Frm_Main::pickedVolume() const {
+    const int code = ui->cboVolume->currentData().toInt();
+    return CasterClasses::volumeNames().value(code - 1);
 }
 
 QToolButton* Frm_Main::toolbarButton(const QString& key) const {

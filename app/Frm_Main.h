@@ -155,6 +155,12 @@ private:
     void rerollLevels(const QList<int>& levels);
     void showPin(QTreeWidgetItem* item, bool pinned);
 
+    // The picked level, class and volume as books and requests store them ("9th", "MAGE"),
+    // whatever language the lists show; empty when nothing is picked.
+    QString pickedLevel() const;
+    QString pickedClass() const;
+    QString pickedVolume() const;
+
     // Selection lists, in the order the load step fills them.
     void FillLevelList();
     void FillClassList();

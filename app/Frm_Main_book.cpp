@@ -24,7 +24,7 @@
 #include <optional>
 
 namespace {
-const QString kBookFilter = QStringLiteral("Tomewright spellbooks (*.twbook)");
+const char* const kBookFilter = QT_TRANSLATE_NOOP("Frm_Main", "Tomewright spellbooks (*.twbook)");
 } // namespace
 
 void Frm_Main::connectBookHandlers() {
@@ -81,8 +81,9 @@ void Frm_Main::refreshRecentMenu() {
     const QStringList files = RecentFiles::list();
     for (qsizetype i = 0; i < files.size(); ++i) {
         const QString path = files[i];
-        QAction* entry = ui->File_Recent->addAction(
-            QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()));
+        //: An entry of File > Open Recent: its number (the key that picks it) and file name.
+        QAction* entry =
+            ui->File_Recent->addAction(tr("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()));
         entry->setToolTip(QDir::toNativeSeparators(path));
         entry->setStatusTip(QDir::toNativeSeparators(path));
         connect(entry, &QAction::triggered, this, [this, path] { openBook(path); });
@@ -93,10 +94,9 @@ void Frm_Main::refreshRecentMenu() {
 bool Frm_Main::maybeSaveChanges() {
     if (!isWindowModified())
         return true;
-    const QString name =
-        casterName().isEmpty() ? QStringLiteral("an unnamed caster") : casterName();
-    switch (SaveChangesQuestion::ask(
-        this, QStringLiteral("Save changes to the spellbook of %1?").arg(name))) {
+    const QString name = casterName().isEmpty() ? tr("an unnamed caster") : casterName();
+    //: %1 is a caster's name, or "an unnamed caster".
+    switch (SaveChangesQuestion::ask(this, tr("Save changes to the spellbook of %1?").arg(name))) {
     case SaveChangesQuestion::Answer::Save:
         return File_Save_Click();
     case SaveChangesQuestion::Answer::Discard:
@@ -110,9 +110,9 @@ bool Frm_Main::maybeSaveChanges() {
 GeneratedBook Frm_Main::currentBook() const {
     GeneratedBook book;
     book.caster = casterName();
-    book.casterLevel = ui->cboLevel->currentText();
-    book.casterClass = ui->cboClass->currentText();
-    book.volume = ui->cboVolume->currentText();
+    book.casterLevel = pickedLevel();
+    book.casterClass = pickedClass();
+    book.volume = pickedVolume();
     book.frequency = ui->cboFrequency->currentText();
     book.hasSeed = m_hasSeed;
     book.seed = m_lastSeed;
@@ -150,7 +150,7 @@ bool Frm_Main::File_New_Click() {
         ui->LV_Spells->clear();
         ui->txtName->clear();
         ui->cboLevel->setCurrentIndex(-1);
-        pickComboRowByText(ui->cboClass, CasterClasses::kGeneralist);
+        pickComboRowByData(ui->cboClass, CasterClasses::kGeneralist);
         ui->cboVolume->setCurrentIndex(2);
         if (!pickComboRowByText(ui->cboFrequency, QStringLiteral("Very Rare")))
             ui->cboFrequency->setCurrentIndex(-1);
@@ -180,7 +180,7 @@ bool Frm_Main::File_Open_Click() {
     const QString folder =
         m_bookPath.isEmpty() ? documentsFolder() : QFileInfo(m_bookPath).absolutePath();
     const QString path =
-        OpenFileDialog::choose(this, QStringLiteral("Open Spellbook"), folder, kBookFilter);
+        OpenFileDialog::choose(this, tr("Open Spellbook"), folder, tr(kBookFilter));
     return !path.isEmpty() && loadBook(path);
 }
 
@@ -195,8 +195,8 @@ bool Frm_Main::loadBook(const QString& path) {
         const QString& frequency = document.book.frequency;
         if (!frequency.isEmpty() && ui->cboFrequency->findText(frequency) < 0)
             throw TwError(-1, QStringLiteral("Open"),
-                          QStringLiteral("\"%1\" asks for the frequency \"%2\", which this spell "
-                                         "database does not have.")
+                          tr("\"%1\" asks for the frequency \"%2\", which this spell database "
+                             "does not have.")
                               .arg(QDir::toNativeSeparators(path), frequency));
     } catch (const TwError& error) {
         if (!QFileInfo::exists(path)) {
@@ -218,10 +218,17 @@ void Frm_Main::applyDocument(const SpellbookDocument& document) {
     {
         UpdateLock lock(ui->LV_Spells);
         ui->txtName->setText(book.caster);
-        if (!pickComboRowByText(ui->cboLevel, book.casterLevel))
+        // The book names them as stored ("9th"); the lists may show them in another language.
+        int level = 0;
+        for (int candidate = 1; candidate <= CasterClasses::kHighestCasterLevel; ++candidate) {
+            if (CasterClasses::levelText(candidate) == book.casterLevel)
+                level = candidate;
+        }
+        if (!pickComboRowByData(ui->cboLevel, level))
             ui->cboLevel->setCurrentIndex(-1);
-        pickComboRowByText(ui->cboClass, book.casterClass);
-        pickComboRowByText(ui->cboVolume, book.volume);
+        pickComboRowByData(ui->cboClass, book.casterClass);
+        pickComboRowByData(ui->cboVolume,
+                           qint32(CasterClasses::volumeNames().indexOf(book.volume) + 1));
         if (!pickComboRowByText(ui->cboFrequency, book.frequency))
             ui->cboFrequency->setCurrentIndex(-1);
         for (int row = 0; row < ui->lstSchools->count(); ++row) {
@@ -246,7 +253,7 @@ void Frm_Main::applyDocument(const SpellbookDocument& document) {
         QStringList levels;
         for (int level : book.limitedLevels)
             levels << QString::number(level);
-        m_lastNote = TW_Library::kLimitedNoteStart + levels.join(QStringLiteral(", "));
+        m_lastNote = TW_Library::limitedNote(levels.join(QStringLiteral(", ")));
     }
     setStatusText(2, QString());
     setStatusText(3, m_lastNote);
@@ -264,10 +271,11 @@ bool Frm_Main::File_SaveAs_Click() {
         !m_bookPath.isEmpty()
             ? m_bookPath
             : QDir(documentsFolder())
-                  .filePath((casterName().isEmpty() ? QStringLiteral("Spellbook") : casterName()) +
-                            QLatin1Char('.') + BookFile::kSuffix);
+                  .filePath(
+                      (casterName().isEmpty() ? tr("Spellbook", "A file name") : casterName()) +
+                      QLatin1Char('.') + BookFile::kSuffix);
     QString path =
-        SaveFileDialog::choose(this, QStringLiteral("Save Spellbook As"), suggested, kBookFilter);
+        SaveFileDialog::choose(this, tr("Save Spellbook As"), suggested, tr(kBookFilter));
     if (path.isEmpty())
         return false;
     if (QFileInfo(path).suffix().compare(BookFile::kSuffix, Qt::CaseInsensitive) != 0)
@@ -291,7 +299,7 @@ void Frm_Main::showPin(QTreeWidgetItem* item, bool pinned) {
     item->setData(0, kPinnedRole, pinned);
     item->setIcon(0, pinned ? QIcon(QStringLiteral(":/icons/pin.svg")) : QIcon());
     // Read out with the row by a screen reader, which does not see the icon.
-    item->setData(0, Qt::AccessibleDescriptionRole, pinned ? QStringLiteral("Pinned") : QString());
+    item->setData(0, Qt::AccessibleDescriptionRole, pinned ? tr("Pinned") : QString());
 }
 
 void Frm_Main::PopUp_Pin_Click() {
@@ -314,7 +322,7 @@ void Frm_Main::PopUp_RerollLevel_Click() {
     if (!item && !ui->LV_Spells->selectedItems().isEmpty())
         item = ui->LV_Spells->selectedItems().first();
     if (!item) {
-        setStatusText(3, QStringLiteral("Pick a spell of the level to re-roll."));
+        setStatusText(3, tr("Pick a spell of the level to re-roll."));
         return;
     }
     rerollLevels({item->text(1).trimmed().toInt()});
@@ -326,7 +334,7 @@ void Frm_Main::PopUp_RerollBook_Click() {
 
 void Frm_Main::rerollLevels(const QList<int>& levels) {
     if (ui->LV_Spells->topLevelItemCount() == 0) {
-        setStatusText(3, QStringLiteral("There are no spells to re-roll."));
+        setStatusText(3, tr("There are no spells to re-roll."));
         return;
     }
     BusyCursor busy;
@@ -336,7 +344,7 @@ void Frm_Main::rerollLevels(const QList<int>& levels) {
         DefineParamterValues();
         if (!Constants::MyLibrary)
             throw TwError(-1, QStringLiteral("RerollSpellbook"),
-                          QStringLiteral("The spell database is not open."));
+                          tr("The spell database is not open."));
         const BookParameters& p = m_parameters;
         const QList<SpellRow> book = Constants::MyLibrary->RerollSpellbook(
             *this, spellRows(), levels, p.pIncludeCoreSchools, p.pExcludeSchools, p.pCasterClass,

@@ -18,7 +18,7 @@ void Frm_Main::cmdAdd_Click() {
         return;
     for (int row = 0; row < ui->LV_Spells->topLevelItemCount(); ++row) {
         if (ui->LV_Spells->topLevelItem(row)->text(0).trimmed() == name) {
-            setStatusText(3, QStringLiteral("Spell already exists in List View"));
+            setStatusText(3, tr("Spell already exists in List View"));
             return;
         }
     }
@@ -27,7 +27,7 @@ void Frm_Main::cmdAdd_Click() {
     try {
         if (!Constants::MyLibrary)
             throw TwError(-1, QStringLiteral("cmdAdd_Click"),
-                          QStringLiteral("The spell database is not open."));
+                          tr("The spell database is not open."));
         RecordSet details = Constants::MyLibrary->FetchSpellDetails(name);
         if (details.eof())
             return;

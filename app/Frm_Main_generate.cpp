@@ -37,7 +37,7 @@ void Frm_Main::ResetParameters() {
 
 void Frm_Main::DefineParamterValues() {
     pbarSpells->setMinimum(0);
-    setStatusText(2, QStringLiteral("Building Parameter List..."));
+    setStatusText(2, tr("Building Parameter List..."));
     cboClass_Click();
     ui->lstSchools->update();
 
@@ -49,7 +49,7 @@ void Frm_Main::DefineParamterValues() {
     }
     request.casterName = ui->txtName->text();
     request.casterLevel = pickedItemData(ui->cboLevel);
-    request.casterClass = ui->cboClass->currentText();
+    request.casterClass = pickedClass();
     request.volume = pickedItemData(ui->cboVolume);
     request.frequency = pickedItemData(ui->cboFrequency);
     m_excludedSchools = request.excludedSchools;
@@ -102,7 +102,7 @@ void Frm_Main::Toolbar1_ButtonClick(const QString& key, const QString& tag) {
                 DefineParamterValues();
                 if (!Constants::MyLibrary)
                     throw TwError(-1, QStringLiteral("GenerateSpellbook"),
-                                  QStringLiteral("The spell database is not open."));
+                                  tr("The spell database is not open."));
                 // A fresh seed for every book, kept so the book can be made again.
                 m_lastSeed = RandomSource::freshSeed();
                 m_hasSeed = true;
@@ -150,8 +150,8 @@ void Frm_Main::Toolbar1_ButtonClick(const QString& key, const QString& tag) {
 
 void Frm_Main::showSeed() {
     const QString tip =
-        m_hasSeed ? QStringLiteral("Drawn with seed %1: tomewright-cli generate --seed %1 with the "
-                                   "same details makes this book again.")
+        m_hasSeed ? tr("Drawn with seed %1: tomewright-cli generate --seed %1 with the same "
+                       "details makes this book again.")
                         .arg(m_lastSeed)
                   : QString();
     for (int column = 0; column < ui->LV_Spells->columnCount(); ++column)

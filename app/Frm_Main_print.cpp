@@ -19,7 +19,6 @@
 
 namespace {
 const QString kFilterName = QStringLiteral("Tomewright Auto Generated Spellbook");
-const QString kTitleStart = QStringLiteral("Previewing Spellbook ");
 } // namespace
 
 // Where a saved book is offered to go: the documents folder, or home when there is none.
@@ -36,8 +35,7 @@ bool Frm_Main::bookIsPrintable() {
     if (ui->LV_Spells->topLevelItemCount() > 0 && !casterName().isEmpty())
         return true;
     updatePrintEnabled();
-    MessageBox::show(this,
-                     QStringLiteral("Caster Name and at least one spell in the list is required."));
+    MessageBox::show(this, tr("Caster Name and at least one spell in the list is required."));
     return false;
 }
 
@@ -56,10 +54,9 @@ void Frm_Main::File_SavePdf_Click() {
     if (!bookIsPrintable())
         return;
     const QString folder = documentsFolder();
-    const QString path =
-        SaveFileDialog::choose(this, QStringLiteral("Save Spellbook as PDF"),
-                               QDir(folder).filePath(casterName() + QStringLiteral(".pdf")),
-                               QStringLiteral("PDF files (*.pdf)"));
+    const QString path = SaveFileDialog::choose(
+        this, tr("Save Spellbook as PDF"),
+        QDir(folder).filePath(casterName() + QStringLiteral(".pdf")), tr("PDF files (*.pdf)"));
     if (path.isEmpty())
         return;
     const ReportJob::Destination previous = Crystal.destination;
@@ -74,13 +71,12 @@ void Frm_Main::runSpellbookReport(const QString& templateName) {
     try {
         BusyCursor busy;
         if (!Constants::MyLibrary)
-            throw TwError(-1, QStringLiteral("Print"),
-                          QStringLiteral("The spell database is not open."));
+            throw TwError(-1, QStringLiteral("Print"), tr("The spell database is not open."));
         Constants::MyLibrary->SetCasterHold(casterName(), kFilterName);
         Constants::MyLibrary->InitializeSpellbook(spellRows(), casterName());
         addedCaster = Constants::MyLibrary->AddNewCaster(casterName());
 
-        Crystal.windowTitle = kTitleStart + casterName();
+        Crystal.windowTitle = tr("Previewing Spellbook %1").arg(casterName());
         Crystal.templatePath = QDir(m_programFolder).filePath(templateName);
         Crystal.databasePath = m_databasePath;
         Crystal.database = &Constants::MyLibrary->database();
@@ -91,10 +87,10 @@ void Frm_Main::runSpellbookReport(const QString& templateName) {
         // Text the fonts cannot show printed as boxes: say so where the user looks next.
         if (!notes.isEmpty())
             setStatusText(
-                3,
-                notes.size() == 1
-                    ? notes.first()
-                    : QStringLiteral("%1 (and %2 more)").arg(notes.first()).arg(notes.size() - 1));
+                3, notes.size() == 1
+                       ? notes.first()
+                       //: The first of several notes, and how many more there are.
+                       : tr("%1 (and %n more)", nullptr, int(notes.size() - 1)).arg(notes.first()));
 
         if (addedCaster && Constants::MyLibrary->DeleteNewCaster(casterName()))
             addedCaster = false;
@@ -114,10 +110,9 @@ void Frm_Main::File_Export_Click() {
     if (!bookIsPrintable())
         return;
     const QString folder = documentsFolder();
-    QString path =
-        SaveFileDialog::choose(this, QStringLiteral("Export Spellbook"),
-                               QDir(folder).filePath(casterName() + QStringLiteral(".csv")),
-                               QStringLiteral("CSV (*.csv);;JSON (*.json);;Markdown (*.md)"));
+    QString path = SaveFileDialog::choose(
+        this, tr("Export Spellbook"), QDir(folder).filePath(casterName() + QStringLiteral(".csv")),
+        tr("CSV (*.csv);;JSON (*.json);;Markdown (*.md)"));
     if (path.isEmpty())
         return;
     const QString suffix = QFileInfo(path).suffix().toLower();
@@ -132,6 +127,6 @@ void Frm_Main::File_Export_Click() {
                                                              : BookExport::csv({book});
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        MessageBox::show(this, QStringLiteral("The spellbook cannot be exported to \"%1\": %2.")
+        MessageBox::show(this, tr("The spellbook cannot be exported to \"%1\": %2.")
                                    .arg(QFileInfo(path).absoluteFilePath(), file.errorString()));
 }

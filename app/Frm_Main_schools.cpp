@@ -31,8 +31,7 @@ void Frm_Main::cboClass_Click() {
     // Adds the picked class's exclusions to what is already marked; None clears them.
     UpdateLock lock(ui->lstSchools);
     CheckSchool(CasterClasses::kWild);
-    if (const CasterClasses::SchoolRule* rule =
-            CasterClasses::schoolRuleFor(ui->cboClass->currentText())) {
+    if (const CasterClasses::SchoolRule* rule = CasterClasses::schoolRuleFor(pickedClass())) {
         for (const QString& school : rule->excluded)
             CheckSchool(school);
         for (const QString& school : rule->kept)
@@ -58,8 +57,9 @@ void Frm_Main::LoadCoreSchools() {
 
 void Frm_Main::Tools_Core_Click() {
     // The message lists the fixed core schools, one per line.
-    const QString text = QStringLiteral("The following Schools are considered Core Schools:") +
+    // The schools are the catalogue's names, the same in every language.
+    const QString text = tr("The following Schools are considered Core Schools:") +
                          QStringLiteral("\n\n") +
                          CasterClasses::coreSchools().join(QLatin1Char('\n'));
-    MessageBox::show(this, text, QStringLiteral("Core Schools"));
+    MessageBox::show(this, text, tr("Core Schools"));
 }

@@ -3,6 +3,7 @@
 #include "library/CatalogueUpgrade.h"
 #include "ui/TwError.h"
 
+#include <QCoreApplication>
 #include <system_error>
 
 namespace {
@@ -78,7 +79,8 @@ void StartupLoader::run() noexcept {
         if (!m_reader) {
             try {
                 throw TwError(-1, QStringLiteral("Form_Load"),
-                              QStringLiteral("The spell database could not be read."));
+                              QCoreApplication::translate("StartupLoader",
+                                                          "The spell database could not be read."));
             } catch (...) {
                 m_chooser.set_exception(std::current_exception());
             }
@@ -110,8 +112,9 @@ StartupCatalogue StartupLoader::take() {
         throw;
     } catch (...) {
         throw TwError(-1, QStringLiteral("Form_Load"),
-                      QStringLiteral("Tomewright ran out of memory while opening the spell "
-                                     "database."));
+                      QCoreApplication::translate("StartupLoader",
+                                                  "Tomewright ran out of memory while opening "
+                                                  "the spell database."));
     }
     StartupCatalogue catalogue = std::move(m_catalogue);
     catalogue.chooser = m_chooserRows;

@@ -3,6 +3,7 @@
 #include "app/Frm_Main.h"
 #include "app/StartupLoader.h"
 #include "ui/DatabaseLocation.h"
+#include "ui/Language.h"
 #include "ui/MessageBox.h"
 #include "ui/TwError.h"
 
@@ -25,6 +26,8 @@ int main(int argc, char* argv[]) {
     // No display name: the platform would append it to every window's caption.
     QApplication::setApplicationVersion(QStringLiteral(TOMEWRIGHT_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("org.tomewright.Tomewright"));
+    // The user's language, before the first text is read (the loader's thread reads some).
+    Language::install(application);
 
     const QString programFolder = QCoreApplication::applicationDirPath();
     QString database;

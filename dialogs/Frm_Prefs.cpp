@@ -1,6 +1,5 @@
 #include "dialogs/Frm_Prefs.h"
 
-#include "library/CasterClasses.h"
 #include "library/SharedSettings.h"
 #include "ui/Accessibility.h"
 #include "ui/ComboBox.h"
@@ -70,9 +69,11 @@ void Frm_Prefs::cmdApply_Click() {
     qint32 values[9] = {};
     for (int level = 1; level <= 9; ++level) {
         const QString text = levelBox(level)->text().trimmed();
-        const QString name = CasterClasses::levelText(level);
+        // The level as its label names it ("1st"), in the user's language.
+        const QString name = levelBox(level)->accessibleName();
         if (!isNumeric(text)) {
-            MessageBox::show(this, QStringLiteral("%1: \"%2\" is not a number.").arg(name, text));
+            //: %1 is a spell level ("1st"), %2 what the user typed for it.
+            MessageBox::show(this, tr("%1: \"%2\" is not a number.").arg(name, text));
             levelBox(level)->setFocus();
             return;
         }
@@ -80,8 +81,7 @@ void Frm_Prefs::cmdApply_Click() {
         const double rounded = std::nearbyint(text.toDouble());
         if (rounded < double(std::numeric_limits<qint32>::min()) ||
             rounded > double(std::numeric_limits<qint32>::max())) {
-            MessageBox::show(
-                this, QStringLiteral("%1: %2 is too large a number of spells.").arg(name, text));
+            MessageBox::show(this, tr("%1: %2 is too large a number of spells.").arg(name, text));
             levelBox(level)->setFocus();
             return;
         }

@@ -12,7 +12,6 @@
 
 namespace {
 const QString kTitle = QStringLiteral("Tomewright");
-const QString kUnavailable = QStringLiteral("System Information Is Unavailable At This Time");
 } // namespace
 
 frmAbout::frmAbout(QWidget* parent)
@@ -32,14 +31,14 @@ frmAbout::frmAbout(const Registry& registry, const ProgramLauncher& launcher, QW
 frmAbout::~frmAbout() = default;
 
 QString frmAbout::versionText() {
-    return QStringLiteral("Version %1.%2.%3")
+    return tr("Version %1.%2.%3")
         .arg(TOMEWRIGHT_VERSION_MAJOR)
         .arg(TOMEWRIGHT_VERSION_MINOR)
         .arg(TOMEWRIGHT_VERSION_PATCH);
 }
 
 void frmAbout::Form_Load() {
-    setWindowTitle(QStringLiteral(" About ") + kTitle);
+    setWindowTitle(tr(" About %1").arg(kTitle));
     ui->picIcon->setPixmap(QIcon(QStringLiteral(":/icons/tomewright.svg")).pixmap(64, 64));
     ui->lblVersion->setText(versionText());
     ui->lblTitle->setText(kTitle);
@@ -47,14 +46,13 @@ void frmAbout::Form_Load() {
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.6);
     titleFont.setBold(true);
     ui->lblTitle->setFont(titleFont);
-    ui->lblDescription->setText(
-        QStringLiteral("Tomewright allows the User to quickly and easily generate a Spellbook "
-                       "for a PC/ NPC ") +
-        QStringLiteral("using several criteria to determine the types and numbers of spells."));
-    ui->lblDisclaimer->setText(QStringLiteral("Disclaimer: This application is not an official "
-                                              "product of Gravenhollow, so use at your own risk."));
-    ui->lblCreator->setText(
-        QStringLiteral("Created by: the Tomewright team (tomewright@example.org)"));
+    //: PC and NPC: a player character and a non-player character of a role-playing game.
+    ui->lblDescription->setText(tr("Tomewright allows the User to quickly and easily generate a "
+                                   "Spellbook for a PC/ NPC using several criteria to determine "
+                                   "the types and numbers of spells."));
+    ui->lblDisclaimer->setText(tr("Disclaimer: This application is not an official product of "
+                                  "Gravenhollow, so use at your own risk."));
+    ui->lblCreator->setText(tr("Created by: the Tomewright team (tomewright@example.org)"));
 }
 
 void frmAbout::keyPressEvent(QKeyEvent* event) {
@@ -76,15 +74,15 @@ void frmAbout::StartSysInfo() {
         if (!GetKeyValue(m_registry, Registry::kLocalMachine,
                          QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools Location"),
                          QStringLiteral("MSINFO"), folder)) {
-            MessageBox::show(this, kUnavailable);
+            MessageBox::show(this, tr("System Information Is Unavailable At This Time"));
             return;
         }
         path = QDir(folder).filePath(QStringLiteral("MSINFO32.EXE"));
         if (!m_launcher.fileExists(path)) {
-            MessageBox::show(this, kUnavailable);
+            MessageBox::show(this, tr("System Information Is Unavailable At This Time"));
             return;
         }
     }
     if (path.isEmpty() || !m_launcher.startDetached(path))
-        MessageBox::show(this, kUnavailable);
+        MessageBox::show(this, tr("System Information Is Unavailable At This Time"));
 }

@@ -1,12 +1,11 @@
 #include "library/BookExport.h"
 
 #include "library/CasterClasses.h"
+#include "library/TW_Library.h"
 
 #include <QMap>
 
 namespace {
-
-const QString kNoteStart = QStringLiteral("Following Levels Volume was limited by criteria: ");
 
 // The book's spells by level, levels in increasing order, spells in the book's order.
 QMap<int, QList<const SpellRow*>> byLevel(const GeneratedBook& book) {
@@ -131,9 +130,21 @@ QString levelTitle(const QString& level) {
 
 QList<int> limitedLevelsFromNote(const QString& note) {
     QList<int> levels;
-    if (!note.startsWith(kNoteStart))
-        return levels;
-    for (const QString& part : note.mid(kNoteStart.size()).split(QLatin1Char(','))) {
+    // The note is in the user's language; one of an earlier run may be in English.
+    QString list;
+    for (const QString& pattern : {TW_Library::limitedNote(QStringLiteral("%1")),
+                                   QStringLiteral("Following Levels Volume was limited by "
+                                                  "criteria: %1")}) {
+        const qsizetype at = pattern.indexOf(QLatin1String("%1"));
+        const QString before = pattern.left(at);
+        const QString after = pattern.mid(at + 2);
+        if (at >= 0 && note.size() >= before.size() + after.size() && note.startsWith(before) &&
+            note.endsWith(after)) {
+            list = note.mid(before.size(), note.size() - before.size() - after.size());
+            break;
+        }
+    }
+    for (const QString& part : list.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
         bool ok = false;
         const int level = part.trimmed().toInt(&ok);
         if (ok)

@@ -41,7 +41,7 @@ public:
         if (value.isUndefined())
             return fallback;
         if (!value.isString())
-            wrongType(key, QStringLiteral("text"));
+            wrongType(key, QCoreApplication::translate("BookFile", "text"));
         return value.toString();
     }
 
@@ -54,7 +54,7 @@ public:
         if (value.isUndefined())
             return false;
         if (!value.isBool())
-            wrongType(key, QStringLiteral("true or false"));
+            wrongType(key, QCoreApplication::translate("BookFile", "true or false"));
         return value.toBool();
     }
 
@@ -63,14 +63,14 @@ public:
         if (value.isUndefined())
             return {};
         if (!value.isArray())
-            wrongType(key, QStringLiteral("a list"));
+            wrongType(key, QCoreApplication::translate("BookFile", "a list"));
         return value.toArray();
     }
 
     QJsonObject object(const QString& key) const {
         const QJsonValue value = field(key, true);
         if (!value.isObject())
-            wrongType(key, QStringLiteral("an object"));
+            wrongType(key, QCoreApplication::translate("BookFile", "an object"));
         return value.toObject();
     }
 
@@ -78,7 +78,7 @@ public:
         QStringList result;
         for (const QJsonValue& entry : list(key)) {
             if (!entry.isString())
-                wrongType(key, QStringLiteral("a list of texts"));
+                wrongType(key, QCoreApplication::translate("BookFile", "a list of texts"));
             result << entry.toString();
         }
         return result;
@@ -92,20 +92,22 @@ public:
     }
 
     [[noreturn]] void invalid(const QString& key, const QString& what) const {
-        fail(QStringLiteral("\"%1\" is not a valid spellbook: %2 %3.")
+        fail(QCoreApplication::translate("BookFile", "\"%1\" is not a valid spellbook: %2 %3.")
                  .arg(shown(m_path), name(key), what));
     }
 
     QString name(const QString& key) const {
-        return m_owner.isEmpty() ? QStringLiteral("\"%1%2\"").arg(m_prefix, key)
-                                 : QStringLiteral("the \"%1\" of %2").arg(key, m_owner);
+        return m_owner.isEmpty()
+                   ? QStringLiteral("\"%1%2\"").arg(m_prefix, key)
+                   : QCoreApplication::translate("BookFile", "the \"%1\" of %2").arg(key, m_owner);
     }
 
 private:
     QJsonValue field(const QString& key, bool required) const {
         const QJsonValue value = m_object.value(key);
         if (value.isUndefined() && required)
-            fail(QStringLiteral("\"%1\" is not a complete spellbook: %2 is missing.")
+            fail(QCoreApplication::translate("BookFile",
+                                             "\"%1\" is not a complete spellbook: %2 is missing.")
                      .arg(shown(m_path), name(key)));
         return value;
     }
@@ -115,14 +117,15 @@ private:
         const double number = value.toDouble(std::numeric_limits<double>::quiet_NaN());
         if (!value.isDouble() || number != double(qint64(number)) || number < double(lowest) ||
             number > double(highest))
-            invalid(
-                key,
-                QStringLiteral("should hold whole numbers from %1 to %2").arg(lowest).arg(highest));
+            invalid(key, QCoreApplication::translate("BookFile",
+                                                     "should hold whole numbers from %1 to %2")
+                             .arg(lowest)
+                             .arg(highest));
         return qint64(number);
     }
 
     [[noreturn]] void wrongType(const QString& key, const QString& type) const {
-        invalid(key, QStringLiteral("should be %1").arg(type));
+        invalid(key, QCoreApplication::translate("BookFile", "should be %1").arg(type));
     }
 
     QJsonObject m_object;
@@ -145,15 +148,17 @@ QJsonObject spellObject(const SpellRow& spell) {
 }
 
 SpellRow spellFrom(const QJsonValue& value, qsizetype number, const QString& path) {
-    const QString owner = QStringLiteral("spell %1").arg(number);
+    const QString owner = QCoreApplication::translate("BookFile", "spell %1").arg(number);
     if (!value.isObject())
-        fail(QStringLiteral("\"%1\" is not a valid spellbook: %2 should be an object.")
+        fail(QCoreApplication::translate("BookFile",
+                                         "\"%1\" is not a valid spellbook: %2 should be an object.")
                  .arg(shown(path), owner));
     const FieldReader reader(value.toObject(), path, QString(), owner);
     SpellRow spell;
     spell.name = reader.text(QStringLiteral("name"));
     if (spell.name.trimmed().isEmpty())
-        fail(QStringLiteral("\"%1\" is not a valid spellbook: %2 has no name.")
+        fail(QCoreApplication::translate("BookFile",
+                                         "\"%1\" is not a valid spellbook: %2 has no name.")
                  .arg(shown(path), owner));
     spell.level = reader.text(QStringLiteral("level"));
     static const QStringList levels = {"1", "2", "3", "4", "5", "6", "7", "8", "9"};
@@ -202,7 +207,7 @@ QString lineAndColumn(const QByteArray& bytes, int offset) {
     const QByteArray before = bytes.left(qMax(0, offset - 1));
     const qsizetype line = before.count('\n') + 1;
     const qsizetype column = before.size() - (before.lastIndexOf('\n') + 1) + 1;
-    return QStringLiteral("line %1, column %2").arg(line).arg(column);
+    return QCoreApplication::translate("BookFile", "line %1, column %2").arg(line).arg(column);
 }
 
 } // namespace
@@ -240,20 +245,24 @@ SpellbookDocument fromJson(const QByteArray& bytes, const QString& path) {
     QJsonParseError error{};
     const QJsonDocument json = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError)
-        fail(QStringLiteral("\"%1\" is not a spellbook: it is not JSON (%2 at %3).")
+        fail(QCoreApplication::translate("BookFile",
+                                         "\"%1\" is not a spellbook: it is not JSON (%2 at %3).")
                  .arg(shown(path), error.errorString(), lineAndColumn(bytes, error.offset)));
     if (!json.isObject())
-        fail(
-            QStringLiteral("\"%1\" is not a spellbook: it holds no JSON object.").arg(shown(path)));
+        fail(QCoreApplication::translate("BookFile",
+                                         "\"%1\" is not a spellbook: it holds no JSON object.")
+                 .arg(shown(path)));
     const QJsonObject root = json.object();
     const QJsonValue format = root.value(QStringLiteral("format"));
     if (!format.isDouble() || format.toDouble() < 1 ||
         format.toDouble() != double(qint64(format.toDouble())))
-        fail(QStringLiteral("\"%1\" is not a spellbook: it has no \"format\" number.")
+        fail(QCoreApplication::translate("BookFile",
+                                         "\"%1\" is not a spellbook: it has no \"format\" number.")
                  .arg(shown(path)));
     if (format.toDouble() > kFormat)
-        fail(QStringLiteral("\"%1\" was saved by a newer version of Tomewright (book format %2); "
-                            "this version reads format %3 and older.")
+        fail(QCoreApplication::translate(
+                 "BookFile", "\"%1\" was saved by a newer version of Tomewright (book format %2); "
+                             "this version reads format %3 and older.")
                  .arg(shown(path))
                  .arg(qint64(format.toDouble()))
                  .arg(kFormat));
@@ -274,30 +283,34 @@ SpellbookDocument fromJson(const QByteArray& bytes, const QString& path) {
     for (int level = 1; level <= CasterClasses::kHighestCasterLevel; ++level)
         knownLevel = knownLevel || CasterClasses::levelText(level) == book.casterLevel;
     if (!knownLevel)
-        request.invalid(
-            QStringLiteral("level"),
-            QStringLiteral("is \"%1\", not a caster level from 1st to 30th").arg(book.casterLevel));
+        request.invalid(QStringLiteral("level"),
+                        QCoreApplication::translate(
+                            "BookFile", "is \"%1\", not a caster level from 1st to 30th")
+                            .arg(book.casterLevel));
     book.casterClass = request.text(QStringLiteral("class"));
     if (!CasterClasses::classNames().contains(book.casterClass))
         request.invalid(
             QStringLiteral("class"),
-            QStringLiteral("is \"%1\", not a class Tomewright knows").arg(book.casterClass));
+            QCoreApplication::translate("BookFile", "is \"%1\", not a class Tomewright knows")
+                .arg(book.casterClass));
     book.volume = request.text(QStringLiteral("volume"));
     if (!CasterClasses::volumeNames().contains(book.volume))
         request.invalid(
             QStringLiteral("volume"),
-            QStringLiteral("is \"%1\", not a volume Tomewright knows").arg(book.volume));
+            QCoreApplication::translate("BookFile", "is \"%1\", not a volume Tomewright knows")
+                .arg(book.volume));
     book.frequency = request.text(QStringLiteral("frequency"));
     book.excludedSchools = request.texts(QStringLiteral("excludedSchools"));
     document.customCounts = request.numbers(QStringLiteral("customCounts"), 0, 1000);
     if (document.customCounts.size() != 9)
         request.invalid(QStringLiteral("customCounts"),
-                        QStringLiteral("should hold nine counts, for spell levels 1 to 9"));
+                        QCoreApplication::translate(
+                            "BookFile", "should hold nine counts, for spell levels 1 to 9"));
     document.specialistPercent =
         qint32(request.wholeNumber(QStringLiteral("specialistPercent"), 0, 100));
     if (document.specialistPercent % 10 != 0)
         request.invalid(QStringLiteral("specialistPercent"),
-                        QStringLiteral("should go in steps of 10"));
+                        QCoreApplication::translate("BookFile", "should go in steps of 10"));
     const QJsonValue seed = top.object(QStringLiteral("request")).value(QStringLiteral("seed"));
     if (!seed.isNull() && !seed.isUndefined()) {
         bool ok = false;
@@ -305,7 +318,8 @@ SpellbookDocument fromJson(const QByteArray& bytes, const QString& path) {
             book.seed = seed.toString().toULongLong(&ok);
         if (!ok)
             request.invalid(QStringLiteral("seed"),
-                            QStringLiteral("should be a whole number written as text"));
+                            QCoreApplication::translate(
+                                "BookFile", "should be a whole number written as text"));
         book.hasSeed = true;
     }
     for (qint32 level : top.numbers(QStringLiteral("limitedLevels"), 1, 9))
@@ -323,7 +337,7 @@ SpellbookDocument read(const QString& path) {
                                                      "than %2, far more than a book does.")
                  .arg(shown(path), sizeText(kLargestBook)));
     if (!file.error.isEmpty())
-        fail(QStringLiteral("The spellbook \"%1\" cannot be opened: %2.")
+        fail(QCoreApplication::translate("BookFile", "The spellbook \"%1\" cannot be opened: %2.")
                  .arg(shown(path), file.error));
     return fromJson(file.bytes, path);
 }
@@ -339,7 +353,7 @@ void writeTo(QIODevice& device, const SpellbookDocument& document, const QString
         const QString reason = file && file->error() == QFileDevice::NoError && systemError != 0
                                    ? qt_error_string(systemError)
                                    : device.errorString();
-        fail(QStringLiteral("The spellbook cannot be saved to \"%1\": %2.")
+        fail(QCoreApplication::translate("BookFile", "The spellbook cannot be saved to \"%1\": %2.")
                  .arg(shown(path), reason));
     }
 }
@@ -347,7 +361,7 @@ void writeTo(QIODevice& device, const SpellbookDocument& document, const QString
 void write(const SpellbookDocument& document, const QString& path) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        fail(QStringLiteral("The spellbook cannot be saved to \"%1\": %2.")
+        fail(QCoreApplication::translate("BookFile", "The spellbook cannot be saved to \"%1\": %2.")
                  .arg(shown(path), file.errorString()));
     try {
         writeTo(file, document, path);
@@ -356,7 +370,7 @@ void write(const SpellbookDocument& document, const QString& path) {
         throw;
     }
     if (!file.commit())
-        fail(QStringLiteral("The spellbook cannot be saved to \"%1\": %2.")
+        fail(QCoreApplication::translate("BookFile", "The spellbook cannot be saved to \"%1\": %2.")
                  .arg(shown(path), file.errorString()));
 }
 

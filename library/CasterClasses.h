@@ -17,6 +17,12 @@ inline const QString kWild = QStringLiteral("Wild");
 QString levelText(int level);
 inline constexpr int kHighestCasterLevel = 30;
 
+// The level, class and volume texts above are what books, requests and the command line store
+// and compare; the lists a person reads show them in the user's language.
+QString levelDisplayText(int level);
+QString classDisplayName(const QString& className);
+QString volumeDisplayName(const QString& volumeName);
+
 // The six volumes in list order; a volume's code is its position + 1.
 const QStringList& volumeNames();
 

@@ -8,6 +8,7 @@
 #include "ui/Transaction.h"
 #include "ui/TwError.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
@@ -151,22 +152,25 @@ CatalogueUpgradeResult CatalogueUpgrade::refreshUserCopy(const QString& copyPath
 }
 
 QString CatalogueUpgrade::summary(const CatalogueUpgradeResult& result) {
-    const qsizetype added = result.added.size();
+    //: "this Tomewright's": the spells of the Tomewright just installed.
     QString text =
-        QStringLiteral("Your spell catalogue has taken in this Tomewright's: %1 new %2, "
-                       "%3 changed, %4 taken out.")
-            .arg(QString::number(added),
-                 added == 1 ? QStringLiteral("spell") : QStringLiteral("spells"),
-                 QString::number(result.changed.size()), QString::number(result.removed.size()));
-    if (result.ownKept == 1)
-        text += QStringLiteral(" Your own spell is kept as it was.");
-    else if (result.ownKept > 1)
-        text += QStringLiteral(" Your own %1 spells are kept as they were.").arg(result.ownKept);
+        QCoreApplication::translate("CatalogueUpgrade",
+                                    "Your spell catalogue has taken in this Tomewright's: %n new "
+                                    "spell(s), %1 changed, %2 taken out.",
+                                    nullptr, int(result.added.size()))
+            .arg(QString::number(result.changed.size()), QString::number(result.removed.size()));
+    if (result.ownKept >= 1)
+        //: The user's own (homebrew) spells; the one-spell form names no number.
+        text += QCoreApplication::translate("CatalogueUpgrade",
+                                            " Your own %n spell(s) are kept as they were.", nullptr,
+                                            int(result.ownKept));
     return text;
 }
 
 QString CatalogueUpgrade::failureNote(const TwError& error) {
-    return QStringLiteral("Your spell catalogue could not take in this Tomewright's spells and is "
-                          "used as it was: %1")
+    return QCoreApplication::translate(
+               "CatalogueUpgrade",
+               "Your spell catalogue could not take in this Tomewright's spells and is "
+               "used as it was: %1")
         .arg(error.description().trimmed());
 }

@@ -3,6 +3,7 @@
 #include "ui/Database.h"
 #include "ui/TwError.h"
 
+#include <QCoreApplication>
 #include <QScopeGuard>
 #include <algorithm>
 #include <cstring>
@@ -394,8 +395,10 @@ void DrawCatalogue::readListRows(const Database& database, const SpellLevel& lev
     for (auto it = missing.cbegin(); it != missing.cend(); ++it) {
         if (!m_listRows.contains(it.key()))
             throw TwError(-1, QStringLiteral("DrawCatalogue"),
-                          QStringLiteral("A spell changed in the spell database \"%1\" while the "
-                                         "book was drawn; draw it again.")
+                          QCoreApplication::translate(
+                              "DrawCatalogue",
+                              "A spell changed in the spell database \"%1\" while the "
+                              "book was drawn; draw it again.")
                               .arg(database.path()));
     }
 }

@@ -1,5 +1,7 @@
 #include "library/SchemaUpgrade.h"
 
+#include <QCoreApplication>
+
 #include "ui/Database.h"
 #include "ui/Transaction.h"
 #include "ui/TwError.h"
@@ -71,9 +73,11 @@ void SchemaUpgrade::bringUpToDate(Database& database) {
         transaction.commit();
     } catch (const TwError& error) {
         throw TwError(error.number(), QStringLiteral("SchemaUpgrade"),
-                      QStringLiteral("The spell database \"%1\" was made by an earlier Tomewright "
-                                     "and cannot be brought up to date, so it is left as it was: "
-                                     "%2")
+                      QCoreApplication::translate(
+                          "SchemaUpgrade",
+                          "The spell database \"%1\" was made by an earlier Tomewright "
+                          "and cannot be brought up to date, so it is left as it was: "
+                          "%2")
                           .arg(database.path(), error.description()));
     }
 }

@@ -1,5 +1,7 @@
 #include "library/TW_Library.h"
 
+#include <QCoreApplication>
+
 #include "library/SchemaUpgrade.h"
 #include "ui/TwError.h"
 
@@ -31,8 +33,9 @@ void TW_Library::checkSchema() {
     for (const auto& [name, kind] : required) {
         if (!names.contains(name.toLower()))
             throw TwError(-1, QStringLiteral("TW_Library"),
-                          QStringLiteral("The spell database \"%1\" is incomplete: it has no "
-                                         "\"%2\" %3.")
+                          QCoreApplication::translate(
+                              "TW_Library", "The spell database \"%1\" is incomplete: it has no "
+                                            "\"%2\" %3.")
                               .arg(m_database.path(), name, kind));
     }
 }
@@ -87,4 +90,11 @@ RecordSet TW_Library::FetchSpellDetails(const QString& MySpell) {
     // The name is bound, never pasted into the text: any quote in it is just a character.
     return fetch(m_database, m_sqlText, "FetchSpellDetails",
                  QStringLiteral("Select * from AddSpheres where Name = ?"), {MySpell});
+}
+
+QString TW_Library::limitedNote(const QString& levels) {
+    //: %1 lists spell levels ("2, 5"). Read back from the status bar, so keep %1 at one place.
+    return QCoreApplication::translate("TW_Library",
+                                       "Following Levels Volume was limited by criteria: %1")
+        .arg(levels);
 }

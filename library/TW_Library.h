@@ -77,9 +77,9 @@ public:
                                  const QString& pCasterClass, qint32 pSpellbookVolume,
                                  qint32 pSpellbookFrequency);
 
-    // The start of status panel 3's note on levels that got fewer spells than their volume.
-    static inline const QString kLimitedNoteStart =
-        QStringLiteral("Following Levels Volume was limited by criteria: ");
+    // Status panel 3's note on the levels (a list: "2, 5") that got fewer spells than their
+    // volume, in the user's language.
+    static QString limitedNote(const QString& levels);
 
     // The highest spell level a caster of this level can use (0 for none).
     static int highestSpellLevel(qint32 casterLevel);

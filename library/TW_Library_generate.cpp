@@ -9,6 +9,7 @@
 #include "ui/Transaction.h"
 #include "ui/TwError.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace {
@@ -17,7 +18,8 @@ QStringList parsedSchools(const QString& listText, const char* what) {
     QStringList names;
     if (!SchoolListText::parse(listText, &names))
         throw TwError(-1, QStringLiteral("GenerateSpellbook"),
-                      QStringLiteral("The %1 school list is not a list of quoted school names.")
+                      QCoreApplication::translate(
+                          "TW_Library", "The %1 school list is not a list of quoted school names.")
                           .arg(QLatin1String(what)));
     return names;
 }
@@ -67,8 +69,9 @@ void TW_Library::GenerateSpellbook(GenerationForm& MyForm, const QString& pInclu
             levels << level;
         const QList<bool> schoolPasses = prepareCatalogue(levels, condition);
         for (int level = 1; level <= highest; ++level) {
-            MyForm.setStatusText(2,
-                                 QStringLiteral("Building List of Level %1 Spells...").arg(level));
+            MyForm.setStatusText(
+                2, QCoreApplication::translate("TW_Library", "Building List of Level %1 Spells...")
+                       .arg(level));
             const std::shared_ptr<const SpellLevel> spells = m_catalogue.level(m_database, level);
             LoadListView(MyForm, level, *spells,
                          qualifyingSpells(*spells, schoolPasses, pSpellbookFrequency),
@@ -76,7 +79,7 @@ void TW_Library::GenerateSpellbook(GenerationForm& MyForm, const QString& pInclu
             MyForm.setProgressValue(MyForm.progressValue() + 1);
         }
         if (!m_limitedLevels.isEmpty())
-            MyForm.setStatusText(3, kLimitedNoteStart + m_limitedLevels);
+            MyForm.setStatusText(3, limitedNote(m_limitedLevels));
         m_limitedLevels.clear();
     } catch (const TwError& error) {
         m_limitedLevels.clear();
@@ -96,7 +99,8 @@ SchoolCondition TW_Library::requestCondition(bool specialist, const QString& pIn
     const SchoolCondition condition(specialist, excluded, included);
     if (specialist && condition.included.isEmpty())
         throw TwError(-1, QStringLiteral("GenerateSpellbook"),
-                      QStringLiteral("A specialist needs at least one core school."));
+                      QCoreApplication::translate("TW_Library",
+                                                  "A specialist needs at least one core school."));
     return condition;
 }
 
@@ -201,7 +205,8 @@ void TW_Library::LoadListView(GenerationForm& MyForm, qint32 CurrentLevel, const
         const QStringList specialty = CasterClasses::specialtySchools(pCasterClass);
         if (specialty.isEmpty())
             throw TwError(-1, QStringLiteral("LoadListView"),
-                          QStringLiteral("No specialty schools are known for the class \"%1\".")
+                          QCoreApplication::translate(
+                              "TW_Library", "No specialty schools are known for the class \"%1\".")
                               .arg(pCasterClass.trimmed()));
         specialtyNames = CollectSpellNames(level, qualifies, &specialty);
     }

@@ -6,6 +6,7 @@
 #include "ui/Transaction.h"
 #include "ui/TwError.h"
 
+#include <QCoreApplication>
 #include <QSet>
 #include <algorithm>
 #include <cmath>
@@ -49,7 +50,8 @@ QList<SpellRow> TW_Library::RerollSpellbook(
             specialist ? CasterClasses::specialtySchools(pCasterClass) : QStringList();
         if (specialist && specialty.isEmpty())
             throw TwError(-1, QStringLiteral("RerollSpellbook"),
-                          QStringLiteral("No specialty schools are known for the class \"%1\".")
+                          QCoreApplication::translate(
+                              "TW_Library", "No specialty schools are known for the class \"%1\".")
                               .arg(pCasterClass.trimmed()));
 
         QList<int> wanted = levels;
@@ -134,7 +136,7 @@ QList<SpellRow> TW_Library::RerollSpellbook(
             QStringList names;
             for (int level : levelsShort)
                 names << QString::number(level);
-            MyForm.setStatusText(3, kLimitedNoteStart + names.join(QStringLiteral(", ")));
+            MyForm.setStatusText(3, limitedNote(names.join(QStringLiteral(", "))));
         }
         return result;
     } catch (const TwError& error) {

@@ -1,7 +1,9 @@
 // Report staging: the book is copied into the tables the report template reads.
 #include "library/TW_Library.h"
+
 #include "ui/Transaction.h"
 #include "ui/TwError.h"
+#include <QCoreApplication>
 
 namespace {
 template <typename Work> auto staged(const char* source, Work work) {
@@ -66,7 +68,7 @@ bool TW_Library::DeleteNewCaster(const QString& MyCaster) {
                                    "from SpellCasters where Spellbook = ?)");
         if (m_database.execute(m_sqlText, {MyCaster.trimmed()}) == 0)
             throw TwError(3021, QStringLiteral("DeleteNewCaster"),
-                          QStringLiteral("No current record."));
+                          QCoreApplication::translate("TW_Library", "No current record."));
         return true;
     });
 }

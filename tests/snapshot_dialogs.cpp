@@ -1,14 +1,17 @@
 // Not a test: draws the Options dialog and the About box into PNG files, for looking at them
-// without a display. Usage: snapshot_dialogs OPTIONS.png ABOUT.png
+// without a display, in the user's language (LANGUAGE=de).
+// Usage: snapshot_dialogs OPTIONS.png ABOUT.png
 #include "dialogs/Frm_Prefs.h"
 #include "dialogs/frmAbout.h"
 #include "library/SharedSettings.h"
+#include "ui/Language.h"
 
 #include <QApplication>
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    Language::install(application);
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() < 3) {
         std::fputs("usage: snapshot_dialogs OPTIONS.png ABOUT.png\n", stderr);

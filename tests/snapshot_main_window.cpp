@@ -2,21 +2,27 @@
 // looking at the program without a display. Optionally saves the book as a PDF and draws the
 // print preview window too.
 // Usage: snapshot_main_window FOLDER OUT.png [CLASS] [LEVEL] [VOLUME] [BOOK.pdf] [PREVIEW.png]
+// In the user's language (LANGUAGE=de); with SNAPSHOT_MENUS=PREFIX each menu is drawn into
+// PREFIX-NAME.png as well.
 #include "app/Constants.h"
 #include "app/Frm_Main.h"
+#include "ui/Language.h"
 #include "ui/SaveFileDialog.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPalette>
 #include <QPixmap>
+#include <QRegularExpression>
 #include <QTimer>
 #include <QTreeWidget>
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    Language::install(application);
     // SNAPSHOT_DARK=1: the Fusion style with a dark palette, to look at the window as users of
     // a dark desktop see it.
     if (qEnvironmentVariableIsSet("SNAPSHOT_DARK")) {
@@ -52,9 +58,13 @@ int main(int argc, char* argv[]) {
             return 1;
         window.show();
         window.findChild<QLineEdit*>("txtName")->setText("Maelis of the Ninth Lantern");
-        window.findChild<QComboBox*>("cboClass")->setCurrentText(arguments.value(3, "MAGE"));
+        // The lists show their texts in the user's language and keep the English ones.
+        auto* classes = window.findChild<QComboBox*>("cboClass");
+        classes->setCurrentIndex(classes->findData(arguments.value(3, "MAGE")));
         window.cboClass_Click();
-        window.findChild<QComboBox*>("cboLevel")->setCurrentText(arguments.value(4, "12th"));
+        auto* levels = window.findChild<QComboBox*>("cboLevel");
+        levels->setCurrentIndex(levels->findData(
+            QString(arguments.value(4, "12th")).remove(QRegularExpression("[a-z]")).toInt()));
         window.findChild<QComboBox*>("cboVolume")
             ->setCurrentIndex(arguments.value(5, "3").toInt() - 1);
         window.Toolbar1_ButtonClick(Frm_Main::kGenerateKey, Frm_Main::kGenerateKey);
@@ -68,6 +78,15 @@ int main(int argc, char* argv[]) {
         std::printf("%s\n", qPrintable(window.statusText(3)));
         if (!window.grab().save(arguments[2]))
             status = 1;
+        const QString menus = qEnvironmentVariable("SNAPSHOT_MENUS");
+        for (QMenu* menu : window.findChildren<QMenu*>()) {
+            if (menus.isEmpty())
+                break;
+            menu->ensurePolished();
+            menu->resize(menu->sizeHint());
+            if (!menu->grab().save(QStringLiteral("%1-%2.png").arg(menus, menu->objectName())))
+                status = 1;
+        }
         if (!arguments.value(6).isEmpty()) {
             const QString pdf = arguments[6];
             SaveFileDialog::setHandler([pdf](const QString&, const QString&) { return pdf; });

@@ -5,6 +5,7 @@
 #include "tests/support/FixtureDatabase.h"
 #include "tests/support/Unprivileged.h"
 #include "ui/Database.h"
+#include "ui/Language.h"
 #include "ui/MessageBox.h"
 #include "ui/SaveFileDialog.h"
 #include "ui/Transaction.h"
@@ -72,7 +73,9 @@ std::unique_ptr<Frm_Main> TestBadFiles::openWindow(const QString& folder) {
 
 void TestBadFiles::generateAndPrint(Frm_Main& window) {
     window.findChild<QLineEdit*>("txtName")->setText("Ana");
-    window.findChild<QComboBox*>("cboLevel")->setCurrentText("9th");
+    // By the level, not its text: the list shows "9." to a German user.
+    auto* level = window.findChild<QComboBox*>("cboLevel");
+    level->setCurrentIndex(level->findData(9));
     window.Toolbar1_ButtonClick(Frm_Main::kGenerateKey, Frm_Main::kGenerateKey);
     window.Toolbar1_ButtonMenuClick(Frm_Main::kPreviewKey);
 }
@@ -142,12 +145,24 @@ void TestBadFiles::startRefusesBadDatabase() {
 
 void TestBadFiles::readOnlyStillGenerates_data() {
     QTest::addColumn<QString>("kind");
-    QTest::newRow("read-only file") << "file";
-    QTest::newRow("read-only folder") << "folder";
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("read-only file") << "file"
+                                    << "en"
+                                    << "cannot be written (the file or its folder is read-only)";
+    QTest::newRow("read-only folder") << "folder"
+                                      << "en"
+                                      << "cannot be written (the file or its folder is read-only)";
+    QTest::newRow("read-only folder, in German")
+        << "folder"
+        << "de"
+        << "(die Datei oder ihr Ordner ist schreibgeschützt)";
 }
 
 void TestBadFiles::readOnlyStillGenerates() {
     QFETCH(QString, kind);
+    QFETCH(QString, language);
+    QFETCH(QString, message);
     const bool child = qEnvironmentVariableIsSet(kChildVariable);
     if (geteuid() == 0 && !child) {
         // Root writes any file: run this case again as an unprivileged user.
@@ -194,14 +209,14 @@ void TestBadFiles::readOnlyStillGenerates() {
     const QString folder = child ? qEnvironmentVariable(kChildVariable) : QString();
     if (!child)
         QSKIP("needs a prepared read-only folder");
+    Language::install(*QCoreApplication::instance(), {language});
     auto window = openWindow(folder);
     QVERIFY2(window, qPrintable(m_messages.join('\n')));
     generateAndPrint(*window);
     QVERIFY(window->findChild<QTreeWidget*>("LV_Spells")->topLevelItemCount() > 0);
     QCOMPARE(window->statusText(3), QString());
     QCOMPARE(m_messages.size(), 1);
-    QVERIFY2(m_messages[0].contains("cannot be written (the file or its folder is read-only)"),
-             qPrintable(m_messages[0]));
+    QVERIFY2(m_messages[0].contains(message), qPrintable(m_messages[0]));
     // Nothing else broke: another book can still be drawn.
     window->Toolbar1_ButtonClick(Frm_Main::kGenerateKey, Frm_Main::kGenerateKey);
     QVERIFY(window->findChild<QTreeWidget*>("LV_Spells")->topLevelItemCount() > 0);

@@ -338,7 +338,7 @@ void TestCatalogueWindow::qualifyingForTheCurrentBook() {
     auto* showPool = window.findChild<QToolButton*>("cmdShowPool");
     QVERIFY(showPool->isHidden());
     window.Toolbar1_ButtonClick(Frm_Main::kGenerateKey, Frm_Main::kGenerateKey);
-    QVERIFY2(window.statusText(3).startsWith(TW_Library::kLimitedNoteStart),
+    QVERIFY2(window.statusText(3).startsWith(TW_Library::limitedNote(QString())),
              qPrintable(window.statusText(3)));
     QVERIFY(!showPool->isHidden());
     QVERIFY(!window.catalogueWindow());

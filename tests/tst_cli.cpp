@@ -112,6 +112,8 @@ private slots:
     void paperFromOptionOrLocale();
     void undrawableTextWarnsNamingTheSpell_data();
     void undrawableTextWarnsNamingTheSpell();
+    void sameBookInEveryLanguage_data();
+    void sameBookInEveryLanguage();
     void helpExamplesRun();
     void overwriteRefusals_data();
     void overwriteRefusals();
@@ -752,9 +754,11 @@ void TestCli::paperFromOptionOrLocale() {
     QFETCH(QString, paper);
     QTemporaryDir folder;
     const QString pdf = folder.filePath("book.pdf");
-    // No print server: a default printer's paper would come before the locale's.
-    const QStringList environment = {"LC_ALL=" + locale, "LANG", "LC_PAPER", "LC_MEASUREMENT",
-                                     "CUPS_SERVER=" + folder.filePath("no-cups.sock")};
+    // No print server: a default printer's paper would come before the locale's. No LANGUAGE:
+    // Qt takes the locale from its first language when it is set.
+    const QStringList environment = {
+        "LC_ALL=" + locale, "LANG",     "LC_PAPER",
+        "LC_MEASUREMENT",   "LANGUAGE", "CUPS_SERVER=" + folder.filePath("no-cups.sock")};
     const Run result =
         run(options + QStringList{"--name", "Ana", "--level", "3", "--format", "pdf", "--output",
                                   pdf, "--template", TOMEWRIGHT_TEMPLATE},
@@ -808,6 +812,67 @@ void TestCli::undrawableTextWarnsNamingTheSpell() {
         QVERIFY2(result.errors.contains(warning), qPrintable(result.errors));
         QVERIFY(!result.errors.contains("Plain Spark"));
     }
+}
+
+void TestCli::sameBookInEveryLanguage_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("note");
+    QTest::addColumn<QString>("refusal");
+    QTest::addColumn<QString>("tooLarge"); // a template that never ends, its limit in the words
+    const QString english = "The report template \"/dev/zero\" cannot be read: it holds more than "
+                            "the 4 MB a template may.";
+    QTest::newRow("English") << "en"
+                             << "Following Levels Volume was limited by criteria: 1, 2"
+                             << "Unknown level \"31st\"" << english;
+    QTest::newRow("German") << "de"
+                            << "Bei diesen Graden begrenzten die Kriterien den Umfang: 1, 2"
+                            << "Unbekannte Stufe „31st“"
+                            << "Die Berichtsvorlage „/dev/zero“ kann nicht gelesen werden: Sie "
+                               "enthält mehr als die 4 MB, die eine Vorlage haben darf.";
+    QTest::newRow("French") << "fr"
+                            << "Volume limité par les critères aux niveaux suivants\u00a0: 1, 2"
+                            << "Niveau inconnu «\u00a031st\u00a0»"
+                            << "Le modèle de rapport «\u00a0/dev/zero\u00a0» ne peut pas être "
+                               "lu\u00a0: il contient plus que les 4 Mo permis pour un modèle.";
+    QTest::newRow("a language without a translation")
+        << "es:it"
+        << "Following Levels Volume was limited by criteria: 1, 2"
+        << "Unknown level \"31st\"" << english;
+}
+
+void TestCli::sameBookInEveryLanguage() {
+    // Messages in the user's language; the book, its JSON and the options the same in all.
+    QFETCH(QString, language);
+    QFETCH(QString, note);
+    QFETCH(QString, refusal);
+    QFETCH(QString, tooLarge);
+    const QStringList diviner = {"--name",    "Seer",      "--level",   "3",          "--class",
+                                 "DIVINER",   "--volume",  "full",      "--exclude",  "Evocation",
+                                 "--exclude", "Illusion",  "--exclude", "Abjuration", "--exclude",
+                                 "Charm",     "--exclude", "Phantasm",  "--seed",     "1",
+                                 "--format",  "json"};
+    const QStringList english = {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG=C"};
+    const QStringList spoken = {"LANGUAGE=" + language, "LC_ALL", "LC_MESSAGES", "LANG=C"};
+    const Run inEnglish = run(diviner, true, english);
+    const Run result = run(diviner, true, spoken);
+    QCOMPARE(result.status, 0);
+    QCOMPARE(result.out, inEnglish.out);
+    QVERIFY2(result.errors.contains("Seer: " + note), qPrintable(result.errors));
+    const QJsonObject book = QJsonDocument::fromJson(result.out).object();
+    QCOMPARE(book["limited"].toArray(), QJsonArray({1, 2}));
+    QCOMPARE(book["level"].toString(), QString("3rd"));
+
+    const Run refused = run({"--name", "Seer", "--level", "31st"}, true, spoken);
+    QCOMPARE(refused.status, 2);
+    QVERIFY2(refused.errors.contains(refusal), qPrintable(refused.errors));
+
+    const QString pdf = m_dir.filePath("every-language.pdf");
+    const Run unread = run({"--name", "Seer", "--level", "3", "--format", "pdf", "--output", pdf,
+                            "--template", "/dev/zero"},
+                           true, spoken);
+    QCOMPARE(unread.status, 1);
+    QVERIFY2(unread.errors.contains(tooLarge), qPrintable(unread.errors));
+    QVERIFY(!QFileInfo::exists(pdf));
 }
 
 void TestCli::helpExamplesRun() {

@@ -1,5 +1,6 @@
 #include "ui/BoundedRead.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <cerrno>
 #include <fcntl.h>
@@ -73,8 +74,8 @@ BoundedRead readBounded(const QString& path, qint64 limit) {
 
 QString sizeText(qint64 bytes) {
     if (bytes >= 1024 * 1024 && bytes % (1024 * 1024) == 0)
-        return QStringLiteral("%1 MB").arg(bytes / (1024 * 1024));
+        return QCoreApplication::translate("BoundedRead", "%1 MB").arg(bytes / (1024 * 1024));
     if (bytes >= 1024 && bytes % 1024 == 0)
-        return QStringLiteral("%1 KB").arg(bytes / 1024);
-    return QStringLiteral("%1 bytes").arg(bytes);
+        return QCoreApplication::translate("BoundedRead", "%1 KB").arg(bytes / 1024);
+    return QCoreApplication::translate("BoundedRead", "%n byte(s)", nullptr, int(bytes));
 }

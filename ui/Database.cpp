@@ -4,6 +4,7 @@
 #include "ui/ReadAheadVfs.h"
 #include "ui/TwError.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <sqlcipher/sqlite3.h>
@@ -128,44 +129,54 @@ Database::Database(const QString& path, const QString& connectText) : m_path(nat
     configureSqliteOnce();
     const QFileInfo info(m_path);
     if (!info.exists())
-        throw TwError(SQLITE_CANTOPEN, kSource,
-                      QStringLiteral("The spell database \"%1\" is missing.").arg(m_path));
+        throw TwError(
+            SQLITE_CANTOPEN, kSource,
+            QCoreApplication::translate("Database", "The spell database \"%1\" is missing.")
+                .arg(m_path));
     if (!info.isFile())
-        throw TwError(SQLITE_CANTOPEN, kSource,
-                      QStringLiteral("The spell database \"%1\" is not a file.").arg(m_path));
+        throw TwError(
+            SQLITE_CANTOPEN, kSource,
+            QCoreApplication::translate("Database", "The spell database \"%1\" is not a file.")
+                .arg(m_path));
     QFile probe(m_path);
     if (!probe.open(QIODevice::ReadOnly))
-        throw TwError(SQLITE_PERM, kSource,
-                      QStringLiteral("The spell database \"%1\" cannot be read: %2.")
-                          .arg(m_path, probe.errorString()));
+        throw TwError(
+            SQLITE_PERM, kSource,
+            QCoreApplication::translate("Database", "The spell database \"%1\" cannot be read: %2.")
+                .arg(m_path, probe.errorString()));
     const QByteArray header = probe.read(16);
     probe.close();
     if (info.size() == 0)
         throw TwError(SQLITE_NOTADB, kSource,
-                      QStringLiteral("The spell database \"%1\" is empty.").arg(m_path));
+                      QCoreApplication::translate("Database", "The spell database \"%1\" is empty.")
+                          .arg(m_path));
     if (header.startsWith("SQLite format 3"))
         throw TwError(SQLITE_NOTADB, kSource,
-                      QStringLiteral("The spell database \"%1\" is not encrypted; Tomewright "
-                                     "only opens its own password-protected databases.")
+                      QCoreApplication::translate(
+                          "Database", "The spell database \"%1\" is not encrypted; Tomewright "
+                                      "only opens its own password-protected databases.")
                           .arg(m_path));
 
     // READWRITE falls back to a read-only connection when the file cannot be written, so a
     // read-only catalogue can still be browsed.
-    openAndKey(SQLITE_OPEN_READWRITE,
-               QStringLiteral("The spell database \"%1\" cannot be opened: %2."), connectText,
-               header);
+    openAndKey(
+        SQLITE_OPEN_READWRITE,
+        QCoreApplication::translate("Database", "The spell database \"%1\" cannot be opened: %2."),
+        connectText, header);
 }
 
 Database::Database(const QString& path, const QString& connectText, Created)
     : m_path(nativePath(path)) {
     configureSqliteOnce();
     if (QFileInfo::exists(m_path))
-        throw TwError(SQLITE_CANTOPEN, kSource,
-                      QStringLiteral("The file \"%1\" already exists.").arg(m_path));
+        throw TwError(
+            SQLITE_CANTOPEN, kSource,
+            QCoreApplication::translate("Database", "The file \"%1\" already exists.").arg(m_path));
     // A new file gets its salt from the engine when it is keyed.
-    openAndKey(SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
-               QStringLiteral("The database \"%1\" cannot be created: %2."), connectText,
-               QByteArray());
+    openAndKey(
+        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
+        QCoreApplication::translate("Database", "The database \"%1\" cannot be created: %2."),
+        connectText, QByteArray());
 }
 
 Database Database::create(const QString& path, const QString& connectText) {
@@ -189,7 +200,8 @@ Database::Database(const QString& path, const QByteArray& rawKey, Reader) : m_pa
         sqlite3_close_v2(m_db);
         m_db = nullptr;
         throw TwError(rc, kSource,
-                      QStringLiteral("The spell database \"%1\" cannot be read a second time: %2.")
+                      QCoreApplication::translate(
+                          "Database", "The spell database \"%1\" cannot be read a second time: %2.")
                           .arg(m_path, QString::fromUtf8(sqlite3_errstr(rc))));
     }
 }
@@ -271,33 +283,42 @@ void Database::failToOpen(int rc) const {
     const int code = rc & 0xff;
     QString description;
     if (code == SQLITE_NOTADB)
-        description = QStringLiteral("The spell database \"%1\" cannot be opened: the password "
-                                     "is wrong or the file is not a Tomewright database.")
+        description = QCoreApplication::translate(
+                          "Database", "The spell database \"%1\" cannot be opened: the password "
+                                      "is wrong or the file is not a Tomewright database.")
                           .arg(m_path);
     else if (code == SQLITE_BUSY || code == SQLITE_LOCKED)
-        description = QStringLiteral("The spell database \"%1\" is locked by another program; "
-                                     "try again when it has finished.")
+        description = QCoreApplication::translate(
+                          "Database", "The spell database \"%1\" is locked by another program; "
+                                      "try again when it has finished.")
                           .arg(m_path);
     else
-        description = QStringLiteral("The spell database \"%1\" cannot be opened: %2.")
+        description = QCoreApplication::translate("Database",
+                                                  "The spell database \"%1\" cannot be opened: %2.")
                           .arg(m_path, QString::fromUtf8(sqlite3_errstr(rc)));
     throw TwError(rc, kSource, description);
 }
 
-void Database::fail(int rc, const QString& what) const {
+void Database::fail(int rc, Step step) const {
     const int code = rc & 0xff;
+    const QString what = step == Step::Change
+                             ? QCoreApplication::translate("Database", "A change failed")
+                             : QCoreApplication::translate("Database", "A query failed");
     QString message = QString::fromUtf8(sqlite3_errmsg(m_db));
     if (code == SQLITE_BUSY || code == SQLITE_LOCKED)
-        message = QStringLiteral("the spell database \"%1\" is locked by another program; try "
-                                 "again when it has finished")
+        message = QCoreApplication::translate(
+                      "Database", "the spell database \"%1\" is locked by another program; try "
+                                  "again when it has finished")
                       .arg(m_path);
-    else if (code == SQLITE_READONLY ||
-             (code == SQLITE_CANTOPEN && what.startsWith(QLatin1String("A change"))))
-        message = QStringLiteral("the spell database \"%1\" cannot be written (the file or its "
-                                 "folder is read-only)")
+    else if (code == SQLITE_READONLY || (code == SQLITE_CANTOPEN && step == Step::Change))
+        message = QCoreApplication::translate(
+                      "Database", "the spell database \"%1\" cannot be written (the file or its "
+                                  "folder is read-only)")
                       .arg(m_path);
     else if (code == SQLITE_CORRUPT || code == SQLITE_NOTADB)
-        message = QStringLiteral("the spell database \"%1\" is damaged (%2)").arg(m_path, message);
+        message =
+            QCoreApplication::translate("Database", "the spell database \"%1\" is damaged (%2)")
+                .arg(m_path, message);
     throw TwError(rc, kSource, QStringLiteral("%1: %2.").arg(what, message));
 }
 
@@ -311,11 +332,11 @@ void Database::readRows(const QString& sql, const QVariantList& parameters,
                         const std::function<void(const RowReader&)>& visit) const {
     PreparedStatement stmt(m_db, sql);
     if (stmt.prepareResult() != SQLITE_OK)
-        fail(stmt.prepareResult(), QStringLiteral("A query failed"));
+        fail(stmt.prepareResult(), Step::Query);
     for (int i = 0; i < parameters.size(); ++i) {
         const int rc = bindValue(stmt.get(), i + 1, parameters[i]);
         if (rc != SQLITE_OK)
-            fail(rc, QStringLiteral("A query failed"));
+            fail(rc, Step::Query);
     }
     const RowReader row(stmt.get());
     if (prepared)
@@ -325,7 +346,7 @@ void Database::readRows(const QString& sql, const QVariantList& parameters,
         if (rc == SQLITE_DONE)
             break;
         if (rc != SQLITE_ROW)
-            fail(rc, QStringLiteral("A query failed"));
+            fail(rc, Step::Query);
         visit(row);
     }
 }
@@ -362,17 +383,17 @@ RecordSet Database::snapshot(const QString& sql, const QVariantList& parameters)
 int Database::execute(const QString& sql, const QVariantList& parameters) {
     PreparedStatement stmt(m_db, sql);
     if (stmt.prepareResult() != SQLITE_OK)
-        fail(stmt.prepareResult(), QStringLiteral("A change failed"));
+        fail(stmt.prepareResult(), Step::Change);
     for (int i = 0; i < parameters.size(); ++i) {
         const int rc = bindValue(stmt.get(), i + 1, parameters[i]);
         if (rc != SQLITE_OK)
-            fail(rc, QStringLiteral("A change failed"));
+            fail(rc, Step::Change);
     }
     int rc;
     while ((rc = sqlite3_step(stmt.get())) == SQLITE_ROW) {
     }
     if (rc != SQLITE_DONE)
-        fail(rc, QStringLiteral("A change failed"));
+        fail(rc, Step::Change);
     return sqlite3_changes(m_db);
 }
 
@@ -386,6 +407,7 @@ void Database::executeScript(const QString& sql) {
     if (rc != SQLITE_OK) {
         const QString message = QString::fromUtf8(error ? error : sqlite3_errstr(rc));
         sqlite3_free(error);
-        throw TwError(rc, kSource, QStringLiteral("A script failed: %1.").arg(message));
+        throw TwError(rc, kSource,
+                      QCoreApplication::translate("Database", "A script failed: %1.").arg(message));
     }
 }

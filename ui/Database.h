@@ -89,7 +89,9 @@ private:
     // The same, returning the engine's answer and leaving the connection open.
     int tryKey(const QByteArray& key);
     [[noreturn]] void failToOpen(int rc) const;
-    [[noreturn]] void fail(int rc, const QString& what) const;
+    // What failed: a query reads, a change writes (a file that cannot be written is named so).
+    enum class Step { Query, Change };
+    [[noreturn]] void fail(int rc, Step step) const;
     // Prepares and binds a query, gives it to prepared before the first row (its columns are
     // known then, even when it has no rows), then each row to visit.
     void readRows(const QString& sql, const QVariantList& parameters,

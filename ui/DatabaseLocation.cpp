@@ -2,6 +2,7 @@
 
 #include "ui/TwError.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -35,13 +36,15 @@ QString databasePathFor(const QString& programFolder) {
     if (!QFileInfo(installed).isFile())
         return installed;
     const auto failure = [&](const QString& why) {
-        return TwError(-1, QStringLiteral("DatabaseLocation"),
-                       QStringLiteral("Tomewright cannot make its copy of the spell database "
-                                      "\"%1\" in \"%2\": %3.")
-                           .arg(installed, folder, why));
+        return TwError(
+            -1, QStringLiteral("DatabaseLocation"),
+            QCoreApplication::translate("DatabaseLocation",
+                                        "Tomewright cannot make its copy of the spell database "
+                                        "\"%1\" in \"%2\": %3.")
+                .arg(installed, folder, why));
     };
     if (folder.isEmpty() || !QDir().mkpath(folder))
-        throw failure(QStringLiteral("the folder cannot be made"));
+        throw failure(QCoreApplication::translate("DatabaseLocation", "the folder cannot be made"));
     // Copied under another name and renamed, so an interrupted copy is never taken for the
     // database.
     const QString partial = copy + QStringLiteral(".partial");
@@ -54,7 +57,8 @@ QString databasePathFor(const QString& programFolder) {
     QFile::setPermissions(partial, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     if (!QFile::rename(partial, copy)) {
         QFile::remove(partial);
-        throw failure(QStringLiteral("the copy cannot be renamed"));
+        throw failure(
+            QCoreApplication::translate("DatabaseLocation", "the copy cannot be renamed"));
     }
     return copy;
 }

@@ -2,6 +2,7 @@
 
 #include "ui/TwError.h"
 
+#include <QCoreApplication>
 #include <QSet>
 
 namespace {
@@ -17,7 +18,8 @@ void RecordSet::moveLast() {
 
 void RecordSet::moveNext() {
     if (eof())
-        throw TwError(3021, kSource, QStringLiteral("No current record."));
+        throw TwError(3021, kSource,
+                      QCoreApplication::translate("RecordSet", "No current record."));
     ++m_position;
 }
 
@@ -31,8 +33,10 @@ qsizetype RecordSet::columnIndex(const QString& column) const {
         if (m_columns[i].compare(column, Qt::CaseInsensitive) == 0)
             return i;
     }
-    throw TwError(3265, kSource,
-                  QStringLiteral("The field \"%1\" is not in this record set.").arg(column));
+    throw TwError(
+        3265, kSource,
+        QCoreApplication::translate("RecordSet", "The field \"%1\" is not in this record set.")
+            .arg(column));
 }
 
 QVariant RecordSet::value(const QString& column) const {
@@ -41,7 +45,8 @@ QVariant RecordSet::value(const QString& column) const {
 
 QVariant RecordSet::value(qsizetype column) const {
     if (eof())
-        throw TwError(3021, kSource, QStringLiteral("No current record."));
+        throw TwError(3021, kSource,
+                      QCoreApplication::translate("RecordSet", "No current record."));
     return m_rows[m_position].at(column);
 }
 

@@ -4,6 +4,7 @@
 #include "ui/SpellbookReport.h"
 #include "ui/TwError.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -83,7 +84,8 @@ QStringList ReportJob::run(QWidget* parent) const {
         QSaveFile file(outputPath);
         if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
             throw TwError(-1, QStringLiteral("ReportJob"),
-                          QStringLiteral("The spellbook cannot be saved as \"%1\": %2.")
+                          QCoreApplication::translate(
+                              "ReportJob", "The spellbook cannot be saved as \"%1\": %2.")
                               .arg(QFileInfo(outputPath).absoluteFilePath(), file.errorString()));
         return notes;
     }

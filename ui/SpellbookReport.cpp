@@ -203,14 +203,17 @@ QString renderHtml(const ReportBook& book, const QString& templatePath) {
                 .arg(QFileInfo(templatePath).absoluteFilePath(), sizeText(kLargestTemplate)));
     if (!file.error.isEmpty())
         throw TwError(-1, QString::fromLatin1(kSource),
-                      QStringLiteral("The report template \"%1\" cannot be read: %2.")
+                      QCoreApplication::translate("SpellbookReport",
+                                                  "The report template \"%1\" cannot be read: %2.")
                           .arg(QFileInfo(templatePath).absoluteFilePath(), file.error));
     kainjow::mustache::mustache report(file.bytes.toStdString());
     if (!report.is_valid())
-        throw TwError(-1, QString::fromLatin1(kSource),
-                      QStringLiteral("The report template \"%1\" is not a valid template: %2.")
-                          .arg(QFileInfo(templatePath).absoluteFilePath(),
-                               QString::fromStdString(report.error_message())));
+        throw TwError(
+            -1, QString::fromLatin1(kSource),
+            QCoreApplication::translate("SpellbookReport",
+                                        "The report template \"%1\" is not a valid template: %2.")
+                .arg(QFileInfo(templatePath).absoluteFilePath(),
+                     QString::fromStdString(report.error_message())));
 
     // Levels in increasing order; within a level the spells keep the book's order.
     QMap<int, QList<const ReportSpell*>> byLevel;
@@ -245,7 +248,8 @@ QString renderHtml(const ReportBook& book, const QString& templatePath) {
     report.render(root, [&html](const std::string& part) { html += part; });
     if (!report.is_valid())
         throw TwError(-1, QString::fromLatin1(kSource),
-                      QStringLiteral("The report template \"%1\" cannot be filled: %2.")
+                      QCoreApplication::translate(
+                          "SpellbookReport", "The report template \"%1\" cannot be filled: %2.")
                           .arg(QFileInfo(templatePath).absoluteFilePath(),
                                QString::fromStdString(report.error_message())));
     return QString::fromStdString(html);
@@ -264,8 +268,10 @@ std::unique_ptr<QTextDocument> makeDocument(const QString& html, const QString& 
 void printDocument(QTextDocument& document, QPagedPaintDevice* device) {
     QPainter painter(device);
     if (!painter.isActive())
-        throw TwError(-1, QString::fromLatin1(kSource),
-                      QStringLiteral("The spellbook cannot be printed: the printer is not ready."));
+        throw TwError(
+            -1, QString::fromLatin1(kSource),
+            QCoreApplication::translate(
+                "SpellbookReport", "The spellbook cannot be printed: the printer is not ready."));
     // The text stands 2 cm from the paper's edges, or at the printer's own margin where that is
     // wider; in points, from the corner of the printable area (the painter's origin).
     const QPageLayout pageLayout = device->pageLayout();
@@ -344,14 +350,18 @@ QStringList undrawableNotes(const ReportBook& book) {
         for (const QString& character : missing)
             shown << QStringLiteral("\"%1\" (%2)")
                          .arg(character, GlyphCoverage::codePoint(character));
-        notes << QStringLiteral("%1: no installed font can draw %2; %3.")
-                     .arg(what, shown.join(QStringLiteral(", ")),
-                          missing.size() == 1 ? QStringLiteral("it prints as an empty box")
-                                              : QStringLiteral("they print as empty boxes"));
+        //: %1 names a caster or spell, %2 lists the characters; the number of characters decides
+        //: between "it prints as an empty box" and "they print as empty boxes".
+        notes << QCoreApplication::translate("SpellbookReport",
+                                             "%1: no installed font can draw %2; it prints as an "
+                                             "empty box(es).",
+                                             nullptr, int(missing.size()))
+                     .arg(what, shown.join(QStringLiteral(", ")));
     };
-    check(QStringLiteral("Caster \"%1\"").arg(book.caster), {book.caster, book.filterName});
+    check(QCoreApplication::translate("SpellbookReport", "Caster \"%1\"").arg(book.caster),
+          {book.caster, book.filterName});
     for (const ReportSpell& spell : book.spells)
-        check(QStringLiteral("Spell \"%1\"").arg(spell.name),
+        check(QCoreApplication::translate("SpellbookReport", "Spell \"%1\"").arg(spell.name),
               {spell.name, spell.level, spell.frequency, spell.schools, spell.book, spell.page,
                spell.description});
     return notes;

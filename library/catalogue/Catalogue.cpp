@@ -6,6 +6,7 @@
 #include "ui/Transaction.h"
 #include "ui/TwError.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -19,7 +20,8 @@ QByteArray readSchema() {
     QFile file(QStringLiteral(":/schema.sql"));
     if (!file.open(QIODevice::ReadOnly))
         throw TwError(-1, QStringLiteral("Catalogue"),
-                      QStringLiteral("The database schema is missing from this program."));
+                      QCoreApplication::translate(
+                          "catalogue", "The database schema is missing from this program."));
     return file.readAll();
 }
 
@@ -28,7 +30,8 @@ bool headerMatches(const CsvRecord& record, const QStringList& expected, const Q
     if (record.fields == expected)
         return true;
     *errors << describeProblems(
-        fileName, {{record.line, QStringLiteral("the header must be \"%1\", not \"%2\"")
+        fileName, {{record.line, QCoreApplication::translate(
+                                     "catalogue", "the header must be \"%1\", not \"%2\"")
                                      .arg(expected.join(QLatin1Char(',')),
                                           printable(record.fields.join(QLatin1Char(','))))}});
     return false;
@@ -52,7 +55,9 @@ Catalogue readCatalogueFolder(const QString& folder, QStringList* errors, TextEn
             const qint64 id =
                 record.fields.size() == 2 ? record.fields[1].trimmed().toLongLong(&numeric) : 0;
             if (record.fields.size() != 2 || record.fields[0].trimmed().isEmpty() || !numeric) {
-                problems << LineProblem{record.line, QStringLiteral("a frequency needs a name and "
+                problems << LineProblem{record.line,
+                                        QCoreApplication::translate("catalogue",
+                                                                    "a frequency needs a name and "
                                                                     "a whole-number ID")};
                 continue;
             }
@@ -71,7 +76,8 @@ Catalogue readCatalogueFolder(const QString& folder, QStringList* errors, TextEn
             if (record.fields.size() != 1 || school.isEmpty() ||
                 catalogue.schools.contains(school)) {
                 problems << LineProblem{record.line,
-                                        QStringLiteral("a school needs one name, given once")};
+                                        QCoreApplication::translate(
+                                            "catalogue", "a school needs one name, given once")};
                 continue;
             }
             catalogue.schools << school;
@@ -123,8 +129,9 @@ void buildCatalogueDatabase(const Catalogue& catalogue, const QString& path,
         // moment without a database at path.
         if (std::rename(QFile::encodeName(partial).constData(),
                         QFile::encodeName(path).constData()) != 0)
-            throw TwError(-1, QStringLiteral("Catalogue"),
-                          QStringLiteral("\"%1\" cannot be written.").arg(path));
+            throw TwError(
+                -1, QStringLiteral("Catalogue"),
+                QCoreApplication::translate("catalogue", "\"%1\" cannot be written.").arg(path));
     } catch (...) {
         QFile::remove(partial);
         throw;

@@ -6,6 +6,7 @@
 #include "library/catalogue/Catalogue.h"
 #include "ui/Database.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QMap>
 #include <QSet>
@@ -31,26 +32,32 @@ CatalogueReport checkCatalogue(Database& database) {
     collect(database,
             QStringLiteral("SELECT Name, Lvl FROM Spells WHERE Lvl NOT IN "
                            "('1','2','3','4','5','6','7','8','9') ORDER BY Name"),
-            QStringLiteral("spell \"%1\": level \"%2\" is not 1 to 9"), &report.problems);
+            QCoreApplication::translate("catalogue", "spell \"%1\": level \"%2\" is not 1 to 9"),
+            &report.problems);
     collect(database,
             QStringLiteral("SELECT Spells.Name, Spells.Frequency FROM Spells LEFT JOIN Frequency "
                            "ON Frequency.Frequency = Spells.Frequency WHERE "
                            "Frequency.Frequency IS NULL ORDER BY Spells.Name"),
-            QStringLiteral("spell \"%1\": unknown frequency \"%2\""), &report.problems);
+            QCoreApplication::translate("catalogue", "spell \"%1\": unknown frequency \"%2\""),
+            &report.problems);
     collect(database,
             QStringLiteral("SELECT Name FROM Spells WHERE Name NOT IN (SELECT Name FROM "
                            "SpellandSphere) ORDER BY Name"),
-            QStringLiteral("spell \"%1\": no school%2"), &report.problems);
+            QCoreApplication::translate("catalogue", "spell \"%1\": no school%2"),
+            &report.problems);
     collect(database,
             QStringLiteral("SELECT SpellandSphere.Name, SpellandSphere.Sphere FROM SpellandSphere "
                            "WHERE Sphere NOT IN (SELECT Sphere_Name FROM [Sphere Names]) "
                            "ORDER BY 1"),
-            QStringLiteral("spell \"%1\": school \"%2\" is not in the school list"),
+            QCoreApplication::translate("catalogue",
+                                        "spell \"%1\": school \"%2\" is not in the school list"),
             &report.problems);
-    collect(database,
-            QStringLiteral("SELECT Name FROM SpellandSphere WHERE Name NOT IN (SELECT Name FROM "
-                           "Spells) GROUP BY Name ORDER BY Name"),
-            QStringLiteral("school rows name \"%1\", which is no spell%2"), &report.problems);
+    collect(
+        database,
+        QStringLiteral("SELECT Name FROM SpellandSphere WHERE Name NOT IN (SELECT Name FROM "
+                       "Spells) GROUP BY Name ORDER BY Name"),
+        QCoreApplication::translate("catalogue", "school rows name \"%1\", which is no spell%2"),
+        &report.problems);
 
     const Catalogue catalogue = readCatalogueDatabase(database);
     // Names that are one spell as the catalogue tools compare them, or too alike to tell apart.
@@ -69,14 +76,17 @@ CatalogueReport checkCatalogue(Database& database) {
         trimmed.removeDuplicates();
         const QString listed = trimmed.join(QStringLiteral("\", \""));
         if (trimmed.size() == 1)
-            report.problems << QStringLiteral("spell \"%1\" is listed %2 times")
+            report.problems << QCoreApplication::translate("catalogue",
+                                                           "spell \"%1\" is listed %2 times")
                                    .arg(trimmed.first(), QString::number(names.size()));
         else if (keys.size() == 1)
-            report.problems
-                << QStringLiteral("spells \"%1\" differ only in letter case").arg(listed);
+            report.problems << QCoreApplication::translate(
+                                   "catalogue", "spells \"%1\" differ only in letter case")
+                                   .arg(listed);
         else
-            report.problems << QStringLiteral("spells \"%1\" differ only in letter case, hyphens, "
-                                              "blanks or accents")
+            report.problems << QCoreApplication::translate(
+                                   "catalogue", "spells \"%1\" differ only in letter case, "
+                                                "hyphens, blanks or accents")
                                    .arg(listed);
     }
     report.spells = int(catalogue.spells.size());
@@ -84,11 +94,15 @@ CatalogueReport checkCatalogue(Database& database) {
     for (const CatalogueFrequency& frequency : catalogue.frequencies)
         frequencyIds.insert(frequency.name, frequency.id);
     if (!frequencyIds.contains(kDefaultFrequency)) {
-        report.problems << QStringLiteral("the frequency \"%1\" is missing").arg(kDefaultFrequency);
+        report.problems << QCoreApplication::translate("catalogue",
+                                                       "the frequency \"%1\" is missing")
+                               .arg(kDefaultFrequency);
         return report;
     }
     if (!frequencyIds.contains(kCommonFrequency))
-        report.problems << QStringLiteral("the frequency \"%1\" is missing").arg(kCommonFrequency);
+        report.problems << QCoreApplication::translate("catalogue",
+                                                       "the frequency \"%1\" is missing")
+                               .arg(kCommonFrequency);
     const qint64 rarest = frequencyIds.value(kDefaultFrequency);
     const qint64 rarestCommon = frequencyIds.value(kCommonFrequency, 0);
     for (const CatalogueSpell& spell : catalogue.spells) {
@@ -132,21 +146,24 @@ CatalogueReport checkCatalogue(Database& database) {
             const int minimum = specialist ? CoverageRule::kSpecialist : CoverageRule::kGeneralist;
             if (cell.qualifying < minimum)
                 report.coverageFailures
-                    << QStringLiteral("%1, level %2: %3 spells to draw from, fewer than %4")
+                    << QCoreApplication::translate(
+                           "catalogue", "%1, level %2: %3 spells to draw from, fewer than %4")
                            .arg(className)
                            .arg(level)
                            .arg(cell.qualifying)
                            .arg(minimum);
             if (specialist && cell.specialty < CoverageRule::kSpecialty)
                 report.coverageFailures
-                    << QStringLiteral("%1, level %2: %3 specialty spells, fewer than %4")
+                    << QCoreApplication::translate(
+                           "catalogue", "%1, level %2: %3 specialty spells, fewer than %4")
                            .arg(className)
                            .arg(level)
                            .arg(cell.specialty)
                            .arg(CoverageRule::kSpecialty);
             if (specialist && cell.commonSpecialty < CoverageRule::kCommonSpecialty)
                 report.coverageFailures
-                    << QStringLiteral(
+                    << QCoreApplication::translate(
+                           "catalogue",
                            "%1, level %2: %3 Common or Uncommon specialty spells, fewer than %4")
                            .arg(className)
                            .arg(level)

@@ -9,6 +9,7 @@
 #include "ui/Transaction.h"
 #include "ui/TwError.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QRegularExpression>
 #include <QSet>
@@ -109,15 +110,17 @@ ImportResult importSpells(Database& database, const QByteArray& bytes, const QSt
         } else if (options.replace) {
             result.replaced << spell.name;
         } else if (storedName == spell.name) {
-            file.problems << LineProblem{spell.line,
-                                         QStringLiteral("\"%1\" is already in the catalogue (use "
-                                                        "--replace to overwrite it)")
-                                             .arg(printable(spell.name))};
+            file.problems << LineProblem{
+                spell.line,
+                QCoreApplication::translate("catalogue", "\"%1\" is already in the catalogue (use "
+                                                         "--replace to overwrite it)")
+                    .arg(printable(spell.name))};
         } else {
             file.problems << LineProblem{
-                spell.line, QStringLiteral("\"%1\" is already in the catalogue as \"%2\" (names "
-                                           "are compared without regard to letter case; use "
-                                           "--replace to overwrite it)")
+                spell.line, QCoreApplication::translate(
+                                "catalogue", "\"%1\" is already in the catalogue as \"%2\" (names "
+                                             "are compared without regard to letter case; use "
+                                             "--replace to overwrite it)")
                                 .arg(printable(spell.name), printable(storedName))};
         }
     }
@@ -175,7 +178,8 @@ QList<GivenName> readNameList(const QByteArray& bytes, const QString& fileName,
         }
     }
     if (names.isEmpty() && problems.isEmpty())
-        problems << LineProblem{1, QStringLiteral("the file names no spell")};
+        problems << LineProblem{
+            1, QCoreApplication::translate("catalogue", "the file names no spell")};
     *errors << describeProblems(fileName, problems);
     return problems.isEmpty() ? names : QList<GivenName>();
 }
@@ -191,7 +195,8 @@ QStringList removeSpells(Database& database, const QList<GivenName>& names, cons
         const QString storedName = existing.value(spellNameKey(given.name));
         if (storedName.isEmpty()) {
             const QString text =
-                QStringLiteral("no spell \"%1\" in the catalogue").arg(printable(given.name));
+                QCoreApplication::translate("catalogue", "no spell \"%1\" in the catalogue")
+                    .arg(printable(given.name));
             if (given.line > 0)
                 problems << LineProblem{given.line, text};
             else

@@ -86,12 +86,14 @@ char separatorOf(const QByteArray& text) {
 
 QString syntaxError(const QByteArray& line, qsizetype offset) {
     if (offset < line.size() && line[offset] == '"')
-        return QStringLiteral("a quote inside a field that does not begin with one; a field "
-                              "that holds quotes must be quoted as a whole, with each quote "
-                              "inside it doubled (\"say \"\"hi\"\"\")");
-    return QStringLiteral("text after the closing quote of a field; a field that holds quotes "
-                          "must be quoted as a whole, with each quote inside it doubled "
-                          "(\"say \"\"hi\"\"\")");
+        return QCoreApplication::translate(
+            "catalogue", "a quote inside a field that does not begin with one; a field "
+                         "that holds quotes must be quoted as a whole, with each quote "
+                         "inside it doubled (\"say \"\"hi\"\"\")");
+    return QCoreApplication::translate(
+        "catalogue", "text after the closing quote of a field; a field that holds quotes "
+                     "must be quoted as a whole, with each quote inside it doubled "
+                     "(\"say \"\"hi\"\"\")");
 }
 
 } // namespace
@@ -107,8 +109,8 @@ CsvContent parseCsv(const QByteArray& bytes, TextEncoding encoding) {
     collector.content.separator = separatorOf(text);
     Parser parser(collector.content.separator);
     if (!parser.ready()) {
-        collector.content.errors << LineProblem{1,
-                                                QStringLiteral("the CSV reader could not start")};
+        collector.content.errors << LineProblem{
+            1, QCoreApplication::translate("catalogue", "the CSV reader could not start")};
         return collector.content;
     }
 
@@ -145,9 +147,10 @@ CsvContent parseCsv(const QByteArray& bytes, TextEncoding encoding) {
         const QString problem = syntaxError(physical, qsizetype(parsed));
         if (inField && collector.fields.size() == fieldIndex)
             collector.content.errors << LineProblem{
-                fieldLine, QStringLiteral("the quoted field that begins here runs on to line "
-                                          "%1: %2")
-                               .arg(QString::number(line), problem)};
+                fieldLine,
+                QCoreApplication::translate(
+                    "catalogue", "the quoted field that begins here runs on to line %1: %2")
+                    .arg(QString::number(line), problem)};
         else
             collector.content.errors << LineProblem{line, problem};
         // The broken record is left out; the next line starts a new one.
@@ -159,7 +162,8 @@ CsvContent parseCsv(const QByteArray& bytes, TextEncoding encoding) {
     if (csv_fini(parser.get(), onField, onRecordEnd, &collector) != 0)
         collector.content.errors << LineProblem{
             fieldLine > 0 ? fieldLine : collector.recordStart,
-            QStringLiteral("a quote opens a field here that is never closed")};
+            QCoreApplication::translate("catalogue",
+                                        "a quote opens a field here that is never closed")};
     return collector.content;
 }
 
@@ -169,11 +173,12 @@ CsvBytes readCsvBytes(const QString& path) {
     if (file.tooLarge)
         result.problem =
             LineProblem{0, QCoreApplication::translate(
-                               "CsvFile", "cannot be read: it holds more than the %1 a CSV "
-                                          "file may")
+                               "catalogue", "cannot be read: it holds more than the %1 a CSV "
+                                            "file may")
                                .arg(sizeText(kLargestCsvFile))};
     else if (!file.error.isEmpty())
-        result.problem = LineProblem{0, QStringLiteral("cannot be read: %1").arg(file.error)};
+        result.problem = LineProblem{
+            0, QCoreApplication::translate("catalogue", "cannot be read: %1").arg(file.error)};
     else
         result.bytes = file.bytes;
     return result;

@@ -2,6 +2,8 @@
 
 #include "library/catalogue/CsvFile.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // A header matches when its names are the expected ones, whatever their letter case.
@@ -34,7 +36,8 @@ SpellFile readSpellFile(const QByteArray& bytes, const QStringList& knownSchools
     file.problems << content.errors;
     if (content.records.isEmpty()) {
         if (content.errors.isEmpty())
-            file.problems << LineProblem{1, QStringLiteral("the file is empty")};
+            file.problems << LineProblem{
+                1, QCoreApplication::translate("catalogue", "the file is empty")};
         return file;
     }
 
@@ -44,12 +47,14 @@ SpellFile readSpellFile(const QByteArray& bytes, const QStringList& knownSchools
     if (!hasDescription && !sameHeader(header.fields, full.mid(0, full.size() - 1))) {
         file.problems << LineProblem{
             header.line,
-            QStringLiteral("the header must be \"%1\" (Description may be left out), not \"%2\"")
+            QCoreApplication::translate(
+                "catalogue", "the header must be \"%1\" (Description may be left out), not \"%2\"")
                 .arg(full.join(QLatin1Char(',')), printable(header.fields.join(QLatin1Char(','))))};
         return file;
     }
     if (content.records.size() == 1 && content.errors.isEmpty()) {
-        file.problems << LineProblem{1, QStringLiteral("the file has no spells, only a header")};
+        file.problems << LineProblem{
+            1, QCoreApplication::translate("catalogue", "the file has no spells, only a header")};
         return file;
     }
     const qsizetype columns = header.fields.size();
@@ -59,11 +64,12 @@ SpellFile readSpellFile(const QByteArray& bytes, const QStringList& knownSchools
         const CsvRecord& record = content.records[r];
         if (record.fields.size() != columns) {
             QString text =
-                QStringLiteral("%1 columns instead of %2")
+                QCoreApplication::translate("catalogue", "%1 columns instead of %2")
                     .arg(QString::number(record.fields.size()), QString::number(columns));
             if (content.separator != ',')
-                text += QStringLiteral(" (in a file separated by %1, a field that holds one, "
-                                       "such as \"Fire;Evocation\", must be quoted)")
+                text += QCoreApplication::translate(
+                            "catalogue", " (in a file separated by %1, a field that holds one, "
+                                         "such as \"Fire;Evocation\", must be quoted)")
                             .arg(separatorName(content.separator));
             file.problems << LineProblem{record.line, text};
             continue;

@@ -17,25 +17,24 @@ void checkText(Field field, const QString& what, const QString& text, int limit,
     if (const std::optional<char16_t> control = firstControl(text, lineBreaksAllowed))
         problems->append(
             {field, Code::ControlCharacter,
-             QCoreApplication::translate("SpellRules", "the %1 holds a control character (%2)")
+             QCoreApplication::translate("catalogue", "the %1 holds a control character (%2)")
                  .arg(what, codePoint(*control))});
     const qsizetype length = characterCount(text);
     if (length > limit)
-        problems->append(
-            {field, Code::TooLong,
-             QCoreApplication::translate("SpellRules",
-                                         "the %1 is %2 characters long, more than the %3 allowed")
-                 .arg(what, QString::number(length), QString::number(limit))});
+        problems->append({field, Code::TooLong,
+                          QCoreApplication::translate(
+                              "catalogue", "the %1 is %2 characters long, more than the %3 allowed")
+                              .arg(what, QString::number(length), QString::number(limit))});
 }
 
 void checkName(const CatalogueSpell& spell, const TakenNames& taken,
                QList<SpellProblem>* problems) {
     if (spell.name.isEmpty()) {
         problems->append(
-            {Field::Name, Code::Empty, QCoreApplication::translate("SpellRules", "empty name")});
+            {Field::Name, Code::Empty, QCoreApplication::translate("catalogue", "empty name")});
         return;
     }
-    checkText(Field::Name, QCoreApplication::translate("SpellRules", "name"), spell.name,
+    checkText(Field::Name, QCoreApplication::translate("catalogue", "name"), spell.name,
               SpellLimits::kName, false, problems);
     const TakenNames::Entry* first = taken.find(spell.name);
     if (!first)
@@ -48,12 +47,12 @@ void checkName(const CatalogueSpell& spell, const TakenNames& taken,
     } else if (first->line == 0) {
         problems->append(
             {Field::Name, Code::SameName,
-             QCoreApplication::translate("SpellRules", "\"%1\" is already in the catalogue")
+             QCoreApplication::translate("catalogue", "\"%1\" is already in the catalogue")
                  .arg(other)});
     } else if (first->name == spell.name) {
         problems->append(
             {Field::Name, Code::SameName,
-             QCoreApplication::translate("SpellRules", "duplicate name \"%1\" (first on line %2)")
+             QCoreApplication::translate("catalogue", "duplicate name \"%1\" (first on line %2)")
                  .arg(name, line)});
     } else {
         problems->append({Field::Name, Code::SameName,
@@ -68,7 +67,7 @@ void checkSchools(const QStringList& schools, const QStringList& knownSchools,
                   QList<SpellProblem>* problems) {
     if (schools.isEmpty()) {
         problems->append({Field::Schools, Code::NoSchool,
-                          QCoreApplication::translate("SpellRules", "no school")});
+                          QCoreApplication::translate("catalogue", "no school")});
         return;
     }
     const QSet<QString> known(knownSchools.begin(), knownSchools.end());
@@ -76,14 +75,14 @@ void checkSchools(const QStringList& schools, const QStringList& knownSchools,
     for (const QString& school : schools) {
         if (school.isEmpty())
             problems->append({Field::Schools, Code::EmptySchool,
-                              QCoreApplication::translate("SpellRules", "an empty school name")});
+                              QCoreApplication::translate("catalogue", "an empty school name")});
         else if (!known.isEmpty() && !known.contains(school))
             problems->append({Field::Schools, Code::UnknownSchool,
-                              QCoreApplication::translate("SpellRules", "unknown school \"%1\"")
+                              QCoreApplication::translate("catalogue", "unknown school \"%1\"")
                                   .arg(printable(school))});
         else if (seen.contains(school))
             problems->append({Field::Schools, Code::SchoolTwice,
-                              QCoreApplication::translate("SpellRules", "school \"%1\" given twice")
+                              QCoreApplication::translate("catalogue", "school \"%1\" given twice")
                                   .arg(printable(school))});
         seen.insert(school);
     }
@@ -105,11 +104,11 @@ void TakenNames::remove(const QString& name) {
 
 QString nearNameMessage(const QString& name, const TakenNames::Entry& taken) {
     if (taken.line > 0)
-        return QCoreApplication::translate("SpellRules",
+        return QCoreApplication::translate("catalogue",
                                            "\"%1\" differs from \"%2\" on line %3 only in "
                                            "letter case, hyphens, blanks or accents")
             .arg(printable(name), printable(taken.name), QString::number(taken.line));
-    return QCoreApplication::translate("SpellRules",
+    return QCoreApplication::translate("catalogue",
                                        "\"%1\" is too like \"%2\", already in the catalogue: "
                                        "names may not differ only in letter case, hyphens, "
                                        "blanks or accents")
@@ -128,18 +127,18 @@ QList<SpellProblem> checkSpell(const CatalogueSpell& spell, const QStringList& k
     static const QSet<QString> levels = {"1", "2", "3", "4", "5", "6", "7", "8", "9"};
     if (!levels.contains(spell.level))
         problems.append({Field::Level, Code::NotALevel,
-                         QCoreApplication::translate("SpellRules", "level \"%1\" is not 1 to 9")
+                         QCoreApplication::translate("catalogue", "level \"%1\" is not 1 to 9")
                              .arg(printable(spell.level))});
     if (!knownFrequencies.isEmpty() && !knownFrequencies.contains(spell.frequency))
         problems.append({Field::Frequency, Code::UnknownFrequency,
-                         QCoreApplication::translate("SpellRules", "unknown frequency \"%1\"")
+                         QCoreApplication::translate("catalogue", "unknown frequency \"%1\"")
                              .arg(printable(spell.frequency))});
     checkSchools(spell.schools, knownSchools, &problems);
-    checkText(Field::Book, QCoreApplication::translate("SpellRules", "book"), spell.book,
+    checkText(Field::Book, QCoreApplication::translate("catalogue", "book"), spell.book,
               SpellLimits::kBook, false, &problems);
-    checkText(Field::Page, QCoreApplication::translate("SpellRules", "page"), spell.page,
+    checkText(Field::Page, QCoreApplication::translate("catalogue", "page"), spell.page,
               SpellLimits::kPage, false, &problems);
-    checkText(Field::Description, QCoreApplication::translate("SpellRules", "description"),
+    checkText(Field::Description, QCoreApplication::translate("catalogue", "description"),
               spell.description, SpellLimits::kDescription, true, &problems);
     return problems;
 }

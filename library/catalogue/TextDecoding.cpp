@@ -1,5 +1,6 @@
 #include "library/catalogue/TextDecoding.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 
 namespace {
@@ -32,14 +33,16 @@ bool encodingFromName(const QString& name, TextEncoding* encoding) {
 DecodedText decodeText(const QByteArray& bytes, TextEncoding encoding) {
     DecodedText decoded;
     if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
-        decoded.problem = {1, QStringLiteral("the file is UTF-16 text; save it as UTF-8 (in a "
-                                             "spreadsheet: \"CSV UTF-8\")")};
+        decoded.problem = {1, QCoreApplication::translate(
+                                  "catalogue", "the file is UTF-16 text; save it as UTF-8 (in a "
+                                               "spreadsheet: \"CSV UTF-8\")")};
         return decoded;
     }
     const bool marked = bytes.startsWith(kUtf8Mark);
     if (marked && encoding == TextEncoding::Windows1252) {
-        decoded.problem = {1, QStringLiteral("the file is UTF-8 (it begins with a UTF-8 "
-                                             "byte-order mark); read it without --encoding")};
+        decoded.problem = {1, QCoreApplication::translate(
+                                  "catalogue", "the file is UTF-8 (it begins with a UTF-8 "
+                                               "byte-order mark); read it without --encoding")};
         return decoded;
     }
     // "\r" and "\n" are single bytes in both encodings, never part of another character.
@@ -53,9 +56,10 @@ DecodedText decodeText(const QByteArray& bytes, TextEncoding encoding) {
             QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
             (void)QString(utf8(QByteArrayView(text).sliced(start, end - start)));
             if (utf8.hasError()) {
-                decoded.problem = {line, QStringLiteral("the text is not UTF-8; save the file "
-                                                        "as UTF-8, or read a file from Windows "
-                                                        "with --encoding windows-1252")};
+                decoded.problem = {line, QCoreApplication::translate(
+                                             "catalogue", "the text is not UTF-8; save the file "
+                                                          "as UTF-8, or read a file from Windows "
+                                                          "with --encoding windows-1252")};
                 return decoded;
             }
             start = end;
@@ -66,8 +70,9 @@ DecodedText decodeText(const QByteArray& bytes, TextEncoding encoding) {
 
     QStringDecoder windows("windows-1252");
     if (!windows.isValid()) {
-        decoded.problem = {1, QStringLiteral("this Tomewright cannot read windows-1252 text; "
-                                             "save the file as UTF-8")};
+        decoded.problem = {1, QCoreApplication::translate(
+                                  "catalogue", "this Tomewright cannot read windows-1252 text; "
+                                               "save the file as UTF-8")};
         return decoded;
     }
     // Every byte is a character of windows-1252 (its five unused bytes come out as control

@@ -34,13 +34,15 @@ QByteArray render(const QList<GeneratedBook>& books, const QString& format,
 QList<QCommandLineOption> pdfOptions() {
     return {
         {QStringLiteral("template"),
-         QStringLiteral("Report template for pdf (default: filteredspellbook.rpt beside the "
-                        "program; filteredspellbook-compact.rpt and filteredspellbook-cards.rpt "
-                        "lie there too)."),
+         QCoreApplication::translate(
+             "cli", "Report template for pdf (default: filteredspellbook.rpt beside the "
+                    "program; filteredspellbook-compact.rpt and filteredspellbook-cards.rpt "
+                    "lie there too)."),
          QStringLiteral("FILE")},
         {QStringLiteral("paper"),
-         QStringLiteral("Paper for pdf: a4 or letter (default: the default printer's, else the "
-                        "one of the user's locale)."),
+         QCoreApplication::translate(
+             "cli", "Paper for pdf: a4 or letter (default: the default printer's, else the "
+                    "one of the user's locale)."),
          QStringLiteral("PAPER")},
     };
 }
@@ -58,8 +60,8 @@ int write(const QByteArray& bytes, const QString& path) {
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
         std::fprintf(
             stderr, "%s\n",
-            qUtf8Printable(
-                QStringLiteral("\"%1\" cannot be written: %2").arg(path, file.errorString())));
+            qUtf8Printable(QCoreApplication::translate("cli", "\"%1\" cannot be written: %2")
+                               .arg(path, file.errorString())));
         return 1;
     }
     return 0;
@@ -79,7 +81,7 @@ QString inputAt(const QString& output, const QStringList& inputs) {
 }
 
 QString outputIsInput(const QString& output, const QString& input) {
-    return QCoreApplication::translate("BookOutput",
+    return QCoreApplication::translate("cli",
                                        "--output \"%1\" names \"%2\", one of the files read to "
                                        "make the output; nothing was written. Choose another "
                                        "file for --output.")

@@ -34,7 +34,7 @@ void printError(const QString& text) {
 }
 
 QString spellCount(qsizetype count) {
-    return count == 1 ? QStringLiteral("1 spell") : QStringLiteral("%1 spells").arg(count);
+    return QCoreApplication::translate("cli", "%n spell(s)", nullptr, int(count));
 }
 
 // A parser for one command; --help prints its text and ends the program.
@@ -59,24 +59,28 @@ struct CommandLine {
             QString help = parser.helpText();
             help.replace(
                 0, help.indexOf(QLatin1Char('\n')),
-                QStringLiteral("Usage: tomewright-cli catalogue %1 [options]").arg(command));
+                QCoreApplication::translate("cli", "Usage: tomewright-cli catalogue %1 [options]")
+                    .arg(command));
             StandardOutput::print(help);
             std::exit(StandardOutput::finish(0));
         }
         for (const QString& option : required) {
             if (!parser.isSet(option)) {
-                printError(QStringLiteral("%1 needs --%2.").arg(command, option));
+                //: %1 is a command (import), %2 an option's name (from).
+                printError(
+                    QCoreApplication::translate("cli", "%1 needs --%2.").arg(command, option));
                 return false;
             }
         }
         if (!positional && !parser.positionalArguments().isEmpty()) {
-            printError(QStringLiteral("Unexpected argument \"%1\".")
+            printError(QCoreApplication::translate("cli", "Unexpected argument \"%1\".")
                            .arg(parser.positionalArguments().first()));
             return false;
         }
         if (parser.optionNames().contains(QStringLiteral("encoding")) &&
             !encodingFromName(value("encoding"), &encoding)) {
-            printError(QStringLiteral("--encoding takes utf-8 or windows-1252, not \"%1\".")
+            printError(QCoreApplication::translate(
+                           "cli", "--encoding takes utf-8 or windows-1252, not \"%1\".")
                            .arg(value("encoding")));
             return false;
         }
@@ -91,17 +95,18 @@ struct CommandLine {
 
 QCommandLineOption encodingOption() {
     return {QStringLiteral("encoding"),
-            QStringLiteral("How the CSV text is encoded: utf-8 (default) or windows-1252 (a file "
-                           "saved by an older Windows program)."),
+            QCoreApplication::translate(
+                "cli", "How the CSV text is encoded: utf-8 (default) or windows-1252 (a file "
+                       "saved by an older Windows program)."),
             QStringLiteral("NAME")};
 }
 
 int reportErrors(const QStringList& errors) {
     for (const QString& error : errors)
         printError(error);
-    printError(QStringLiteral("Nothing was written: %1.")
-                   .arg(errors.size() == 1 ? QStringLiteral("1 problem")
-                                           : QStringLiteral("%1 problems").arg(errors.size())));
+    printError(
+        QCoreApplication::translate("cli", "Nothing was written: %1.")
+            .arg(QCoreApplication::translate("cli", "%n problem(s)", nullptr, int(errors.size()))));
     return 1;
 }
 
@@ -117,20 +122,24 @@ bool readFile(const QString& path, QByteArray* bytes) {
 
 int runBuild(const QStringList& arguments) {
     CommandLine line(
-        QStringLiteral("Builds a new encrypted spell database from the CSV sources "
-                       "in a folder (frequencies.csv, schools.csv, spells.csv)."),
-        {{QStringLiteral("from"), QStringLiteral("Folder of the CSV sources."),
+        QCoreApplication::translate("cli",
+                                    "Builds a new encrypted spell database from the CSV sources "
+                                    "in a folder (frequencies.csv, schools.csv, spells.csv)."),
+        {{QStringLiteral("from"), QCoreApplication::translate("cli", "Folder of the CSV sources."),
           QStringLiteral("DIR")},
-         {QStringLiteral("out"), QStringLiteral("Database file to write."), QStringLiteral("FILE")},
-         {QStringLiteral("force"), QStringLiteral("Replace the database file when it exists.")},
+         {QStringLiteral("out"), QCoreApplication::translate("cli", "Database file to write."),
+          QStringLiteral("FILE")},
+         {QStringLiteral("force"),
+          QCoreApplication::translate("cli", "Replace the database file when it exists.")},
          encodingOption()});
     if (!line.parse(QStringLiteral("build"), arguments,
                     {QStringLiteral("from"), QStringLiteral("out")}))
         return 2;
     const QString out = line.value("out");
     if (QFileInfo::exists(out) && !line.isSet("force")) {
-        printError(QStringLiteral("\"%1\" already exists; nothing was written. Add --force to "
-                                  "replace it, spells added to it and all.")
+        printError(QCoreApplication::translate(
+                       "cli", "\"%1\" already exists; nothing was written. Add --force to "
+                              "replace it, spells added to it and all.")
                        .arg(out));
         return 1;
     }
@@ -139,17 +148,20 @@ int runBuild(const QStringList& arguments) {
     if (!errors.isEmpty())
         return reportErrors(errors);
     buildCatalogueDatabase(catalogue, out, TW_Library::kConnectText);
-    std::fprintf(stderr, "Built %s with %s.\n", qUtf8Printable(out),
-                 qUtf8Printable(spellCount(catalogue.spells.size())));
+    //: %1 is a file, %2 a number of spells ("1,782 spells").
+    printError(QCoreApplication::translate("cli", "Built %1 with %2.")
+                   .arg(out, spellCount(catalogue.spells.size())));
     return 0;
 }
 
 int runExport(const QStringList& arguments) {
-    CommandLine line(QStringLiteral("Writes the catalogue of a spell database as CSV sources "
-                                    "(frequencies.csv, schools.csv, spells.csv) into a folder, "
-                                    "spells sorted by level and name."),
+    CommandLine line(QCoreApplication::translate(
+                         "cli", "Writes the catalogue of a spell database as CSV sources "
+                                "(frequencies.csv, schools.csv, spells.csv) into a folder, "
+                                "spells sorted by level and name."),
                      {databaseOption(),
-                      {QStringLiteral("to"), QStringLiteral("Folder to write the files into."),
+                      {QStringLiteral("to"),
+                       QCoreApplication::translate("cli", "Folder to write the files into."),
                        QStringLiteral("DIR")}});
     if (!line.parse(QStringLiteral("export"), arguments, {QStringLiteral("to")}))
         return 2;
@@ -157,7 +169,8 @@ int runExport(const QStringList& arguments) {
     const Catalogue catalogue = readCatalogueDatabase(database);
     const QDir folder(line.value("to"));
     if (!QDir().mkpath(folder.path())) {
-        printError(QStringLiteral("The folder \"%1\" cannot be made.").arg(folder.path()));
+        printError(QCoreApplication::translate("cli", "The folder \"%1\" cannot be made.")
+                       .arg(folder.path()));
         return 1;
     }
     const QList<QPair<QString, QByteArray>> files = {
@@ -168,29 +181,32 @@ int runExport(const QStringList& arguments) {
         QSaveFile file(folder.filePath(name));
         if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() ||
             !file.commit()) {
-            printError(QStringLiteral("\"%1\" cannot be written: %2")
+            printError(QCoreApplication::translate("cli", "\"%1\" cannot be written: %2")
                            .arg(folder.filePath(name), file.errorString()));
             return 1;
         }
     }
-    std::fprintf(stderr, "Exported %s to %s.\n",
-                 qUtf8Printable(spellCount(catalogue.spells.size())),
-                 qUtf8Printable(folder.path()));
+    //: %1 is a number of spells ("1,782 spells"), %2 a folder.
+    printError(QCoreApplication::translate("cli", "Exported %1 to %2.")
+                   .arg(spellCount(catalogue.spells.size()), folder.path()));
     return 0;
 }
 
 int runImport(const QStringList& arguments) {
     CommandLine line(
-        QStringLiteral("Adds the spells of a CSV file (the columns of spells.csv; Description "
-                       "may be left out) to a spell database, all or nothing."),
+        QCoreApplication::translate(
+            "cli", "Adds the spells of a CSV file (the columns of spells.csv; Description "
+                   "may be left out) to a spell database, all or nothing."),
         {databaseOption(),
-         {QStringLiteral("from"), QStringLiteral("The CSV file of spells."),
+         {QStringLiteral("from"), QCoreApplication::translate("cli", "The CSV file of spells."),
           QStringLiteral("FILE")},
          {QStringLiteral("replace"),
-          QStringLiteral("Overwrite spells whose names exist (in any letter case).")},
+          QCoreApplication::translate("cli",
+                                      "Overwrite spells whose names exist (in any letter case).")},
          {QStringLiteral("dry-run"),
-          QStringLiteral("Check the file and say what would be added and replaced; write "
-                         "nothing.")},
+          QCoreApplication::translate(
+              "cli", "Check the file and say what would be added and replaced; write "
+                     "nothing.")},
          encodingOption()});
     if (!line.parse(QStringLiteral("import"), arguments, {QStringLiteral("from")}))
         return 2;
@@ -209,42 +225,52 @@ int runImport(const QStringList& arguments) {
         return reportErrors(errors);
     const qsizetype total = result.added.size() + result.replaced.size();
     // Rows the catalogue already holds as they are are not imported; they are only mentioned.
-    const QString unchanged = result.unchanged.isEmpty()
-                                  ? QString()
-                                  : QStringLiteral(", %1 unchanged").arg(result.unchanged.size());
+    const QString unchanged =
+        result.unchanged.isEmpty()
+            ? QString()
+            : QCoreApplication::translate("cli", ", %1 unchanged").arg(result.unchanged.size());
     if (options.dryRun) {
         for (const QString& name : result.added)
             StandardOutput::print(QStringLiteral("would add: %1\n").arg(name));
         for (const QString& name : result.replaced)
             StandardOutput::print(QStringLiteral("would replace: %1\n").arg(name));
-        std::fprintf(stderr,
-                     "Dry run: %s would be imported (%lld added, %lld replaced%s); nothing "
-                     "was written.\n",
-                     qUtf8Printable(spellCount(total)), qlonglong(result.added.size()),
-                     qlonglong(result.replaced.size()), qUtf8Printable(unchanged));
+        //: %1 is a number of spells ("3 spells"), %2 and %3 numbers, %4 the unchanged ones or
+        //: nothing.
+        printError(QCoreApplication::translate("cli", "Dry run: %1 would be imported (%2 added, %3 "
+                                                      "replaced%4); nothing was written.")
+                       .arg(spellCount(total))
+                       .arg(result.added.size())
+                       .arg(result.replaced.size())
+                       .arg(unchanged));
         return 0;
     }
     if (options.replace)
-        std::fprintf(stderr, "Imported %s: %lld added, %lld replaced%s.\n",
-                     qUtf8Printable(spellCount(total)), qlonglong(result.added.size()),
-                     qlonglong(result.replaced.size()), qUtf8Printable(unchanged));
+        //: %1 is a number of spells ("3 spells"), %2 and %3 numbers, %4 the unchanged ones or
+        //: nothing.
+        printError(QCoreApplication::translate("cli", "Imported %1: %2 added, %3 replaced%4.")
+                       .arg(spellCount(total))
+                       .arg(result.added.size())
+                       .arg(result.replaced.size())
+                       .arg(unchanged));
     else
-        std::fprintf(stderr, "Imported %s.\n", qUtf8Printable(spellCount(total)));
+        printError(QCoreApplication::translate("cli", "Imported %1.").arg(spellCount(total)));
     return 0;
 }
 
 int runRemove(const QStringList& arguments) {
     CommandLine line(
-        QStringLiteral("Takes spells out of a spell database, all or nothing: the names given "
-                       "(in any letter case), or those of a file. A shipped spell taken out "
-                       "stays out when the program is upgraded."),
+        QCoreApplication::translate(
+            "cli", "Takes spells out of a spell database, all or nothing: the names given "
+                   "(in any letter case), or those of a file. A shipped spell taken out "
+                   "stays out when the program is upgraded."),
         {databaseOption(),
          {QStringLiteral("from"),
-          QStringLiteral("A file of names, one a line, or a spells CSV file (its Name column)."),
+          QCoreApplication::translate(
+              "cli", "A file of names, one a line, or a spells CSV file (its Name column)."),
           QStringLiteral("FILE")},
          encodingOption()});
     line.parser.addPositionalArgument(QStringLiteral("NAME"),
-                                      QStringLiteral("A spell to take out."),
+                                      QCoreApplication::translate("cli", "A spell to take out."),
                                       QStringLiteral("[NAME...]"));
     if (!line.parse(QStringLiteral("remove"), arguments, {}, true))
         return 2;
@@ -263,22 +289,25 @@ int runRemove(const QStringList& arguments) {
     if (!errors.isEmpty())
         return reportErrors(errors);
     if (names.isEmpty()) {
-        printError(QStringLiteral("remove needs the names of spells, or --from FILE."));
+        printError(QCoreApplication::translate(
+            "cli", "remove needs the names of spells, or --from FILE."));
         return 2;
     }
     Database database(commandDatabase(line.parser), TW_Library::kConnectText);
     const QStringList removed = removeSpells(database, names, fileName, &errors);
     if (!errors.isEmpty())
         return reportErrors(errors);
-    std::fprintf(stderr, "Removed %s: %s.\n", qUtf8Printable(spellCount(removed.size())),
-                 qUtf8Printable(removed.join(QStringLiteral(", "))));
+    //: %1 is a number of spells ("2 spells"), %2 their names.
+    printError(QCoreApplication::translate("cli", "Removed %1: %2.")
+                   .arg(spellCount(removed.size()), removed.join(QStringLiteral(", "))));
     return 0;
 }
 
 int runCheck(const QStringList& arguments) {
-    CommandLine line(QStringLiteral("Checks a spell database: every spell well formed, and "
-                                    "enough spells for every class at every level."),
-                     {databaseOption()});
+    CommandLine line(
+        QCoreApplication::translate("cli", "Checks a spell database: every spell well formed, and "
+                                           "enough spells for every class at every level."),
+        {databaseOption()});
     if (!line.parse(QStringLiteral("check"), arguments, {}))
         return 2;
     Database database(commandDatabase(line.parser), TW_Library::kConnectText);
@@ -294,12 +323,13 @@ int runCheck(const QStringList& arguments) {
     for (const QString& failure : report.coverageFailures)
         printError(failure);
     if (!report.passed()) {
-        printError(QStringLiteral("Check failed: %1 problem(s), %2 coverage shortfall(s).")
+        printError(QCoreApplication::translate(
+                       "cli", "Check failed: %1 problem(s), %2 coverage shortfall(s).")
                        .arg(report.problems.size())
                        .arg(report.coverageFailures.size()));
         return 1;
     }
-    std::fprintf(stderr, "Check passed.\n");
+    printError(QCoreApplication::translate("cli", "Check passed."));
     return 0;
 }
 

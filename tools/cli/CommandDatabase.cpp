@@ -11,8 +11,8 @@
 
 QCommandLineOption databaseOption() {
     return {QStringLiteral("db"),
-            QStringLiteral("Spell database (default: the one the window uses, your copy in "
-                           "the user's data folder)."),
+            QCoreApplication::translate("cli", "Spell database (default: the one the window uses, "
+                                               "your copy in the user's data folder)."),
             QStringLiteral("FILE")};
 }
 

@@ -83,14 +83,16 @@ qint32 casterLevel(const QString& text) {
             return level;
     }
     throw UsageError{
-        QStringLiteral("Unknown level \"%1\". Valid: 1 to 30, or 1st to 30th.").arg(text)};
+        QCoreApplication::translate("cli", "Unknown level \"%1\". Valid: 1 to 30, or 1st to 30th.")
+            .arg(text)};
 }
 
 quint64 number(const QString& option, const QString& text, quint64 lowest, quint64 highest) {
     bool ok = false;
     const quint64 value = text.trimmed().toULongLong(&ok);
     if (!ok || value < lowest || value > highest)
-        throw UsageError{QStringLiteral("--%1 takes a whole number from %2 to %3, not \"%4\".")
+        throw UsageError{QCoreApplication::translate(
+                             "cli", "--%1 takes a whole number from %2 to %3, not \"%4\".")
                              .arg(option)
                              .arg(lowest)
                              .arg(highest)
@@ -103,7 +105,8 @@ void applyCustomCounts(const QString& text, SharedSettings& settings) {
         const QStringList pair = part.split(QLatin1Char('='));
         if (pair.size() != 2)
             throw UsageError{
-                QStringLiteral("--custom takes LEVEL=COUNT pairs, not \"%1\".").arg(part)};
+                QCoreApplication::translate("cli", "--custom takes LEVEL=COUNT pairs, not \"%1\".")
+                    .arg(part)};
         const int level = int(number(QStringLiteral("custom"), pair[0], 1, 9));
         *settings.defaultField(level) = qint32(number(QStringLiteral("custom"), pair[1], 0, 1000));
     }
@@ -153,7 +156,7 @@ void refuseExistingBookFiles(const QStringList& paths) {
     for (const QString& path : paths) {
         if (QFileInfo::exists(path) || QFileInfo(path).isSymLink())
             throw UsageError{QCoreApplication::translate(
-                                 "GenerateCommand",
+                                 "cli",
                                  "\"%1\" already exists; no book was written. Add --force to "
                                  "replace it, edits and all, or choose another --output.")
                                  .arg(QDir::toNativeSeparators(path)),
@@ -168,7 +171,8 @@ int writeBookFiles(const QList<GeneratedBook>& books, const SharedSettings& sett
         casters << book.caster;
     const QStringList paths = bookFilePaths(casters, output);
     if (books.size() > 1 && !QDir().mkpath(output)) {
-        printError(QStringLiteral("The folder \"%1\" cannot be made.").arg(output));
+        printError(
+            QCoreApplication::translate("cli", "The folder \"%1\" cannot be made.").arg(output));
         return 1;
     }
     for (qsizetype i = 0; i < books.size(); ++i) {
@@ -184,54 +188,66 @@ int writeBookFiles(const QList<GeneratedBook>& books, const SharedSettings& sett
 
 int generate(const QStringList& arguments) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Draws spellbooks as the window does, from the same spell database.\n"
-                       "Schools are excluded as the window excludes them: the class's own "
-                       "exclusions and \"Wild\" (but for \"Wild Mage\"), then every --exclude."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "cli", "Draws spellbooks as the window does, from the same spell database.\n"
+               "Schools are excluded as the window excludes them: the class's own "
+               "exclusions and \"Wild\" (but for \"Wild Mage\"), then every --exclude."));
     parser.addHelpOption();
     parser.addOptions({
-        {QStringLiteral("name"), QStringLiteral("Caster name (required)."), QStringLiteral("NAME")},
+        {QStringLiteral("name"), QCoreApplication::translate("cli", "Caster name (required)."),
+         QStringLiteral("NAME")},
         {QStringLiteral("level"),
-         QStringLiteral("Caster level, 1 to 30: \"12\" or \"12th\" (required)."),
+         QCoreApplication::translate("cli",
+                                     "Caster level, 1 to 30: \"12\" or \"12th\" (required)."),
          QStringLiteral("LEVEL")},
         {QStringLiteral("class"),
-         QStringLiteral("Class, any letter case: MAGE (default), ABJURER, "
-                        "\"Elementalist - Fire\", ..."),
+         QCoreApplication::translate("cli", "Class, any letter case: MAGE (default), ABJURER, "
+                                            "\"Elementalist - Fire\", ..."),
          QStringLiteral("CLASS")},
         {QStringLiteral("volume"),
-         QStringLiteral("Volume: sparse, low, average (default), high, full or custom, or the "
-                        "window's full text."),
+         QCoreApplication::translate(
+             "cli", "Volume: sparse, low, average (default), high, full or custom, or the "
+                    "window's full text."),
          QStringLiteral("VOLUME")},
         {QStringLiteral("frequency"),
-         QStringLiteral("Rarest frequency allowed: Common, Uncommon, Rare, \"Very Rare\" "
-                        "(default), Unique."),
+         QCoreApplication::translate(
+             "cli", "Rarest frequency allowed: Common, Uncommon, Rare, \"Very Rare\" "
+                    "(default), Unique."),
          QStringLiteral("FREQUENCY")},
-        {QStringLiteral("exclude"), QStringLiteral("Also exclude this school (repeatable)."),
+        {QStringLiteral("exclude"),
+         QCoreApplication::translate("cli", "Also exclude this school (repeatable)."),
          QStringLiteral("SCHOOL")},
         {QStringLiteral("custom"),
-         QStringLiteral("Spells per level for the custom volume, e.g. 1=4,2=3."),
+         QCoreApplication::translate("cli",
+                                     "Spells per level for the custom volume, e.g. 1=4,2=3."),
          QStringLiteral("LEVEL=COUNT,...")},
         {QStringLiteral("specialist-percent"),
-         QStringLiteral("Share of a specialist's spells from the specialty: 0 to 100 in steps of "
-                        "10 (default 50)."),
+         QCoreApplication::translate(
+             "cli", "Share of a specialist's spells from the specialty: 0 to 100 in steps of "
+                    "10 (default 50)."),
          QStringLiteral("PERCENT")},
         {QStringLiteral("seed"),
-         QStringLiteral("Seed of the draw: the same seed, options and catalogue give the same "
-                        "book. Drawn and reported when left out."),
+         QCoreApplication::translate(
+             "cli", "Seed of the draw: the same seed, options and catalogue give the same "
+                    "book. Drawn and reported when left out."),
          QStringLiteral("N")},
         {QStringLiteral("count"),
-         QStringLiteral("Make N books, \"NAME 1\" .. \"NAME N\", book i with seed + i - 1."),
+         QCoreApplication::translate(
+             "cli", "Make N books, \"NAME 1\" .. \"NAME N\", book i with seed + i - 1."),
          QStringLiteral("N")},
         {QStringLiteral("format"),
-         QStringLiteral("text (default), csv, json, markdown, pdf, or book: a book file the "
-                        "window opens and render prints."),
+         QCoreApplication::translate(
+             "cli", "text (default), csv, json, markdown, pdf, or book: a book file the "
+                    "window opens and render prints."),
          QStringLiteral("FORMAT")},
         {QStringLiteral("output"),
-         QStringLiteral("Write to this file (pdf and book need it). With book and --count, a "
-                        "folder that gets one file per book, named after the book."),
+         QCoreApplication::translate(
+             "cli", "Write to this file (pdf and book need it). With book and --count, a "
+                    "folder that gets one file per book, named after the book."),
          QStringLiteral("PATH")},
         {QStringLiteral("force"),
-         QStringLiteral("With book: replace book files that exist (they may hold edits).")},
+         QCoreApplication::translate(
+             "cli", "With book: replace book files that exist (they may hold edits).")},
         databaseOption(),
     });
     parser.addOptions(BookOutput::pdfOptions());
@@ -239,13 +255,14 @@ int generate(const QStringList& arguments) {
         throw UsageError{parser.errorText()};
     if (parser.isSet(QStringLiteral("help"))) {
         QString help = parser.helpText();
-        help.replace(0, help.indexOf(QLatin1Char('\n')),
-                     QStringLiteral("Usage: tomewright-cli generate [options]"));
+        help.replace(
+            0, help.indexOf(QLatin1Char('\n')),
+            QCoreApplication::translate("cli", "Usage: tomewright-cli generate [options]"));
         StandardOutput::print(help + QString::fromUtf8(kExamples));
         return 0;
     }
     if (!parser.positionalArguments().isEmpty())
-        throw UsageError{QStringLiteral("Unexpected argument \"%1\".")
+        throw UsageError{QCoreApplication::translate("cli", "Unexpected argument \"%1\".")
                              .arg(parser.positionalArguments().first())};
 
     const QDir programFolder(QCoreApplication::applicationDirPath());
@@ -260,8 +277,9 @@ int generate(const QStringList& arguments) {
     const std::optional<QPageSize> paper =
         BookOutput::paperFor(parser.value(QStringLiteral("paper")));
     if (!paper)
-        throw UsageError{QStringLiteral("Unknown paper \"%1\". Valid: \"a4\", \"letter\".")
-                             .arg(parser.value(QStringLiteral("paper")))};
+        throw UsageError{
+            QCoreApplication::translate("cli", "Unknown paper \"%1\". Valid: \"a4\", \"letter\".")
+                .arg(parser.value(QStringLiteral("paper")))};
 
     SharedSettings settings;
     if (parser.isSet(QStringLiteral("custom")))
@@ -270,7 +288,8 @@ int generate(const QStringList& arguments) {
         const quint64 percent = number(QStringLiteral("specialist-percent"),
                                        parser.value(QStringLiteral("specialist-percent")), 0, 100);
         if (percent % 10 != 0)
-            throw UsageError{QStringLiteral("--specialist-percent goes in steps of 10.")};
+            throw UsageError{
+                QCoreApplication::translate("cli", "--specialist-percent goes in steps of 10.")};
         settings.SpecialistPercentIndex = qint32(percent / 10);
         settings.SpecialistPercent = QStringLiteral("%1%").arg(percent);
     }
@@ -325,11 +344,11 @@ int generate(const QStringList& arguments) {
     const bool customVolume = volume == CasterClasses::volumeNames().last();
     if (customVolume && !parser.isSet(QStringLiteral("custom")))
         throw UsageError{QCoreApplication::translate(
-            "GenerateCommand", "--volume custom needs --custom with the spells per level, for "
-                               "example --custom 1=4,2=3,3=2.")};
+            "cli", "--volume custom needs --custom with the spells per level, for "
+                   "example --custom 1=4,2=3,3=2.")};
     if (!customVolume && parser.isSet(QStringLiteral("custom")))
         throw UsageError{QCoreApplication::translate(
-                             "GenerateCommand",
+                             "cli",
                              "--custom sets the spells per level of the custom volume only; add "
                              "--volume custom, or leave --custom out for the %1 volume.")
                              .arg(volume.section(QLatin1Char(' '), 0, 0).toLower())};
@@ -367,8 +386,8 @@ int generate(const QStringList& arguments) {
     const auto cannotWrite = [&] {
         // The standard output's reason is given when the program ends.
         if (!output.isEmpty())
-            printError(
-                QStringLiteral("\"%1\" cannot be written: %2").arg(output, file.errorString()));
+            printError(QCoreApplication::translate("cli", "\"%1\" cannot be written: %2")
+                           .arg(output, file.errorString()));
         return 1;
     };
     if (streamed && !output.isEmpty() && !file.open(QIODevice::WriteOnly))
@@ -416,6 +435,7 @@ int generate(const QStringList& arguments) {
             return cannotWrite();
         progress.step(i);
     }
+    // Stays English in every language: scripts read the seed from this line.
     if (!seedGiven)
         printError(QStringLiteral("Seed: %1").arg(seed));
 
@@ -425,7 +445,7 @@ int generate(const QStringList& arguments) {
         QStringList notes;
         const QByteArray bytes = BookOutput::render(books, format, templatePath, *paper, notes);
         for (const QString& note : notes)
-            printError(QStringLiteral("warning: %1").arg(note));
+            printError(QCoreApplication::translate("cli", "warning: %1").arg(note));
         return BookOutput::write(bytes, output);
     }
     if (output.isEmpty())

@@ -21,16 +21,19 @@ int fail(const QString& message) {
 
 int runRenderCommand(const QStringList& arguments) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Prints saved spellbooks (.twbook files), edits included, in the formats "
-                       "of generate."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "cli", "Prints saved spellbooks (.twbook files), edits included, in the formats "
+               "of generate."));
     parser.addHelpOption();
-    parser.addPositionalArgument(QStringLiteral("BOOK"), QStringLiteral("Book files, in order."),
+    parser.addPositionalArgument(QStringLiteral("BOOK"),
+                                 QCoreApplication::translate("cli", "Book files, in order."),
                                  QStringLiteral("BOOK..."));
     parser.addOptions({
-        {QStringLiteral("format"), QStringLiteral("text (default), csv, json, markdown or pdf."),
+        {QStringLiteral("format"),
+         QCoreApplication::translate("cli", "text (default), csv, json, markdown or pdf."),
          QStringLiteral("FORMAT")},
-        {QStringLiteral("output"), QStringLiteral("Write to this file (pdf needs it)."),
+        {QStringLiteral("output"),
+         QCoreApplication::translate("cli", "Write to this file (pdf needs it)."),
          QStringLiteral("PATH")},
     });
     parser.addOptions(BookOutput::pdfOptions());
@@ -38,8 +41,9 @@ int runRenderCommand(const QStringList& arguments) {
         return fail(parser.errorText());
     if (parser.isSet(QStringLiteral("help"))) {
         QString help = parser.helpText();
-        help.replace(0, help.indexOf(QLatin1Char('\n')),
-                     QStringLiteral("Usage: tomewright-cli render [options] BOOK..."));
+        help.replace(
+            0, help.indexOf(QLatin1Char('\n')),
+            QCoreApplication::translate("cli", "Usage: tomewright-cli render [options] BOOK..."));
         StandardOutput::print(help);
         return 0;
     }
@@ -47,19 +51,20 @@ int runRenderCommand(const QStringList& arguments) {
                                ? BookOutput::formats().first()
                                : parser.value(QStringLiteral("format")).trimmed().toLower();
     if (!BookOutput::formats().contains(format))
-        return fail(QStringLiteral("Unknown format \"%1\". Valid: \"%2\".")
+        return fail(QCoreApplication::translate("cli", "Unknown format \"%1\". Valid: \"%2\".")
                         .arg(parser.value(QStringLiteral("format")),
                              BookOutput::formats().join(QStringLiteral("\", \""))));
     const QString output = parser.value(QStringLiteral("output"));
     if (format == QLatin1String("pdf") && output.isEmpty())
-        return fail(QStringLiteral("--format pdf needs --output."));
+        return fail(QCoreApplication::translate("cli", "--format pdf needs --output."));
     const std::optional<QPageSize> paper =
         BookOutput::paperFor(parser.value(QStringLiteral("paper")));
     if (!paper)
-        return fail(QStringLiteral("Unknown paper \"%1\". Valid: \"a4\", \"letter\".")
-                        .arg(parser.value(QStringLiteral("paper"))));
+        return fail(
+            QCoreApplication::translate("cli", "Unknown paper \"%1\". Valid: \"a4\", \"letter\".")
+                .arg(parser.value(QStringLiteral("paper"))));
     if (parser.positionalArguments().isEmpty())
-        return fail(QStringLiteral("Name at least one book file to render."));
+        return fail(QCoreApplication::translate("cli", "Name at least one book file to render."));
 
     const QString templatePath = parser.isSet(QStringLiteral("template"))
                                      ? parser.value(QStringLiteral("template"))
@@ -82,7 +87,9 @@ int runRenderCommand(const QStringList& arguments) {
         QStringList notes;
         const QByteArray bytes = BookOutput::render(books, format, templatePath, *paper, notes);
         for (const QString& note : notes)
-            std::fprintf(stderr, "warning: %s\n", qUtf8Printable(note));
+            std::fprintf(
+                stderr, "%s\n",
+                qUtf8Printable(QCoreApplication::translate("cli", "warning: %1").arg(note)));
         return BookOutput::write(bytes, output);
     } catch (const TwError& error) {
         std::fprintf(stderr, "%s\n", qUtf8Printable(error.description().trimmed()));

@@ -39,10 +39,10 @@ int finish(int status) {
         keepFailure();
     if (firstFailure == 0)
         return status;
-    std::fprintf(stderr, "%s\n",
-                 qUtf8Printable(QCoreApplication::translate("StandardOutput",
-                                                            "The output cannot be written: %1.")
-                                    .arg(qt_error_string(firstFailure))));
+    std::fprintf(
+        stderr, "%s\n",
+        qUtf8Printable(QCoreApplication::translate("cli", "The output cannot be written: %1.")
+                           .arg(qt_error_string(firstFailure))));
     return status == 0 ? 1 : status;
 }
 

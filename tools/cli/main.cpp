@@ -3,6 +3,7 @@
 #include "tools/cli/GenerateCommand.h"
 #include "tools/cli/RenderCommand.h"
 #include "tools/cli/StandardOutput.h"
+#include "ui/Language.h"
 
 #include <QGuiApplication>
 #include <cstdio>
@@ -21,6 +22,8 @@ int main(int argc, char* argv[]) {
     QGuiApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tomewright-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TOMEWRIGHT_VERSION));
+    // Messages in the user's language; options, values and the output stay as they are.
+    Language::install(application);
 
     const QStringList arguments = QCoreApplication::arguments().mid(1);
     const QString command = arguments.value(0);
