@@ -454,7 +454,7 @@
     <message>
         <location line="+3"/>
         <source>Words of a name or description</source>
-        <translation>Wörter aus Name oder Beschreibung</translation>
+        <translation>Name oder Beschreibung</translation>
     </message>
     <message>
         <location line="+16"/>

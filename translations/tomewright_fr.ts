@@ -454,7 +454,7 @@
     <message>
         <location line="+3"/>
         <source>Words of a name or description</source>
-        <translation>Mots d’un nom ou d’une description</translation>
+        <translation>Nom ou description</translation>
     </message>
     <message>
         <location line="+16"/>
