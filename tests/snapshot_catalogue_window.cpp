@@ -1,19 +1,22 @@
 // Not a test: opens the catalogue window beside the main window with a request set, and draws
-// it into a PNG file, for looking at it without a display.
+// it into a PNG file, in the user's language, for looking at it without a display.
 // Usage: snapshot_catalogue_window FOLDER OUT.png [CLASS] [LEVEL] [FILTER]
 #include "app/Constants.h"
 #include "app/Frm_Main.h"
 #include "dialogs/CatalogueWindow.h"
+#include "ui/Language.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QRegularExpression>
 #include <QTableView>
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    Language::install(application);
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() < 3) {
         std::fputs("usage: snapshot_catalogue_window FOLDER OUT.png [CLASS] [LEVEL] [FILTER]\n",
@@ -26,10 +29,14 @@ int main(int argc, char* argv[]) {
         if (!window.Form_Load())
             return 1;
         auto* classes = window.findChild<QComboBox*>(QStringLiteral("cboClass"));
-        classes->setCurrentIndex(classes->findText(arguments.value(3, QStringLiteral("MAGE"))));
+        // By the class's own name and the level's number, so the same arguments work in any
+        // language the window is shown in.
+        classes->setCurrentIndex(classes->findData(arguments.value(3, QStringLiteral("MAGE"))));
         window.cboClass_Click();
         auto* level = window.findChild<QComboBox*>(QStringLiteral("cboLevel"));
-        level->setCurrentIndex(level->findText(arguments.value(4, QStringLiteral("9th"))));
+        QString levelNumber = arguments.value(4, QStringLiteral("9"));
+        levelNumber.remove(QRegularExpression(QStringLiteral("\\D")));
+        level->setCurrentIndex(level->findData(levelNumber.toInt()));
         window.findChild<QComboBox*>(QStringLiteral("cboVolume"))->setCurrentIndex(4);
         window.Tools_Catalogue_Click(true);
         CatalogueWindow* catalogue = window.catalogueWindow();

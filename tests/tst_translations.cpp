@@ -3,6 +3,7 @@
 // level, class and volume stored in English whatever the lists show.
 #include "app/Constants.h"
 #include "app/Frm_Main.h"
+#include "dialogs/CatalogueWindow.h"
 #include "dialogs/Frm_Prefs.h"
 #include "dialogs/frmAbout.h"
 #include "library/BookFile.h"
@@ -190,6 +191,21 @@ QStringList menuClashes(const QString& where, const QList<QAction*>& actions) {
     QStringList found = clashes(entries);
     for (QString& clash : found)
         clash.prepend(where + QStringLiteral(": "));
+    return found;
+}
+
+// The accelerator keys that more than one button, label or group of a window claims.
+QStringList keyClashes(QWidget* window) {
+    QList<QPair<QString, QString>> entries;
+    for (QAbstractButton* button : window->findChildren<QAbstractButton*>())
+        entries.append({button->objectName(), button->text()});
+    for (QLabel* label : window->findChildren<QLabel*>())
+        entries.append({label->objectName(), label->text()});
+    for (QGroupBox* group : window->findChildren<QGroupBox*>())
+        entries.append({group->objectName(), group->title()});
+    QStringList found = clashes(entries);
+    for (QString& clash : found)
+        clash.prepend(window->windowTitle() + QStringLiteral(": "));
     return found;
 }
 
@@ -547,17 +563,14 @@ void TestTranslations::windowTextsFitAndKeysDoNotClash() {
         const std::unique_ptr<QDialog> owned(dialog);
         dialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(dialog));
-        problems << cutTexts(dialog);
-        QList<QPair<QString, QString>> entries;
-        for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>())
-            entries.append({button->objectName(), button->text()});
-        for (QLabel* label : dialog->findChildren<QLabel*>())
-            entries.append({label->objectName(), label->text()});
-        for (QGroupBox* group : dialog->findChildren<QGroupBox*>())
-            entries.append({group->objectName(), group->title()});
-        for (const QString& clash : clashes(entries))
-            problems << dialog->windowTitle() + QStringLiteral(": ") + clash;
+        problems << cutTexts(dialog) << keyClashes(dialog);
     }
+    // The catalogue window: its find box, filters and check box share one window's keys.
+    window.Tools_Catalogue_Click();
+    CatalogueWindow* catalogue = window.catalogueWindow();
+    QVERIFY(catalogue);
+    QVERIFY(QTest::qWaitForWindowExposed(catalogue));
+    problems << cutTexts(catalogue) << keyClashes(catalogue);
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
 }
 

@@ -435,6 +435,104 @@
     </message>
 </context>
 <context>
+    <name>CatalogueWindow</name>
+    <message>
+        <location filename="../dialogs/CatalogueWindow.cpp" line="+32"/>
+        <source>Any</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Spell Catalogue</source>
+        <translation>Zauberkatalog</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>&amp;Find:</source>
+        <translation>&amp;Suchen:</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Words of a name or description</source>
+        <translation>Name oder Beschreibung</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>&amp;Level:</source>
+        <translation>&amp;Grad:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;School:</source>
+        <translation>S&amp;chule:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Rarest:</source>
+        <translation>Se&amp;ltenste:</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&amp;Book:</source>
+        <translation>&amp;Buch:</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;Origin:</source>
+        <translation>&amp;Herkunft:</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Qualifies for the current book</source>
+        <translation>&amp;Passt zum aktuellen Zauberbuch</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Only the spells the main window&apos;s class, excluded schools and rarest frequency can draw</source>
+        <translation>Nur die Zauber, die Klasse, ausgeschlossene Schulen und seltenste Häufigkeit des Hauptfensters zulassen</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Spells</source>
+        <translation>Zauber</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Description of the selected spell</source>
+        <translation>Beschreibung des gewählten Zaubers</translation>
+    </message>
+    <message>
+        <location line="+137"/>
+        <source>The main window has no complete request yet: choose a class, a volume and a rarest frequency there.</source>
+        <translation>Im Hauptfenster fehlen noch Angaben: Wählen Sie dort eine Klasse, einen Umfang und eine seltenste Häufigkeit.</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>%1–%2</source>
+        <translation>%1–%2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Level %1: %2 qualify, %3 asks %4</source>
+        <translation>Grad %1: %2 passen, %3 verlangt %4</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source> (short)</source>
+        <translation> (zu wenige)</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>%1 of 1 spell</source>
+        <translation>%1 von 1 Zauber</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 of %2 spells</source>
+        <translation>%1 von %2 Zaubern</translation>
+    </message>
+</context>
+<context>
     <name>Database</name>
     <message>
         <location filename="../ui/Database.cpp" line="+134"/>
@@ -664,7 +762,7 @@
         <translation>E&amp;xtras</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>&amp;About</source>
         <translation>&amp;Hilfe</translation>
     </message>
@@ -719,6 +817,11 @@
         <translation>&amp;Kernschulen</translation>
     </message>
     <message>
+        <location line="+5"/>
+        <source>Spell &amp;Catalogue...</source>
+        <translation>&amp;Zauberkatalog...</translation>
+    </message>
+    <message>
         <location line="+10"/>
         <source>&amp;Options</source>
         <translation>&amp;Optionen</translation>
@@ -729,7 +832,7 @@
         <translation>&amp;Über Tomewright</translation>
     </message>
     <message>
-        <location filename="../app/Frm_Main.cpp" line="+76"/>
+        <location filename="../app/Frm_Main.cpp" line="+79"/>
         <location line="+28"/>
         <source>Print Spellbook</source>
         <translation>Zauberbuch drucken</translation>
@@ -759,7 +862,17 @@ A tool tip: a button&apos;s text and, in brackets, its key (&quot;Generate Spell
         <translation>Zauberbuch erstellen</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+39"/>
+        <source>Show What Qualifies...</source>
+        <translation>Passende Zauber zeigen...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Opens the spell catalogue with the spells this book can draw, level by level</source>
+        <translation>Öffnet den Zauberkatalog mit den Zaubern, die dieses Zauberbuch ziehen kann, Grad für Grad</translation>
+    </message>
+    <message>
+        <location line="+12"/>
         <source>&amp;Remove Spell (s)</source>
         <translation>Zauber &amp;entfernen</translation>
     </message>
@@ -789,7 +902,7 @@ A tool tip: a button&apos;s text and, in brackets, its key (&quot;Generate Spell
         <translation>Zum Zauberbuch &amp;hinzufügen</translation>
     </message>
     <message>
-        <location line="+60"/>
+        <location line="+61"/>
         <source>Checked schools are left out of the spellbook</source>
         <translation>Angekreuzte Schulen kommen nicht ins Zauberbuch</translation>
     </message>
@@ -900,7 +1013,7 @@ A tool tip: a button&apos;s text and, in brackets, its key (&quot;Generate Spell
     <message>
         <location line="+10"/>
         <location filename="../app/Frm_Main_edit.cpp" line="+30"/>
-        <location filename="../app/Frm_Main_generate.cpp" line="+112"/>
+        <location filename="../app/Frm_Main_generate.cpp" line="+105"/>
         <location filename="../app/Frm_Main_print.cpp" line="+74"/>
         <source>The spell database is not open.</source>
         <translation>Die Zauberdatenbank ist nicht geöffnet.</translation>
@@ -1114,6 +1227,67 @@ Soll sie überschrieben werden?</translation>
     </message>
 </context>
 <context>
+    <name>SpellRules</name>
+    <message>
+        <location filename="../library/catalogue/SpellRules.cpp" line="+59"/>
+        <source>&quot;%1&quot; differs from &quot;%2&quot; on line %3 only in letter case</source>
+        <translation>„%1“ unterscheidet sich von „%2“ in Zeile %3 nur in der Groß- und Kleinschreibung</translation>
+    </message>
+</context>
+<context>
+    <name>SpellTableModel</name>
+    <message>
+        <location filename="../library/catalogue/SpellTableModel.cpp" line="+44"/>
+        <source>Shipped</source>
+        <translation>Mitgeliefert</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Yours</source>
+        <translation>Eigener</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Changed by you</source>
+        <translation>Von Ihnen geändert</translation>
+    </message>
+    <message>
+        <location line="+69"/>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Level</source>
+        <translation>Grad</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Schools</source>
+        <translation>Schulen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Frequency</source>
+        <translation>Häufigkeit</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Book</source>
+        <translation>Buch</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Page</source>
+        <translation>Seite</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Origin</source>
+        <translation>Herkunft</translation>
+    </message>
+</context>
+<context>
     <name>SpellText</name>
     <message>
         <location filename="../library/SpellText.cpp" line="+26"/>
@@ -1215,7 +1389,7 @@ Soll sie überschrieben werden?</translation>
         <translation>Ein Spezialist braucht mindestens eine Kernschule.</translation>
     </message>
     <message>
-        <location line="+103"/>
+        <location line="+106"/>
         <location filename="../library/TW_Library_reroll.cpp" line="+53"/>
         <source>No specialty schools are known for the class &quot;%1&quot;.</source>
         <translation>Für die Klasse „%1“ sind keine Spezialschulen bekannt.</translation>
@@ -1229,7 +1403,7 @@ Soll sie überschrieben werden?</translation>
 <context>
     <name>catalogue</name>
     <message>
-        <location filename="../tools/catalogue/Catalogue.cpp" line="+23"/>
+        <location filename="../library/catalogue/Catalogue.cpp" line="+23"/>
         <source>The database schema is missing from this program.</source>
         <translation>Diesem Programm fehlt das Datenbankschema.</translation>
     </message>
@@ -1254,7 +1428,7 @@ Soll sie überschrieben werden?</translation>
         <translation>„%1“ kann nicht geschrieben werden.</translation>
     </message>
     <message>
-        <location filename="../tools/catalogue/CatalogueCheck.cpp" line="+34"/>
+        <location filename="../library/catalogue/CatalogueCheck.cpp" line="+35"/>
         <source>spell &quot;%1&quot;: level &quot;%2&quot; is not 1 to 9</source>
         <translation>Zauber „%1“: Grad „%2“ liegt nicht zwischen 1 und 9</translation>
     </message>
@@ -1279,17 +1453,22 @@ Soll sie überschrieben werden?</translation>
         <translation>Schulzeilen nennen „%1“, das kein Zauber ist%2</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+20"/>
         <source>spell &quot;%1&quot; is listed %2 times</source>
         <translation>Zauber „%1“ ist %2-mal aufgeführt</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>spells &quot;%1&quot; differ only in letter case</source>
         <translation>die Zauber „%1“ unterscheiden sich nur in der Groß- und Kleinschreibung</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+4"/>
+        <source>spells &quot;%1&quot; differ only in letter case, hyphens, blanks or accents</source>
+        <translation>die Zauber „%1“ unterscheiden sich nur in Groß- und Kleinschreibung, Bindestrichen, Leerzeichen oder Akzenten</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <location line="+6"/>
         <source>the frequency &quot;%1&quot; is missing</source>
         <translation>die Häufigkeit „%1“ fehlt</translation>
@@ -1310,7 +1489,7 @@ Soll sie überschrieben werden?</translation>
         <translation>%1, Grad %2: %3 Zauber des Spezialgebiets der Häufigkeit Common oder Uncommon, weniger als %4</translation>
     </message>
     <message>
-        <location filename="../tools/catalogue/CatalogueEdit.cpp" line="+107"/>
+        <location filename="../library/catalogue/CatalogueEdit.cpp" line="+115"/>
         <source>&quot;%1&quot; is already in the catalogue (use --replace to overwrite it)</source>
         <translation>„%1“ ist bereits im Katalog (mit --replace wird er überschrieben)</translation>
     </message>
@@ -1330,7 +1509,7 @@ Soll sie überschrieben werden?</translation>
         <translation>kein Zauber „%1“ im Katalog</translation>
     </message>
     <message>
-        <location filename="../tools/catalogue/CsvFile.cpp" line="+89"/>
+        <location filename="../library/catalogue/CsvFile.cpp" line="+89"/>
         <source>a quote inside a field that does not begin with one; a field that holds quotes must be quoted as a whole, with each quote inside it doubled (&quot;say &quot;&quot;hi&quot;&quot;&quot;)</source>
         <translation>ein Anführungszeichen in einem Feld, das nicht mit einem beginnt; ein Feld mit Anführungszeichen muss als Ganzes in Anführungszeichen stehen, jedes darin verdoppelt (&quot;sag &quot;&quot;hallo&quot;&quot;&quot;)</translation>
     </message>
@@ -1365,7 +1544,7 @@ Soll sie überschrieben werden?</translation>
         <translation>kann nicht gelesen werden: %1</translation>
     </message>
     <message>
-        <location filename="../tools/catalogue/SpellFile.cpp" line="+56"/>
+        <location filename="../library/catalogue/SpellFile.cpp" line="+40"/>
         <source>the file is empty</source>
         <translation>die Datei ist leer</translation>
     </message>
@@ -1380,7 +1559,7 @@ Soll sie überschrieben werden?</translation>
         <translation>die Datei hat keine Zauber, nur eine Kopfzeile</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+10"/>
         <source>%1 columns instead of %2</source>
         <translation>%1 Spalten statt %2</translation>
     </message>
@@ -1390,52 +1569,92 @@ Soll sie überschrieben werden?</translation>
         <translation> (in einer durch %1 getrennten Datei muss ein Feld, das eines enthält, wie &quot;Fire;Evocation&quot;, in Anführungszeichen stehen)</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location filename="../library/catalogue/SpellRules.cpp" line="-25"/>
         <source>empty name</source>
         <translation>leerer Name</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+21"/>
         <source>duplicate name &quot;%1&quot; (first on line %2)</source>
         <translation>doppelter Name „%1“ (zuerst in Zeile %2)</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>&quot;%1&quot; differs from &quot;%2&quot; on line %3 only in letter case</source>
-        <translation>„%1“ unterscheidet sich von „%2“ in Zeile %3 nur in der Groß- und Kleinschreibung</translation>
-    </message>
-    <message>
-        <location line="+7"/>
+        <location line="+75"/>
         <source>level &quot;%1&quot; is not 1 to 9</source>
         <translation>Grad „%1“ liegt nicht zwischen 1 und 9</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>unknown frequency &quot;%1&quot;</source>
         <translation>unbekannte Häufigkeit „%1“</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="-64"/>
         <source>no school</source>
         <translation>keine Schule</translation>
     </message>
     <message>
+        <location line="-50"/>
+        <source>the %1 holds a control character (%2)</source>
+        <translation>das Feld %1 enthält ein Steuerzeichen (%2)</translation>
+    </message>
+    <message>
         <location line="+5"/>
+        <source>the %1 is %2 characters long, more than the %3 allowed</source>
+        <translation>das Feld %1 ist %2 Zeichen lang, mehr als die erlaubten %3</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>&quot;%1&quot; is already in the catalogue</source>
+        <translation>„%1“ ist bereits im Katalog</translation>
+    </message>
+    <message>
+        <location line="+28"/>
         <source>an empty school name</source>
         <translation>ein leerer Schulname</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>unknown school &quot;%1&quot;</source>
         <translation>unbekannte Schule „%1“</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>school &quot;%1&quot; given twice</source>
         <translation>Schule „%1“ doppelt angegeben</translation>
     </message>
     <message>
-        <location filename="../tools/catalogue/TextDecoding.cpp" line="+36"/>
+        <location line="+22"/>
+        <source>&quot;%1&quot; differs from &quot;%2&quot; on line %3 only in letter case, hyphens, blanks or accents</source>
+        <translation>„%1“ unterscheidet sich von „%2“ in Zeile %3 nur in Groß- und Kleinschreibung, Bindestrichen, Leerzeichen oder Akzenten</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&quot;%1&quot; is too like &quot;%2&quot;, already in the catalogue: names may not differ only in letter case, hyphens, blanks or accents</source>
+        <translation>„%1“ ähnelt zu sehr „%2“, das bereits im Katalog ist: Namen dürfen sich nicht nur in Groß- und Kleinschreibung, Bindestrichen, Leerzeichen oder Akzenten unterscheiden</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>book</source>
+        <translation>Buch</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>page</source>
+        <translation>Seite</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <location filename="../library/catalogue/TextDecoding.cpp" line="+36"/>
         <source>the file is UTF-16 text; save it as UTF-8 (in a spreadsheet: &quot;CSV UTF-8&quot;)</source>
         <translation>die Datei ist UTF-16-Text; speichern Sie sie als UTF-8 (in einer Tabellenkalkulation: „CSV UTF-8“)</translation>
     </message>

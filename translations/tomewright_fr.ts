@@ -435,6 +435,104 @@
     </message>
 </context>
 <context>
+    <name>CatalogueWindow</name>
+    <message>
+        <location filename="../dialogs/CatalogueWindow.cpp" line="+32"/>
+        <source>Any</source>
+        <translation>Tous</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Spell Catalogue</source>
+        <translation>Catalogue des sorts</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>&amp;Find:</source>
+        <translation>&amp;Rechercher&#xa0;:</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Words of a name or description</source>
+        <translation>Nom ou description</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>&amp;Level:</source>
+        <translation>&amp;Niveau&#xa0;:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;School:</source>
+        <translation>&amp;École&#xa0;:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Rarest:</source>
+        <translation>&amp;Fréquence max.&#xa0;:</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&amp;Book:</source>
+        <translation>&amp;Livre&#xa0;:</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;Origin:</source>
+        <translation>&amp;Origine&#xa0;:</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Qualifies for the current book</source>
+        <translation>&amp;Admis dans le grimoire actuel</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Only the spells the main window&apos;s class, excluded schools and rarest frequency can draw</source>
+        <translation>Seulement les sorts que la classe, les écoles exclues et la fréquence la plus rare de la fenêtre principale permettent de tirer</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Spells</source>
+        <translation>Sorts</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Description of the selected spell</source>
+        <translation>Description du sort sélectionné</translation>
+    </message>
+    <message>
+        <location line="+137"/>
+        <source>The main window has no complete request yet: choose a class, a volume and a rarest frequency there.</source>
+        <translation>La demande de la fenêtre principale est incomplète&#xa0;: choisissez-y une classe, un volume et une fréquence la plus rare.</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>%1–%2</source>
+        <translation>%1–%2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Level %1: %2 qualify, %3 asks %4</source>
+        <translation>Niveau %1&#xa0;: %2 admis, %3 en demande %4</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source> (short)</source>
+        <translation> (insuffisant)</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>%1 of 1 spell</source>
+        <translation>%1 sur 1 sort</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 of %2 spells</source>
+        <translation>%1 sur %2 sorts</translation>
+    </message>
+</context>
+<context>
     <name>Database</name>
     <message>
         <location filename="../ui/Database.cpp" line="+134"/>
@@ -664,7 +762,7 @@
         <translation>&amp;Outils</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>&amp;About</source>
         <translation>À &amp;propos</translation>
     </message>
@@ -719,6 +817,11 @@
         <translation>&amp;Écoles fondamentales</translation>
     </message>
     <message>
+        <location line="+5"/>
+        <source>Spell &amp;Catalogue...</source>
+        <translation>&amp;Catalogue des sorts...</translation>
+    </message>
+    <message>
         <location line="+10"/>
         <source>&amp;Options</source>
         <translation>O&amp;ptions</translation>
@@ -729,7 +832,7 @@
         <translation>À propos de &amp;Tomewright</translation>
     </message>
     <message>
-        <location filename="../app/Frm_Main.cpp" line="+76"/>
+        <location filename="../app/Frm_Main.cpp" line="+79"/>
         <location line="+28"/>
         <source>Print Spellbook</source>
         <translation>Imprimer le grimoire</translation>
@@ -759,7 +862,17 @@ A tool tip: a button&apos;s text and, in brackets, its key (&quot;Generate Spell
         <translation>Générer un grimoire</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+39"/>
+        <source>Show What Qualifies...</source>
+        <translation>Voir les sorts admis...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Opens the spell catalogue with the spells this book can draw, level by level</source>
+        <translation>Ouvre le catalogue des sorts avec les sorts que ce grimoire peut tirer, niveau par niveau</translation>
+    </message>
+    <message>
+        <location line="+12"/>
         <source>&amp;Remove Spell (s)</source>
         <translation>&amp;Retirer le(s) sort(s)</translation>
     </message>
@@ -789,7 +902,7 @@ A tool tip: a button&apos;s text and, in brackets, its key (&quot;Generate Spell
         <translation>&amp;Ajouter au grimoire</translation>
     </message>
     <message>
-        <location line="+60"/>
+        <location line="+61"/>
         <source>Checked schools are left out of the spellbook</source>
         <translation>Les écoles cochées sont exclues du grimoire</translation>
     </message>
@@ -900,7 +1013,7 @@ A tool tip: a button&apos;s text and, in brackets, its key (&quot;Generate Spell
     <message>
         <location line="+10"/>
         <location filename="../app/Frm_Main_edit.cpp" line="+30"/>
-        <location filename="../app/Frm_Main_generate.cpp" line="+112"/>
+        <location filename="../app/Frm_Main_generate.cpp" line="+105"/>
         <location filename="../app/Frm_Main_print.cpp" line="+74"/>
         <source>The spell database is not open.</source>
         <translation>La base de sorts n’est pas ouverte.</translation>
@@ -1114,6 +1227,67 @@ Voulez-vous l’écraser&#xa0;?</translation>
     </message>
 </context>
 <context>
+    <name>SpellRules</name>
+    <message>
+        <location filename="../library/catalogue/SpellRules.cpp" line="+59"/>
+        <source>&quot;%1&quot; differs from &quot;%2&quot; on line %3 only in letter case</source>
+        <translation>«&#xa0;%1&#xa0;» ne diffère de «&#xa0;%2&#xa0;» (ligne %3) que par la casse</translation>
+    </message>
+</context>
+<context>
+    <name>SpellTableModel</name>
+    <message>
+        <location filename="../library/catalogue/SpellTableModel.cpp" line="+44"/>
+        <source>Shipped</source>
+        <translation>Fourni</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Yours</source>
+        <translation>Le vôtre</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Changed by you</source>
+        <translation>Modifié par vous</translation>
+    </message>
+    <message>
+        <location line="+69"/>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Level</source>
+        <translation>Niveau</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Schools</source>
+        <translation>Écoles</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Frequency</source>
+        <translation>Fréquence</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Book</source>
+        <translation>Livre</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Page</source>
+        <translation>Page</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Origin</source>
+        <translation>Origine</translation>
+    </message>
+</context>
+<context>
     <name>SpellText</name>
     <message>
         <location filename="../library/SpellText.cpp" line="+26"/>
@@ -1215,7 +1389,7 @@ Voulez-vous l’écraser&#xa0;?</translation>
         <translation>Un spécialiste a besoin d’au moins une école fondamentale.</translation>
     </message>
     <message>
-        <location line="+103"/>
+        <location line="+106"/>
         <location filename="../library/TW_Library_reroll.cpp" line="+53"/>
         <source>No specialty schools are known for the class &quot;%1&quot;.</source>
         <translation>Aucune école de spécialité n’est connue pour la classe «&#xa0;%1&#xa0;».</translation>
@@ -1229,7 +1403,7 @@ Voulez-vous l’écraser&#xa0;?</translation>
 <context>
     <name>catalogue</name>
     <message>
-        <location filename="../tools/catalogue/Catalogue.cpp" line="+23"/>
+        <location filename="../library/catalogue/Catalogue.cpp" line="+23"/>
         <source>The database schema is missing from this program.</source>
         <translation>Le schéma de la base manque à ce programme.</translation>
     </message>
@@ -1254,7 +1428,7 @@ Voulez-vous l’écraser&#xa0;?</translation>
         <translation>«&#xa0;%1&#xa0;» ne peut pas être écrit.</translation>
     </message>
     <message>
-        <location filename="../tools/catalogue/CatalogueCheck.cpp" line="+34"/>
+        <location filename="../library/catalogue/CatalogueCheck.cpp" line="+35"/>
         <source>spell &quot;%1&quot;: level &quot;%2&quot; is not 1 to 9</source>
         <translation>sort «&#xa0;%1&#xa0;»&#xa0;: le niveau «&#xa0;%2&#xa0;» n’est pas entre 1 et 9</translation>
     </message>
@@ -1279,17 +1453,22 @@ Voulez-vous l’écraser&#xa0;?</translation>
         <translation>des lignes d’écoles nomment «&#xa0;%1&#xa0;», qui n’est pas un sort%2</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+20"/>
         <source>spell &quot;%1&quot; is listed %2 times</source>
         <translation>le sort «&#xa0;%1&#xa0;» figure %2 fois</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>spells &quot;%1&quot; differ only in letter case</source>
         <translation>les sorts «&#xa0;%1&#xa0;» ne diffèrent que par la casse</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+4"/>
+        <source>spells &quot;%1&quot; differ only in letter case, hyphens, blanks or accents</source>
+        <translation>les sorts «&#xa0;%1&#xa0;» ne diffèrent que par la casse, les traits d’union, les espaces ou les accents</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <location line="+6"/>
         <source>the frequency &quot;%1&quot; is missing</source>
         <translation>la fréquence «&#xa0;%1&#xa0;» manque</translation>
@@ -1310,7 +1489,7 @@ Voulez-vous l’écraser&#xa0;?</translation>
         <translation>%1, niveau %2&#xa0;: %3 sorts de spécialité de fréquence Common ou Uncommon, moins de %4</translation>
     </message>
     <message>
-        <location filename="../tools/catalogue/CatalogueEdit.cpp" line="+107"/>
+        <location filename="../library/catalogue/CatalogueEdit.cpp" line="+115"/>
         <source>&quot;%1&quot; is already in the catalogue (use --replace to overwrite it)</source>
         <translation>«&#xa0;%1&#xa0;» est déjà dans le catalogue (--replace le remplace)</translation>
     </message>
@@ -1330,7 +1509,7 @@ Voulez-vous l’écraser&#xa0;?</translation>
         <translation>aucun sort «&#xa0;%1&#xa0;» dans le catalogue</translation>
     </message>
     <message>
-        <location filename="../tools/catalogue/CsvFile.cpp" line="+89"/>
+        <location filename="../library/catalogue/CsvFile.cpp" line="+89"/>
         <source>a quote inside a field that does not begin with one; a field that holds quotes must be quoted as a whole, with each quote inside it doubled (&quot;say &quot;&quot;hi&quot;&quot;&quot;)</source>
         <translation>un guillemet dans un champ qui ne commence pas par un guillemet&#xa0;; un champ qui contient des guillemets doit être entièrement entre guillemets, chacun d’eux doublé (&quot;dis &quot;&quot;bonjour&quot;&quot;&quot;)</translation>
     </message>
@@ -1365,7 +1544,7 @@ Voulez-vous l’écraser&#xa0;?</translation>
         <translation>illisible&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../tools/catalogue/SpellFile.cpp" line="+56"/>
+        <location filename="../library/catalogue/SpellFile.cpp" line="+40"/>
         <source>the file is empty</source>
         <translation>le fichier est vide</translation>
     </message>
@@ -1380,7 +1559,7 @@ Voulez-vous l’écraser&#xa0;?</translation>
         <translation>le fichier n’a aucun sort, seulement un en-tête</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+10"/>
         <source>%1 columns instead of %2</source>
         <translation>%1 colonnes au lieu de %2</translation>
     </message>
@@ -1390,52 +1569,92 @@ Voulez-vous l’écraser&#xa0;?</translation>
         <translation> (dans un fichier séparé par %1, un champ qui en contient un, comme &quot;Fire;Evocation&quot;, doit être entre guillemets)</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location filename="../library/catalogue/SpellRules.cpp" line="-25"/>
         <source>empty name</source>
         <translation>nom vide</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+21"/>
         <source>duplicate name &quot;%1&quot; (first on line %2)</source>
         <translation>nom en double «&#xa0;%1&#xa0;» (d’abord à la ligne %2)</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>&quot;%1&quot; differs from &quot;%2&quot; on line %3 only in letter case</source>
-        <translation>«&#xa0;%1&#xa0;» ne diffère de «&#xa0;%2&#xa0;» (ligne %3) que par la casse</translation>
-    </message>
-    <message>
-        <location line="+7"/>
+        <location line="+75"/>
         <source>level &quot;%1&quot; is not 1 to 9</source>
         <translation>le niveau «&#xa0;%1&#xa0;» n’est pas entre 1 et 9</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>unknown frequency &quot;%1&quot;</source>
         <translation>fréquence inconnue «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="-64"/>
         <source>no school</source>
         <translation>aucune école</translation>
     </message>
     <message>
+        <location line="-50"/>
+        <source>the %1 holds a control character (%2)</source>
+        <translation>le champ %1 contient un caractère de contrôle (%2)</translation>
+    </message>
+    <message>
         <location line="+5"/>
+        <source>the %1 is %2 characters long, more than the %3 allowed</source>
+        <translation>le champ %1 fait %2 caractères, plus que les %3 permis</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>name</source>
+        <translation>nom</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>&quot;%1&quot; is already in the catalogue</source>
+        <translation>«&#xa0;%1&#xa0;» est déjà dans le catalogue</translation>
+    </message>
+    <message>
+        <location line="+28"/>
         <source>an empty school name</source>
         <translation>un nom d’école vide</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>unknown school &quot;%1&quot;</source>
         <translation>école inconnue «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>school &quot;%1&quot; given twice</source>
         <translation>école «&#xa0;%1&#xa0;» donnée deux fois</translation>
     </message>
     <message>
-        <location filename="../tools/catalogue/TextDecoding.cpp" line="+36"/>
+        <location line="+22"/>
+        <source>&quot;%1&quot; differs from &quot;%2&quot; on line %3 only in letter case, hyphens, blanks or accents</source>
+        <translation>«&#xa0;%1&#xa0;» ne diffère de «&#xa0;%2&#xa0;» (ligne %3) que par la casse, les traits d’union, les espaces ou les accents</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&quot;%1&quot; is too like &quot;%2&quot;, already in the catalogue: names may not differ only in letter case, hyphens, blanks or accents</source>
+        <translation>«&#xa0;%1&#xa0;» ressemble trop à «&#xa0;%2&#xa0;», déjà dans le catalogue&#xa0;: les noms ne peuvent différer seulement par la casse, les traits d’union, les espaces ou les accents</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>book</source>
+        <translation>livre</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>page</source>
+        <translation>page</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>description</source>
+        <translation>description</translation>
+    </message>
+    <message>
+        <location filename="../library/catalogue/TextDecoding.cpp" line="+36"/>
         <source>the file is UTF-16 text; save it as UTF-8 (in a spreadsheet: &quot;CSV UTF-8&quot;)</source>
         <translation>le fichier est du texte UTF-16&#xa0;; enregistrez-le en UTF-8 (dans un tableur&#xa0;: «&#xa0;CSV UTF-8&#xa0;»)</translation>
     </message>
