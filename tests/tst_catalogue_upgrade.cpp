@@ -320,13 +320,13 @@ void TestCatalogueUpgrade::upgradeKeepsWhatTheUserMade() {
         importSpells(database, kHeader + "Hearth,1,Common,Fire,Mine,1,Mine.\n", "h.csv", {},
                      &errors);
         importSpells(database, kHeader + "brand,2,Common,Fire,Mine,2,Mine.\n", "b.csv",
-                     {true, false, TextEncoding::Utf8}, &errors);
+                     ImportOptions{.replace = true}, &errors);
         removeSpells(database, {{"cinder", 0}}, QString(), &errors);
         // Then a round trip through a spreadsheet: the whole catalogue exported and imported
         // back over itself. Rows nobody edited stay shipped.
         const QByteArray exported = spellsCsv(readCatalogueDatabase(database));
         const ImportResult roundTrip =
-            importSpells(database, exported, "all.csv", {true, false, TextEncoding::Utf8}, &errors);
+            importSpells(database, exported, "all.csv", ImportOptions{.replace = true}, &errors);
         QVERIFY2(errors.isEmpty(), qPrintable(errors.join('\n')));
         QCOMPARE(roundTrip.replaced, QStringList());
         QCOMPARE(roundTrip.unchanged.size(), 5);
