@@ -336,7 +336,7 @@ void TestCatalogueTools::commands() {
 void TestCatalogueTools::importRowOutcomes_data() {
     QTest::addColumn<bool>("replace");
     QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<QStringList>("rows"); // LINE|name|outcome|reason
+    QTest::addColumn<QStringList>("rows");       // LINE|name|outcome|reason
     QTest::addColumn<QStringList>("fileErrors"); // when the file as a whole is wrong
 
     const QByteArray oneOfEach = kHeader + "New One,2,Rare,Fire,H,1,\n"
@@ -388,11 +388,13 @@ void TestCatalogueTools::importRowOutcomes_data() {
         << QStringList{"mine.csv:1: the header must be \"Name,Level,Frequency,Schools,Book,Page,"
                        "Description\" (Description may be left out), not \"Spell,Level\""};
     QTest::newRow("not UTF-8: the file, not a row")
-        << false << kHeader + "Caf\xE9,1,Common,Fire,B,1,\n" << QStringList()
+        << false << kHeader + "Caf\xE9,1,Common,Fire,B,1,\n"
+        << QStringList()
         << QStringList{"mine.csv:2: the text is not UTF-8; save the file as UTF-8, or read a "
                        "file from Windows with --encoding windows-1252"};
-    QTest::newRow("only a header") << false << kHeader << QStringList()
-                                   << QStringList{"mine.csv:1: the file has no spells, only a header"};
+    QTest::newRow("only a header")
+        << false << kHeader << QStringList()
+        << QStringList{"mine.csv:1: the file has no spells, only a header"};
 }
 
 void TestCatalogueTools::importRowOutcomes() {

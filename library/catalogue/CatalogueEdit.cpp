@@ -82,8 +82,7 @@ constexpr qsizetype kRowsBetweenProgress = 256;
 
 // Every row of a file whose header was good, in line order: the good ones with their outcome,
 // the others refused with their problems (those of one line joined, as errors lists them).
-QList<ImportRow> importRows(const SpellFile& file,
-                            const QHash<int, ImportRow::Outcome>& outcomes) {
+QList<ImportRow> importRows(const SpellFile& file, const QHash<int, ImportRow::Outcome>& outcomes) {
     QMap<int, ImportRow> rows;
     for (auto it = outcomes.cbegin(); it != outcomes.cend(); ++it)
         rows.insert(it.key(), {it.key(), file.rowNames.value(it.key()), it.value(), QString()});
@@ -125,7 +124,7 @@ ImportResult importSpells(Database& database, const QByteArray& bytes, const QSt
     rows = file.rowNames.size();
 
     const QHash<QString, const CatalogueSpell*> existing = storedSpells(stored);
-    QSet<QString> unchanged; // name keys of the file's spells exactly as stored
+    QSet<QString> unchanged;                 // name keys of the file's spells exactly as stored
     QHash<int, ImportRow::Outcome> outcomes; // of the good rows, by line
     TakenNames taken;
     for (const CatalogueSpell& spell : stored.spells)
