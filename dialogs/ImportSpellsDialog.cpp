@@ -58,7 +58,8 @@ void ImportSpellsDialog::buildControls() {
     m_preview->setTabKeyNavigation(false);
     m_preview->setWordWrap(true);
     m_preview->verticalHeader()->hide();
-    m_preview->horizontalHeader()->setStretchLastSection(true);
+    // The reason takes the room left, wrapped over lines when it is long.
+    m_preview->horizontalHeader()->setSectionResizeMode(Reason, QHeaderView::Stretch);
     layout->addWidget(m_preview, 1);
 
     m_summary = new QLabel(this);
@@ -222,8 +223,8 @@ void ImportSpellsDialog::showResult(const ImportResult& result, const QStringLis
         }
         }
     }
-    m_preview->resizeColumnsToContents();
-    m_preview->horizontalHeader()->setStretchLastSection(true);
+    for (int column = Line; column < Reason; ++column)
+        m_preview->resizeColumnToContents(column);
     m_preview->resizeRowsToContents();
     // The first refused row is where the user looks first.
     for (int r = 0; r < result.rows.size(); ++r) {
