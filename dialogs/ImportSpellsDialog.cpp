@@ -128,6 +128,8 @@ void ImportSpellsDialog::check() {
     QStringList errors;
     if (runWithProgress(options, tr("Checking the spells of the file..."), &result, &errors))
         showResult(result, errors);
+    else
+        m_preview->setRowCount(0); // rows of an earlier check would no longer be the file's
 }
 
 bool ImportSpellsDialog::runWithProgress(ImportOptions options, const QString& label,
