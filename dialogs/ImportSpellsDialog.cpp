@@ -227,7 +227,12 @@ void ImportSpellsDialog::showResult(const ImportResult& result, const QStringLis
     }
     for (int column = Line; column < Reason; ++column)
         m_preview->resizeColumnToContents(column);
-    m_preview->resizeRowsToContents();
+    // Only a refused row has a reason to wrap over lines; measuring every row of a file of a
+    // hundred thousand spells would keep the window still for seconds.
+    for (int r = 0; r < result.rows.size(); ++r) {
+        if (result.rows[r].outcome == ImportRow::Outcome::Refused)
+            m_preview->resizeRowToContents(r);
+    }
     // The first refused row is where the user looks first.
     for (int r = 0; r < result.rows.size(); ++r) {
         if (result.rows[r].outcome == ImportRow::Outcome::Refused) {
