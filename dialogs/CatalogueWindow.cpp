@@ -1,5 +1,6 @@
 #include "dialogs/CatalogueWindow.h"
 
+#include "dialogs/SpellChangeCommand.h"
 #include "library/SpellName.h"
 #include "library/TW_Library.h"
 #include "library/catalogue/SpellFilterModel.h"
@@ -46,6 +47,7 @@ CatalogueWindow::CatalogueWindow(TW_Library& library,
     m_filter = new SpellFilterModel(this);
     m_filter->setSpellModel(m_model);
     buildControls();
+    buildEditActions();
     reload();
     resize(1000, 640);
 }
@@ -346,6 +348,10 @@ QString CatalogueWindow::poolText() const {
 
 QString CatalogueWindow::descriptionText() const {
     return m_description->toPlainText();
+}
+
+QString CatalogueWindow::messageText() const {
+    return m_message->text();
 }
 
 bool CatalogueWindow::event(QEvent* event) {

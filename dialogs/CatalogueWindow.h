@@ -1,21 +1,29 @@
 #pragma once
 
+#include "library/catalogue/SpellTableModel.h"
+
 #include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <optional>
 
+class QAction;
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QTableView;
+class QUndoStack;
+class SpellChangeRunner;
 class SpellFilterModel;
-class SpellTableModel;
+struct SpellChange;
+struct SpellFormCatalogue;
+struct CatalogueSpell;
 class TW_Library;
 
 // The book the main window would draw now, as far as the catalogue window needs it to say what
@@ -54,6 +62,15 @@ public:
     QString poolText() const;
     QString descriptionText() const;
 
+    // The changes made in this window, to undo and redo.
+    QUndoStack* undoStack() const { return m_undo; }
+    QString messageText() const;
+
+signals:
+    // The catalogue has changed: a spell was added, changed or taken out here (the window shows
+    // it already).
+    void catalogueChanged();
+
 protected:
     bool event(QEvent* event) override;
 
@@ -66,6 +83,26 @@ private:
     void showSelectedDescription();
     void showError(const QString& text);
     void readShippedNames();
+
+    // Homebrew by hand: New, Edit, Duplicate, Remove, Restore Shipped Version, Undo and Redo.
+    void buildEditActions();
+    void updateEditActions();
+    void newSpell();
+    void editSpell();
+    void duplicateSpell();
+    void removeSelectedSpells();
+    void restoreShippedVersion();
+    // Opens the spell form; storedName is the spell it changes (null: it adds a spell).
+    void openSpellForm(const QString& title, const CatalogueSpell& spell,
+                       const QString& storedName);
+    SpellFormCatalogue formCatalogue(const QString& storedName) const;
+    // After a change made by a store function: pushed to undo, shown, told to the main window.
+    void changeMade(const SpellChange& change, const QString& text, const QString& select);
+    void stepChanges(bool back);
+    // Shows the catalogue as it is now, with the current row on the spell stored as select.
+    void showChangedCatalogue(const QString& select);
+    const SpellTableModel::Row* currentSpell() const;
+    QStringList selectedNames() const;
 
     TW_Library& m_library;
     std::function<std::optional<PoolRequest>()> m_request;
@@ -89,4 +126,15 @@ private:
     QLabel* m_pool = nullptr;
     QLabel* m_message = nullptr;
     QPlainTextEdit* m_description = nullptr;
+
+    // Homebrew by hand.
+    QUndoStack* m_undo = nullptr;
+    std::unique_ptr<SpellChangeRunner> m_runner;
+    QAction* m_newSpell = nullptr;
+    QAction* m_editSpell = nullptr;
+    QAction* m_duplicateSpell = nullptr;
+    QAction* m_removeSpells = nullptr;
+    QAction* m_restoreShipped = nullptr;
+    QAction* m_undoAction = nullptr;
+    QAction* m_redoAction = nullptr;
 };
