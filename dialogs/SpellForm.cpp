@@ -71,34 +71,32 @@ QWidget* SpellForm::addField(Field field, QWidget* control) {
 
 void SpellForm::buildControls(const CatalogueSpell& spell) {
     auto* layout = new QVBoxLayout(this);
-    // The fields above the schools and those under them, each with its label.
-    auto* upper = new QFormLayout;
-    auto* lower = new QFormLayout;
-    const auto addRow = [this](QFormLayout* form, Field field, const QString& label,
-                               QWidget* control) {
+    // One column of labels; the schools span both columns.
+    auto* form = new QFormLayout;
+    const auto addRow = [this, form](Field field, const QString& label, QWidget* control) {
         auto* caption = new QLabel(label, this);
         caption->setBuddy(control);
         form->addRow(caption, addField(field, control));
     };
-    layout->addLayout(upper);
+    layout->addLayout(form);
 
     m_name = new QLineEdit(spell.name, this);
     m_name->setObjectName(QStringLiteral("txtSpellName"));
-    addRow(upper, Field::Name, tr("&Name:"), m_name);
+    addRow(Field::Name, tr("&Name:"), m_name);
 
     m_level = new QComboBox(this);
     m_level->setObjectName(QStringLiteral("cboSpellLevel"));
     for (int level = 1; level <= 9; ++level)
         m_level->addItem(QString::number(level), QString::number(level));
     pickOrAdd(m_level, spell.level);
-    addRow(upper, Field::Level, tr("&Level:"), m_level);
+    addRow(Field::Level, tr("&Level:"), m_level);
 
     m_frequency = new QComboBox(this);
     m_frequency->setObjectName(QStringLiteral("cboSpellFrequency"));
     for (const QString& frequency : std::as_const(m_catalogue.frequencies))
         m_frequency->addItem(frequency, frequency);
     pickOrAdd(m_frequency, spell.frequency);
-    addRow(upper, Field::Frequency, tr("&Frequency:"), m_frequency);
+    addRow(Field::Frequency, tr("&Frequency:"), m_frequency);
 
     m_schoolBox = new QGroupBox(tr("&Schools"), this);
     m_schoolBox->setObjectName(QStringLiteral("grpSpellSchools"));
@@ -117,23 +115,22 @@ void SpellForm::buildControls(const CatalogueSpell& spell) {
         m_schools << check;
         connect(check, &QCheckBox::toggled, this, [this] { fieldEdited(Field::Schools); });
     }
-    layout->addWidget(addField(Field::Schools, m_schoolBox));
+    form->addRow(addField(Field::Schools, m_schoolBox));
 
-    layout->addLayout(lower);
     m_book = new QLineEdit(spell.book, this);
     m_book->setObjectName(QStringLiteral("txtSpellBook"));
     auto* books = new QCompleter(m_catalogue.books, m_book);
     books->setCaseSensitivity(Qt::CaseInsensitive);
     m_book->setCompleter(books);
-    addRow(lower, Field::Book, tr("&Book:"), m_book);
+    addRow(Field::Book, tr("&Book:"), m_book);
     m_page = new QLineEdit(spell.page, this);
     m_page->setObjectName(QStringLiteral("txtSpellPage"));
-    addRow(lower, Field::Page, tr("&Page:"), m_page);
+    addRow(Field::Page, tr("&Page:"), m_page);
     m_description = new QPlainTextEdit(spell.description, this);
     m_description->setObjectName(QStringLiteral("txtSpellDescription"));
     m_description->setTabChangesFocus(true);
     m_description->setMinimumHeight(m_description->fontMetrics().height() * 5);
-    addRow(lower, Field::Description, tr("&Description:"), m_description);
+    addRow(Field::Description, tr("&Description:"), m_description);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->setObjectName(QStringLiteral("buttons"));

@@ -1,11 +1,14 @@
 // Not a test: opens the catalogue window beside the main window with a request set, and draws
 // it into a PNG file, in the user's language, for looking at it without a display.
-// Usage: snapshot_catalogue_window FOLDER OUT.png [CLASS] [LEVEL] [FILTER]
+// Usage: snapshot_catalogue_window FOLDER OUT.png [CLASS] [LEVEL] [FILTER] [FORM.png]
+// FORM.png: the spell form, editing the first spell shown.
 #include "app/Constants.h"
 #include "app/Frm_Main.h"
 #include "dialogs/CatalogueWindow.h"
+#include "dialogs/SpellForm.h"
 #include "ui/Language.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
@@ -19,7 +22,8 @@ int main(int argc, char* argv[]) {
     Language::install(application);
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() < 3) {
-        std::fputs("usage: snapshot_catalogue_window FOLDER OUT.png [CLASS] [LEVEL] [FILTER]\n",
+        std::fputs("usage: snapshot_catalogue_window FOLDER OUT.png [CLASS] [LEVEL] [FILTER] "
+                   "[FORM.png]\n",
                    stderr);
         return 2;
     }
@@ -50,6 +54,13 @@ int main(int argc, char* argv[]) {
         QApplication::processEvents();
         if (!catalogue->grab().save(arguments[2]))
             status = 1;
+        if (arguments.size() > 6) {
+            catalogue->findChild<QAction*>(QStringLiteral("actEditSpell"))->trigger();
+            QWidget* form = catalogue->findChild<SpellForm*>();
+            QApplication::processEvents();
+            if (!form || !form->grab().save(arguments[6]))
+                status = 1;
+        }
     }
     return status;
 }
