@@ -707,6 +707,9 @@ void TestCatalogueWindow::changeReachesTheChooserAndTheDraw() {
 
     CatalogueWindow* catalogue = activeCatalogue(window);
     QVERIFY(catalogue);
+    catalogue->showQualifying();
+    QVERIFY2(catalogue->poolText().contains("Level 4: 0 qualify"),
+             qPrintable(catalogue->poolText()));
     if (throughTheForm) {
         catalogue->findChild<QAction*>("actNewSpell")->trigger();
         SpellForm* form = openForm(catalogue);
@@ -714,6 +717,9 @@ void TestCatalogueWindow::changeReachesTheChooserAndTheDraw() {
         fillForm(form, "Deep Lantern", "4", "Evocation", QString());
         QTest::keyClick(form->findChild<QLineEdit*>("txtSpellName"), Qt::Key_Return);
         QVERIFY(!form->isVisible());
+        // The window's own count of what qualifies sees it at once.
+        QVERIFY2(catalogue->poolText().contains("Level 4: 1 qualify"),
+                 qPrintable(catalogue->poolText()));
     } else {
         QList<SpellProblem> problems;
         QVERIFY(addSpell(Constants::MyLibrary->database(),
