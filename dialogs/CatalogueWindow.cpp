@@ -362,8 +362,10 @@ bool CatalogueWindow::event(QEvent* event) {
                                        .snapshot(QStringLiteral("PRAGMA data_version"))
                                        .value(qsizetype(0))
                                        .toLongLong();
-            if (version != m_dataVersion)
+            if (version != m_dataVersion) {
                 reload();
+                emit catalogueChanged();
+            }
         } catch (const std::exception& error) {
             showError(QString::fromUtf8(error.what()).trimmed());
         }

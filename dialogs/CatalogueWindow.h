@@ -67,8 +67,8 @@ public:
     QString messageText() const;
 
 signals:
-    // The catalogue has changed: a spell was added, changed or taken out here (the window shows
-    // it already).
+    // The catalogue has changed: a spell was added, changed or taken out here, or by another
+    // program (the window shows it already).
     void catalogueChanged();
 
 protected:

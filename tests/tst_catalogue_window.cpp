@@ -472,6 +472,8 @@ void TestCatalogueWindow::changeByAnotherProgramIsSeen() {
     QEvent activate(QEvent::WindowActivate);
     QApplication::sendEvent(catalogue, &activate);
     QCOMPARE(catalogue->countText(), QString("22 of 22 spells"));
+    // The main window's chooser lists it too.
+    QVERIFY(window.findChild<QComboBox*>("cboSpells")->findText("Late Comer") >= 0);
 }
 
 void TestCatalogueWindow::originsAgainstTheInstalledCatalogue() {
