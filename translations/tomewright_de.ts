@@ -1415,7 +1415,7 @@ Soll sie überschrieben werden?</translation>
 <context>
     <name>SpellForm</name>
     <message>
-        <location filename="../dialogs/SpellForm.cpp" line="+87"/>
+        <location filename="../dialogs/SpellForm.cpp" line="+85"/>
         <source>&amp;Name:</source>
         <translation>&amp;Name:</translation>
     </message>
@@ -1435,7 +1435,7 @@ Soll sie überschrieben werden?</translation>
         <translation>&amp;Schulen</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+24"/>
         <source>&amp;Book:</source>
         <translation>&amp;Buch:</translation>
     </message>

@@ -1415,7 +1415,7 @@ Voulez-vous l’écraser&#xa0;?</translation>
 <context>
     <name>SpellForm</name>
     <message>
-        <location filename="../dialogs/SpellForm.cpp" line="+87"/>
+        <location filename="../dialogs/SpellForm.cpp" line="+85"/>
         <source>&amp;Name:</source>
         <translation>&amp;Nom&#xa0;:</translation>
     </message>
@@ -1435,7 +1435,7 @@ Voulez-vous l’écraser&#xa0;?</translation>
         <translation>&amp;Écoles</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+24"/>
         <source>&amp;Book:</source>
         <translation>&amp;Livre&#xa0;:</translation>
     </message>
