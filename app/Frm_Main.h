@@ -102,6 +102,9 @@ public:
     // The request as the controls give it now, for the catalogue window's pool; nullopt when a
     // class, volume or rarest frequency is not chosen or no school is left.
     std::optional<PoolRequest> poolRequest() const;
+    // The catalogue has changed (in the catalogue window): the spell chooser is filled again and
+    // the next draw reads the catalogue afresh.
+    void Catalogue_Changed();
 
     // Pins and re-rolls: pinned rows stay when the book's levels are drawn again.
     void PopUp_Pin_Click();

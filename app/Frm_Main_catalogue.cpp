@@ -8,6 +8,7 @@
 #include "ui/ComboBox.h"
 #include "ui/DatabaseLocation.h"
 #include "ui/MessageBox.h"
+#include "ui/TwError.h"
 #include "ui_Frm_Main.h"
 
 void Frm_Main::Tools_Catalogue_Click(bool qualifying) {
@@ -22,6 +23,8 @@ void Frm_Main::Tools_Catalogue_Click(bool qualifying) {
                 installedDatabasePath(m_programFolder));
             m_catalogueWindow->setAttribute(Qt::WA_DeleteOnClose);
             m_catalogueWindow->setWindowIcon(windowIcon());
+            connect(m_catalogueWindow, &CatalogueWindow::catalogueChanged, this,
+                    &Frm_Main::Catalogue_Changed);
         }
         if (qualifying)
             m_catalogueWindow->showQualifying();
@@ -30,6 +33,30 @@ void Frm_Main::Tools_Catalogue_Click(bool qualifying) {
         m_catalogueWindow->activateWindow();
     } catch (const std::exception& error) {
         MessageBox::show(this, QString::fromUtf8(error.what()).trimmed());
+    }
+}
+
+void Frm_Main::Catalogue_Changed() {
+    if (!Constants::MyLibrary)
+        return;
+    try {
+        // The next Generate and re-roll draw from the catalogue as it is now.
+        Constants::MyLibrary->forgetCatalogue();
+        // The chooser lists every spell again, keeping what was typed or picked in it.
+        const QString typed = ui->cboSpells->currentText();
+        FillSpellList(Constants::MyLibrary->FetchAllSpells(),
+                      Constants::MyLibrary->FetchSpellDescriptions());
+        if (!typed.isEmpty()) {
+            const int row = ui->cboSpells->findText(typed);
+            if (row >= 0)
+                ui->cboSpells->setCurrentIndex(row);
+            else
+                ui->cboSpells->setEditText(typed);
+        }
+    } catch (const TwError& error) {
+        setStatusText(3, error.description().trimmed());
+    } catch (const std::exception& error) {
+        setStatusText(3, QString::fromUtf8(error.what()).trimmed());
     }
 }
 

@@ -1,5 +1,6 @@
 #include "dialogs/CatalogueWindow.h"
 
+#include "dialogs/SpellChangeCommand.h"
 #include "library/SpellName.h"
 #include "library/TW_Library.h"
 #include "library/catalogue/SpellFilterModel.h"
@@ -46,6 +47,7 @@ CatalogueWindow::CatalogueWindow(TW_Library& library,
     m_filter = new SpellFilterModel(this);
     m_filter->setSpellModel(m_model);
     buildControls();
+    buildEditActions();
     reload();
     resize(1000, 640);
 }
@@ -349,6 +351,10 @@ QString CatalogueWindow::descriptionText() const {
     return m_description->toPlainText();
 }
 
+QString CatalogueWindow::messageText() const {
+    return m_message->text();
+}
+
 bool CatalogueWindow::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate) {
         // Another program (the command line) may have changed the catalogue meanwhile.
@@ -357,8 +363,10 @@ bool CatalogueWindow::event(QEvent* event) {
                                        .snapshot(QStringLiteral("PRAGMA data_version"))
                                        .value(qsizetype(0))
                                        .toLongLong();
-            if (version != m_dataVersion)
+            if (version != m_dataVersion) {
                 reload();
+                emit catalogueChanged();
+            }
         } catch (const std::exception& error) {
             showError(QString::fromUtf8(error.what()).trimmed());
         }

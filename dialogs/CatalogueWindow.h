@@ -1,13 +1,17 @@
 #pragma once
 
+#include "library/catalogue/SpellTableModel.h"
+
 #include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <optional>
 
+class QAction;
 class QBoxLayout;
 class QCheckBox;
 class QComboBox;
@@ -15,8 +19,12 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QTableView;
+class QUndoStack;
+class SpellChangeRunner;
 class SpellFilterModel;
-class SpellTableModel;
+struct SpellChange;
+struct SpellFormCatalogue;
+struct CatalogueSpell;
 class TW_Library;
 
 // The book the main window would draw now, as far as the catalogue window needs it to say what
@@ -55,8 +63,13 @@ public:
     QString poolText() const;
     QString descriptionText() const;
 
+    // The changes made in this window, to undo and redo.
+    QUndoStack* undoStack() const { return m_undo; }
+    QString messageText() const;
+
 signals:
-    // The catalogue was changed from this window: what shows spells reads them again.
+    // The catalogue has changed: a spell was added, changed or taken out here, or by another
+    // program (the window shows it already).
     void catalogueChanged();
 
 protected:
@@ -77,6 +90,26 @@ private:
     void importFromFile();
     void exportSpells(bool shownOnly);
     QString m_transferFolder; // where the last file was imported from or exported to
+
+    // Homebrew by hand: New, Edit, Duplicate, Remove, Restore Shipped Version, Undo and Redo.
+    void buildEditActions();
+    void updateEditActions();
+    void newSpell();
+    void editSpell();
+    void duplicateSpell();
+    void removeSelectedSpells();
+    void restoreShippedVersion();
+    // Opens the spell form; storedName is the spell it changes (null: it adds a spell).
+    void openSpellForm(const QString& title, const CatalogueSpell& spell,
+                       const QString& storedName);
+    SpellFormCatalogue formCatalogue(const QString& storedName) const;
+    // After a change made by a store function: pushed to undo, shown, told to the main window.
+    void changeMade(const SpellChange& change, const QString& text, const QString& select);
+    void stepChanges(bool back);
+    // Shows the catalogue as it is now, with the current row on the spell stored as select.
+    void showChangedCatalogue(const QString& select);
+    const SpellTableModel::Row* currentSpell() const;
+    QStringList selectedNames() const;
 
     TW_Library& m_library;
     std::function<std::optional<PoolRequest>()> m_request;
@@ -100,4 +133,15 @@ private:
     QLabel* m_pool = nullptr;
     QLabel* m_message = nullptr;
     QPlainTextEdit* m_description = nullptr;
+
+    // Homebrew by hand.
+    QUndoStack* m_undo = nullptr;
+    std::unique_ptr<SpellChangeRunner> m_runner;
+    QAction* m_newSpell = nullptr;
+    QAction* m_editSpell = nullptr;
+    QAction* m_duplicateSpell = nullptr;
+    QAction* m_removeSpells = nullptr;
+    QAction* m_restoreShipped = nullptr;
+    QAction* m_undoAction = nullptr;
+    QAction* m_redoAction = nullptr;
 };

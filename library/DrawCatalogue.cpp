@@ -110,7 +110,8 @@ void DrawCatalogue::indexNames() {
 
 void DrawCatalogue::refresh(const Database& database) {
     // data_version changes when another connection has committed a change to the file (a
-    // catalogue import); the library itself never writes the catalogue tables.
+    // catalogue import); a change through the library's own connection is made known by
+    // TW_Library::forgetCatalogue().
     const qint64 version =
         database.snapshot(QStringLiteral("PRAGMA data_version")).value(qsizetype(0)).toLongLong();
     if (version == m_dataVersion)

@@ -105,3 +105,10 @@ void SpellOrigin::set(Database& database, const QString& name, const QString& or
 void SpellOrigin::forget(Database& database, const QString& name) {
     database.execute(QStringLiteral("DELETE FROM SpellOrigin WHERE Name = ?"), {name});
 }
+
+void SpellOrigin::takenOut(Database& database, const QString& name, const QString& origin) {
+    if (origin == kUser)
+        forget(database, name);
+    else
+        set(database, name, kRemoved);
+}

@@ -58,4 +58,8 @@ QHash<QString, QString> read(const Database& database);
 // Records the origin of the spell of exactly this name (callers match names by their key).
 void set(Database& database, const QString& name, const QString& origin);
 void forget(Database& database, const QString& name);
+// Records that the spell of this name, whose origin was origin, was taken out: a spell that came
+// with the program is remembered as taken out, so an upgrade does not bring it back; the user's
+// own spell is simply forgotten.
+void takenOut(Database& database, const QString& name, const QString& origin);
 } // namespace SpellOrigin

@@ -12,6 +12,10 @@ TW_Library::TW_Library(const QString& databasePath, const SharedSettings& settin
     SchemaUpgrade::bringUpToDate(m_database);
 }
 
+void TW_Library::forgetCatalogue() {
+    m_catalogue = DrawCatalogue();
+}
+
 void TW_Library::checkSchema() {
     // A database without one of these is not a spell database, whatever else it holds: say so
     // at once rather than at the first query that needs the missing part.

@@ -90,6 +90,11 @@ public:
     bool AddNewCaster(const QString& MyCaster);
     bool DeleteNewCaster(const QString& MyCaster);
 
+    // Forgets what the draw has read of the catalogue, so the next draw, re-roll or pool reads it
+    // afresh. For a change of the catalogue written through this library's own connection,
+    // which the draw cannot see (it notices only other connections' changes).
+    void forgetCatalogue();
+
     RandomSource& random() { return m_random; }
     Database& database() { return m_database; }
 

@@ -1,14 +1,17 @@
 // Not a test: opens the catalogue window beside the main window with a request set, and draws
 // it into a PNG file, in the user's language, for looking at it without a display.
-// Usage: snapshot_catalogue_window FOLDER OUT.png [CLASS] [LEVEL] [FILTER] [IMPORT.csv]
-// With IMPORT.csv the picture is of "Import Spells..." as it shows that file.
+// Usage: snapshot_catalogue_window FOLDER OUT.png [CLASS] [LEVEL] [FILTER] [IMPORT.csv|FORM.png]
+// With IMPORT.csv the picture is of "Import Spells..." as it shows that file; with FORM.png the
+// spell form, editing the first spell shown, is drawn into FORM.png as well.
 #include "app/Constants.h"
 #include "app/Frm_Main.h"
 #include "dialogs/CatalogueWindow.h"
 #include "dialogs/ImportSpellsDialog.h"
+#include "dialogs/SpellForm.h"
 #include "ui/Language.h"
 #include "ui/OpenFileDialog.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
@@ -23,7 +26,8 @@ int main(int argc, char* argv[]) {
     Language::install(application);
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() < 3) {
-        std::fputs("usage: snapshot_catalogue_window FOLDER OUT.png [CLASS] [LEVEL] [FILTER]\n",
+        std::fputs("usage: snapshot_catalogue_window FOLDER OUT.png [CLASS] [LEVEL] [FILTER] "
+                   "[IMPORT.csv|FORM.png]\n",
                    stderr);
         return 2;
     }
@@ -53,7 +57,9 @@ int main(int argc, char* argv[]) {
         catalogue->table()->resizeColumnsToContents();
         QApplication::processEvents();
         QWidget* shown = catalogue;
-        if (arguments.size() > 6) {
+        const bool importing = arguments.size() > 6 &&
+                               arguments[6].endsWith(QLatin1String(".csv"), Qt::CaseInsensitive);
+        if (importing) {
             const QString file = arguments[6];
             OpenFileDialog::setHandler([file](const QString&, const QString&) { return file; });
             catalogue->findChild<QPushButton*>(QStringLiteral("cmdImportSpells"))->click();
@@ -62,6 +68,13 @@ int main(int argc, char* argv[]) {
         }
         if (!shown || !shown->grab().save(arguments[2]))
             status = 1;
+        if (arguments.size() > 6 && !importing) {
+            catalogue->findChild<QAction*>(QStringLiteral("actEditSpell"))->trigger();
+            QWidget* form = catalogue->findChild<SpellForm*>();
+            QApplication::processEvents();
+            if (!form || !form->grab().save(arguments[6]))
+                status = 1;
+        }
     }
     return status;
 }

@@ -4,10 +4,12 @@
 #include "app/Frm_Main.h"
 #include "dialogs/CatalogueWindow.h"
 #include "dialogs/ImportSpellsDialog.h"
+#include "dialogs/SpellForm.h"
 #include "library/SchoolListText.h"
 #include "library/TW_Library.h"
 #include "library/catalogue/CatalogueEdit.h"
 #include "library/catalogue/SpellFilterModel.h"
+#include "library/catalogue/SpellStore.h"
 #include "library/catalogue/SpellTableModel.h"
 #include "tests/support/FixtureDatabase.h"
 #include "tests/support/RecordingForm.h"
@@ -16,6 +18,8 @@
 #include "ui/MessageBox.h"
 #include "ui/OpenFileDialog.h"
 #include "ui/SaveFileDialog.h"
+#include "ui/SaveChangesQuestion.h"
+#include "ui/YesNoQuestion.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -25,9 +29,11 @@
 #include <QListWidget>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QPlainTextEdit>
 #include <QTableView>
 #include <QTableWidget>
 #include <QToolButton>
+#include <QUndoStack>
 #include <QtTest>
 #include <algorithm>
 
@@ -104,6 +110,70 @@ QStringList previewRows(const ImportSpellsDialog& dialog) {
     return rows;
 }
 
+// The stored spell of this name as "level|frequency|schools|book|page|description", and its
+// recorded origin after a blank; "" when there is no such spell.
+QString storedSpell(const QString& databasePath, const QString& name) {
+    Database database(databasePath, TW_Library::kConnectText);
+    for (const CatalogueSpell& spell : readCatalogueDatabase(database).spells) {
+        if (spell.name == name)
+            return QStringList{spell.level, spell.frequency, spell.schools.join(';'),
+                               spell.book,  spell.page,      spell.description}
+                       .join('|') +
+                   " " + SpellOrigin::read(database).value(name);
+    }
+    return QString();
+}
+
+// Makes the spell of this name the table's current and only selected row.
+void selectSpell(QTableView* table, const QString& name) {
+    const QModelIndexList found = table->model()->match(table->model()->index(0, 0),
+                                                        Qt::DisplayRole, name, 1, Qt::MatchExactly);
+    QVERIFY2(found.size() == 1, qPrintable(name));
+    table->setFocus();
+    table->setCurrentIndex(found.first());
+    table->selectionModel()->select(found.first(), QItemSelectionModel::ClearAndSelect |
+                                                       QItemSelectionModel::Rows);
+}
+
+// Opens the catalogue window beside the main window, active, as a user's click leaves it: its
+// keys work.
+CatalogueWindow* activeCatalogue(Frm_Main& window) {
+    window.Tools_Catalogue_Click();
+    CatalogueWindow* catalogue = window.catalogueWindow();
+    if (!catalogue)
+        return nullptr;
+    QApplication::setActiveWindow(catalogue);
+    if (!QTest::qWaitForWindowActive(catalogue))
+        return nullptr;
+    return catalogue;
+}
+
+// The spell form the window has open.
+SpellForm* openForm(CatalogueWindow* window) {
+    for (SpellForm* form : window->findChildren<SpellForm*>()) {
+        if (form->isVisible())
+            return form;
+    }
+    return nullptr;
+}
+
+// Types into the form's fields as a user does: the name, a level (typed into its list), a school
+// (its box ticked with the space bar) and a description.
+void fillForm(SpellForm* form, const QString& name, const QString& level, const QString& school,
+              const QString& description) {
+    auto* nameBox = form->findChild<QLineEdit*>("txtSpellName");
+    nameBox->selectAll();
+    QTest::keyClicks(nameBox, name);
+    if (!level.isEmpty())
+        QTest::keyClicks(form->findChild<QComboBox*>("cboSpellLevel"), level);
+    for (QCheckBox* box : form->findChildren<QCheckBox*>("chkSpellSchool")) {
+        if (box->text() == school)
+            QTest::keyClick(box, Qt::Key_Space);
+    }
+    if (!description.isEmpty())
+        QTest::keyClicks(form->findChild<QPlainTextEdit*>("txtSpellDescription"), description);
+}
+
 void addUserSpell(const QString& databasePath, const QByteArray& csvRows) {
     Database database(databasePath, TW_Library::kConnectText);
     QStringList errors;
@@ -138,6 +208,14 @@ private slots:
     void importStoppedWritesNothing();
     void exportSpells_data();
     void exportSpells();
+    void newSpellThroughTheForm_data();
+    void newSpellThroughTheForm();
+    void removeAsksFirst_data();
+    void removeAsksFirst();
+    void undoAndRedoThroughTheKeys();
+    void restoreShippedVersion();
+    void changeReachesTheChooserAndTheDraw_data();
+    void changeReachesTheChooserAndTheDraw();
 
 private:
     // Opens the main window's catalogue window; the file dialog answers with path.
@@ -167,6 +245,8 @@ void TestCatalogueWindow::cleanup() {
     MessageBox::setHandler(nullptr);
     OpenFileDialog::setHandler(nullptr);
     SaveFileDialog::setHandler(nullptr);
+    YesNoQuestion::setHandler(nullptr);
+    SaveChangesQuestion::setHandler(nullptr);
     Constants::MyLibrary.reset();
 }
 
@@ -438,6 +518,8 @@ void TestCatalogueWindow::changeByAnotherProgramIsSeen() {
     QEvent activate(QEvent::WindowActivate);
     QApplication::sendEvent(catalogue, &activate);
     QCOMPARE(catalogue->countText(), QString("22 of 22 spells"));
+    // The main window's chooser lists it too.
+    QVERIFY(window.findChild<QComboBox*>("cboSpells")->findText("Late Comer") >= 0);
 }
 
 void TestCatalogueWindow::originsAgainstTheInstalledCatalogue() {
@@ -750,6 +832,255 @@ void TestCatalogueWindow::exportSpells() {
         importSpells(database, fileBytes(path), "spells.csv", options, &errors);
     QVERIFY2(errors.isEmpty(), qPrintable(errors.join('\n')));
     QCOMPARE(again.unchanged.size(), records.size() - 1);
+}
+
+void TestCatalogueWindow::newSpellThroughTheForm_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("problem"); // shown under the name; "" for none
+    QTest::newRow("a new name") << "Deep Lantern"
+                                << "";
+    QTest::newRow("a taken name, in other letter case")
+        << "stone ward"
+        << "\"Stone Ward\" is already in the catalogue";
+    QTest::newRow("a name too like a taken one")
+        << "Stone-Ward"
+        << "\"Stone-Ward\" is too like \"Stone Ward\", already in the catalogue: names may not "
+           "differ only in letter case, hyphens, blanks or accents";
+    QTest::newRow("no name") << ""
+                             << "empty name";
+}
+
+void TestCatalogueWindow::newSpellThroughTheForm() {
+    QFETCH(QString, name);
+    QFETCH(QString, problem);
+    Frm_Main window(m_fixture->folder());
+    QVERIFY(window.Form_Load());
+    CatalogueWindow* catalogue = activeCatalogue(window);
+    QVERIFY(catalogue);
+    QTableView* table = catalogue->table();
+    table->setFocus();
+    QTest::keyClick(table, Qt::Key_N, Qt::ControlModifier);
+    SpellForm* form = openForm(catalogue);
+    QVERIFY(form);
+    QCOMPARE(form->windowTitle(), QString("New Spell"));
+    // Nothing is said before the user has typed.
+    QCOMPARE(form->problemAt(SpellProblem::Field::Name), QString());
+    fillForm(form, name.isEmpty() ? "x" : name, "4", "Evocation", "A lamp for deep water.");
+    if (name.isEmpty())
+        QTest::keyClick(form->findChild<QLineEdit*>("txtSpellName"), Qt::Key_Backspace);
+    // The problem shows under the name as it is typed, and stays when Enter is pressed.
+    QCOMPARE(form->problemAt(SpellProblem::Field::Name), problem);
+    QCOMPARE(form->problemAt(SpellProblem::Field::Schools), QString());
+    if (!problem.isEmpty())
+        QCOMPARE(form->findChild<QLineEdit*>("txtSpellName")->accessibleDescription(), problem);
+    QTest::keyClick(form->findChild<QLineEdit*>("txtSpellName"), Qt::Key_Return);
+    if (!problem.isEmpty()) {
+        QVERIFY(form->isVisible());
+        QCOMPARE(form->problemAt(SpellProblem::Field::Name), problem);
+        QCOMPARE(catalogue->countText(), QString("21 of 21 spells"));
+        QVERIFY(!catalogue->undoStack()->canUndo());
+        return;
+    }
+    QVERIFY(!form->isVisible());
+    QCOMPARE(storedSpell(m_fixture->path(), name),
+             QString("4|Common|Evocation|||A lamp for deep water. user"));
+    QCOMPARE(catalogue->countText(), QString("22 of 22 spells"));
+    // The current row is the new spell, "Yours".
+    const QModelIndex current = table->currentIndex();
+    QCOMPARE(current.siblingAtColumn(SpellTableModel::Name).data().toString(), name);
+    QCOMPARE(current.siblingAtColumn(SpellTableModel::Origin).data().toString(), QString("Yours"));
+    QCOMPARE(catalogue->descriptionText(), QString("A lamp for deep water."));
+    QCOMPARE(catalogue->undoStack()->undoText(), QString("Add Spell \"%1\"").arg(name));
+}
+
+void TestCatalogueWindow::removeAsksFirst_data() {
+    QTest::addColumn<bool>("yes");
+    QTest::newRow("No keeps it") << false;
+    QTest::newRow("Yes takes it out") << true;
+}
+
+void TestCatalogueWindow::removeAsksFirst() {
+    QFETCH(bool, yes);
+    QStringList asked;
+    YesNoQuestion::setHandler([&](const QString& text) {
+        asked << text;
+        return yes;
+    });
+    Frm_Main window(m_fixture->folder());
+    QVERIFY(window.Form_Load());
+    CatalogueWindow* catalogue = activeCatalogue(window);
+    QVERIFY(catalogue);
+    selectSpell(catalogue->table(), "Moth Lantern");
+    QTest::keyClick(catalogue->table(), Qt::Key_Delete);
+    QCOMPARE(asked, QStringList{"Take the spell \"Moth Lantern\" out of the catalogue?"});
+    QCOMPARE(storedSpell(m_fixture->path(), "Moth Lantern").isEmpty(), yes);
+    QCOMPARE(catalogue->countText(), yes ? QString("20 of 20 spells") : QString("21 of 21 spells"));
+    // Delete in the find box deletes a character, never a spell.
+    auto* find = catalogue->findChild<QLineEdit*>("txtCatalogueFind");
+    QTest::keyClicks(find, "ab");
+    QTest::keyClick(find, Qt::Key_Home);
+    QTest::keyClick(find, Qt::Key_Delete);
+    QCOMPARE(find->text(), QString("b"));
+    QCOMPARE(asked.size(), 1);
+}
+
+void TestCatalogueWindow::undoAndRedoThroughTheKeys() {
+    Frm_Main window(m_fixture->folder());
+    QVERIFY(window.Form_Load());
+    CatalogueWindow* catalogue = activeCatalogue(window);
+    QVERIFY(catalogue);
+    QTableView* table = catalogue->table();
+    const QString before = storedSpell(m_fixture->path(), "Mirror Veil");
+    QCOMPARE(before, QString("2|Rare|Illusion|Vellum of Hours|22| shipped"));
+    // Enter on a row edits its spell: renamed and moved to level 5.
+    selectSpell(table, "Mirror Veil");
+    QTest::keyClick(table, Qt::Key_Return);
+    SpellForm* form = openForm(catalogue);
+    QVERIFY(form);
+    QCOMPARE(form->windowTitle(), QString("Edit Spell"));
+    fillForm(form, "Mirror Shroud", "5", QString(), QString());
+    QTest::keyClick(form->findChild<QLineEdit*>("txtSpellName"), Qt::Key_Return);
+    QVERIFY(!form->isVisible());
+    const QString after = "5|Rare|Illusion|Vellum of Hours|22| user";
+    QCOMPARE(storedSpell(m_fixture->path(), "Mirror Shroud"), after);
+    QCOMPARE(storedSpell(m_fixture->path(), "Mirror Veil"), QString());
+
+    table->setFocus();
+    QTest::keySequence(table, QKeySequence::Undo);
+    QCOMPARE(storedSpell(m_fixture->path(), "Mirror Veil"), before);
+    QCOMPARE(storedSpell(m_fixture->path(), "Mirror Shroud"), QString());
+    QCOMPARE(table->currentIndex().data().toString(), QString("Mirror Veil"));
+    QTest::keySequence(table, QKeySequence::Redo);
+    QCOMPARE(storedSpell(m_fixture->path(), "Mirror Shroud"), after);
+    QCOMPARE(storedSpell(m_fixture->path(), "Mirror Veil"), QString());
+    QTest::keySequence(table, QKeySequence::Undo);
+    QCOMPARE(storedSpell(m_fixture->path(), "Mirror Veil"), before);
+
+    // Undo once another program has changed the spell: refused, the catalogue kept.
+    QTest::keySequence(table, QKeySequence::Redo);
+    {
+        Database other(m_fixture->path(), TW_Library::kConnectText);
+        other.execute("UPDATE Spells SET Page = '99' WHERE Name = 'Mirror Shroud'");
+    }
+    QTest::keySequence(table, QKeySequence::Undo);
+    QCOMPARE(m_messages.size(), 1);
+    QVERIFY2(m_messages.first().startsWith("\"Change Spell \"Mirror Shroud\"\" cannot be undone"),
+             qPrintable(m_messages.first()));
+    QCOMPARE(storedSpell(m_fixture->path(), "Mirror Shroud"),
+             "5|Rare|Illusion|Vellum of Hours|99| user");
+    QVERIFY(catalogue->undoStack()->canUndo());
+}
+
+void TestCatalogueWindow::restoreShippedVersion() {
+    // The installed catalogue as shipped, and the user's copy with Iron Oath changed.
+    FixtureDatabase installed;
+    installed.build(twentySpells());
+    QTemporaryDir home;
+    const QString copy = home.filePath("Spells.mdb");
+    QVERIFY(QFile::copy(installed.path(), copy));
+    addUserSpell(copy, "Moth Lantern,2,Common,Illusion,Homebrew,1,Moths gather.\n"
+                       "iron oath,3,Common,Enchantment,Homebrew,2,Kept.\n");
+    Frm_Main window(installed.folder(), copy);
+    QVERIFY(window.Form_Load());
+    CatalogueWindow* catalogue = activeCatalogue(window);
+    QVERIFY(catalogue);
+    auto* restore = catalogue->findChild<QAction*>("actRestoreShipped");
+    // Only a shipped spell the user changed has a shipped version to go back to.
+    for (const QString name : {"Moth Lantern", "Mirror Veil"}) {
+        selectSpell(catalogue->table(), name);
+        QVERIFY2(!restore->isEnabled(), qPrintable(name));
+    }
+    selectSpell(catalogue->table(), "iron oath");
+    QVERIFY(restore->isEnabled());
+    restore->trigger();
+    QCOMPARE(storedSpell(copy, "Iron Oath"),
+             QString("3|Rare|Enchantment|Vellum of Hours|33| shipped"));
+    QCOMPARE(storedSpell(copy, "iron oath"), QString());
+    const QModelIndex current = catalogue->table()->currentIndex();
+    QCOMPARE(current.siblingAtColumn(SpellTableModel::Origin).data().toString(),
+             QString("Shipped"));
+    QVERIFY(!restore->isEnabled());
+    // Undone, the user's version is back.
+    catalogue->findChild<QAction*>("actUndoChange")->trigger();
+    QCOMPARE(storedSpell(copy, "iron oath"), QString("3|Common|Enchantment|Homebrew|2|Kept. user"));
+    QCOMPARE(storedSpell(copy, "Iron Oath"), QString());
+}
+
+void TestCatalogueWindow::changeReachesTheChooserAndTheDraw_data() {
+    QTest::addColumn<bool>("throughTheForm"); // else written elsewhere, the signal only
+    QTest::newRow("a spell added with the form") << true;
+    QTest::newRow("a spell added elsewhere, the change announced") << false;
+}
+
+void TestCatalogueWindow::changeReachesTheChooserAndTheDraw() {
+    QFETCH(bool, throughTheForm);
+    // Each Generate replaces the book drawn before.
+    SaveChangesQuestion::setHandler(
+        [](const QString&) { return SaveChangesQuestion::Answer::Discard; });
+    Frm_Main window(m_fixture->folder());
+    QVERIFY(window.Form_Load());
+    auto* classes = window.findChild<QComboBox*>("cboClass");
+    classes->setCurrentIndex(classes->findText("MAGE"));
+    window.cboClass_Click();
+    auto* frequency = window.findChild<QComboBox*>("cboFrequency");
+    frequency->setCurrentIndex(frequency->findText("Common"));
+    auto* level = window.findChild<QComboBox*>("cboLevel");
+    level->setCurrentIndex(level->findText("7th"));
+    window.findChild<QLineEdit*>("txtName")->setText("Vessa");
+    const auto levelFour = [&] {
+        QStringList names;
+        for (const SpellRow& row : window.spellRows()) {
+            if (row.level.toInt() == 4)
+                names << row.name;
+        }
+        return names;
+    };
+    // A first book reads the catalogue: no spell of level 4 yet.
+    window.Toolbar1_ButtonClick(Frm_Main::kGenerateKey, Frm_Main::kGenerateKey);
+    QVERIFY(!window.spellRows().isEmpty());
+    QCOMPARE(levelFour(), QStringList());
+
+    CatalogueWindow* catalogue = activeCatalogue(window);
+    QVERIFY(catalogue);
+    catalogue->showQualifying();
+    QVERIFY2(catalogue->poolText().contains("Level 4: 0 qualify"),
+             qPrintable(catalogue->poolText()));
+    if (throughTheForm) {
+        catalogue->findChild<QAction*>("actNewSpell")->trigger();
+        SpellForm* form = openForm(catalogue);
+        QVERIFY(form);
+        fillForm(form, "Deep Lantern", "4", "Evocation", QString());
+        QTest::keyClick(form->findChild<QLineEdit*>("txtSpellName"), Qt::Key_Return);
+        QVERIFY(!form->isVisible());
+        // The window's own count of what qualifies sees it at once.
+        QVERIFY2(catalogue->poolText().contains("Level 4: 1 qualify"),
+                 qPrintable(catalogue->poolText()));
+    } else {
+        QList<SpellProblem> problems;
+        QVERIFY(addSpell(Constants::MyLibrary->database(),
+                         FixtureDatabase::spell("Deep Lantern", 4, "Common", "Evocation"),
+                         &problems)
+                    .done);
+        emit catalogue->catalogueChanged();
+    }
+    auto* chooser = window.findChild<QComboBox*>("cboSpells");
+    QVERIFY(chooser->findText("Deep Lantern") >= 0);
+    QCOMPARE(chooser->count(), 22);
+    window.Toolbar1_ButtonClick(Frm_Main::kGenerateKey, Frm_Main::kGenerateKey);
+    QCOMPARE(levelFour(), QStringList{"Deep Lantern"});
+
+    // Taken out again, a re-roll of the book no longer draws it.
+    if (throughTheForm) {
+        YesNoQuestion::setHandler([](const QString&) { return true; });
+        selectSpell(catalogue->table(), "Deep Lantern");
+        QTest::keyClick(catalogue->table(), Qt::Key_Delete);
+    } else {
+        QVERIFY(removeStoredSpells(Constants::MyLibrary->database(), {"Deep Lantern"}).done);
+        emit catalogue->catalogueChanged();
+    }
+    QCOMPARE(chooser->findText("Deep Lantern"), -1);
+    window.PopUp_RerollBook_Click();
+    QCOMPARE(levelFour(), QStringList());
 }
 
 QTEST_MAIN(TestCatalogueWindow)

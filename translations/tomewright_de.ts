@@ -437,7 +437,7 @@
 <context>
     <name>CatalogueWindow</name>
     <message>
-        <location filename="../dialogs/CatalogueWindow.cpp" line="+32"/>
+        <location filename="../dialogs/CatalogueWindow.cpp" line="+33"/>
         <source>Any</source>
         <translation>Alle</translation>
     </message>
@@ -447,7 +447,7 @@
         <translation>Zauberkatalog</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+16"/>
         <source>&amp;Find:</source>
         <translation>&amp;Suchen:</translation>
     </message>
@@ -572,7 +572,7 @@
         <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+27"/>
         <source>No spell is shown: there is nothing to export.</source>
         <translation>Es wird kein Zauber angezeigt: Es gibt nichts zu exportieren.</translation>
     </message>
@@ -609,6 +609,192 @@
             <numerusform>%n Zauber</numerusform>
             <numerusform>%n Zauber</numerusform>
         </translation>
+    </message>
+    <message>
+        <location filename="../dialogs/CatalogueWindow_edit.cpp" line="+41"/>
+        <source>Catalogue changes</source>
+        <translation>Änderungen am Katalog</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>New Spell...</source>
+        <translation>Neuer Zauber...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Add a spell of your own to the catalogue</source>
+        <translation>Einen eigenen Zauber in den Katalog aufnehmen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Edit...</source>
+        <translation>Bearbeiten...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Change the selected spell (Enter)</source>
+        <translation>Den gewählten Zauber ändern (Eingabetaste)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Duplicate...</source>
+        <translation>Duplizieren...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>A new spell that starts as a copy of the selected one</source>
+        <translation>Ein neuer Zauber, der als Kopie des gewählten beginnt</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Take the selected spells out of the catalogue (Delete)</source>
+        <translation>Die gewählten Zauber aus dem Katalog nehmen (Entf)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Restore Shipped Version</source>
+        <translation>Mitgelieferte Fassung</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Put back the spell as Tomewright ships it, in place of your changes</source>
+        <translation>Den Zauber so zurückholen, wie Tomewright ihn mitliefert, anstelle Ihrer Änderungen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <location line="+51"/>
+        <source>Undo %1</source>
+        <extracomment>A tool tip: what Undo takes back, e.g. &quot;Undo Add Spell &quot;Moth Lantern&quot;&quot;.</extracomment>
+        <translation>%1 rückgängig machen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Nothing to undo</source>
+        <translation>Nichts rückgängig zu machen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Redo %1</source>
+        <translation>%1 wiederholen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Nothing to redo</source>
+        <translation>Nichts zu wiederholen</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>New Spell</source>
+        <translation>Neuer Zauber</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Edit Spell</source>
+        <translation>Zauber bearbeiten</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1 (copy)</source>
+        <extracomment>The name a duplicated spell starts with; %1 is the name of the spell it copies.</extracomment>
+        <translation>%1 (Kopie)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Duplicate Spell</source>
+        <translation>Zauber duplizieren</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Add Spell &quot;%1&quot;</source>
+        <translation>Zauber „%1“ hinzufügen</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Change Spell &quot;%1&quot;</source>
+        <translation>Zauber „%1“ ändern</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Take the spell &quot;%1&quot; out of the catalogue?</source>
+        <translation>Den Zauber „%1“ aus dem Katalog nehmen?</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>and %n more</source>
+        <translation>
+            <numerusform>und %n weiterer</numerusform>
+            <numerusform>und %n weitere</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>Take these %n spells out of the catalogue?</source>
+        <translation>
+            <numerusform>Diesen %n Zauber aus dem Katalog nehmen?</numerusform>
+            <numerusform>Diese %n Zauber aus dem Katalog nehmen?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Remove Spell &quot;%1&quot;</source>
+        <translation>Zauber „%1“ entfernen</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>Remove %n Spells</source>
+        <translation>
+            <numerusform>%n Zauber entfernen</numerusform>
+            <numerusform>%n Zauber entfernen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Tomewright does not ship a spell &quot;%1&quot;.</source>
+        <translation>Tomewright liefert keinen Zauber „%1“ mit.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The shipped version of &quot;%1&quot; cannot be put back: %2</source>
+        <translation>Die mitgelieferte Fassung von „%1“ lässt sich nicht zurückholen: %2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Restore Shipped &quot;%1&quot;</source>
+        <translation>Mitgelieferten Zauber „%1“ zurückholen</translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>&quot;%1&quot; cannot be undone: %2</source>
+        <translation>„%1“ lässt sich nicht rückgängig machen: %2</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>&quot;%1&quot; cannot be redone: %2</source>
+        <translation>„%1“ lässt sich nicht wiederholen: %2</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>&quot;%1&quot; is in the catalogue; the filters hide it.</source>
+        <translation>„%1“ steht im Katalog; die Filter blenden ihn aus.</translation>
+    </message>
+    <message>
+        <location filename="../dialogs/SpellChangeCommand.cpp" line="+14"/>
+        <source>These spells have been changed since, by another program.</source>
+        <translation>Diese Zauber wurden inzwischen von einem anderen Programm geändert.</translation>
     </message>
 </context>
 <context>
@@ -721,7 +907,7 @@
 <context>
     <name>DrawCatalogue</name>
     <message>
-        <location filename="../library/DrawCatalogue.cpp" line="+398"/>
+        <location filename="../library/DrawCatalogue.cpp" line="+399"/>
         <source>A spell changed in the spell database &quot;%1&quot; while the book was drawn; draw it again.</source>
         <translation>Ein Zauber in der Zauberdatenbank „%1“ hat sich geändert, während das Buch ausgewürfelt wurde; würfeln Sie es neu aus.</translation>
     </message>
@@ -1328,7 +1514,7 @@ A tool tip: a button&apos;s text and, in brackets, its key (&quot;Generate Spell
         <translation>Grund</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>Check &amp;Again</source>
         <translation>Erneut &amp;prüfen</translation>
     </message>
@@ -1348,7 +1534,7 @@ A tool tip: a button&apos;s text and, in brackets, its key (&quot;Generate Spell
         <translation>Datei</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+10"/>
         <source>Would add</source>
         <translation>Würde hinzugefügt</translation>
     </message>
@@ -1373,7 +1559,7 @@ A tool tip: a button&apos;s text and, in brackets, its key (&quot;Generate Spell
         <translation>Die Zauber der Datei werden geprüft...</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+43"/>
         <source>Nothing was written: %1</source>
         <translation>Nichts wurde geschrieben: %1</translation>
     </message>
@@ -1388,7 +1574,7 @@ A tool tip: a button&apos;s text and, in brackets, its key (&quot;Generate Spell
         <translation>Der Import wurde abgebrochen; nichts wurde geschrieben.</translation>
     </message>
     <message numerus="yes">
-        <location line="+63"/>
+        <location line="+68"/>
         <source>%n row(s) refused. Correct the file, then press Check Again: nothing is imported while a row is refused.</source>
         <translation>
             <numerusform>%n Zeile abgelehnt. Korrigieren Sie die Datei, dann „Erneut prüfen“: Solange eine Zeile abgelehnt wird, wird nichts importiert.</numerusform>
@@ -1473,11 +1659,41 @@ Soll sie überschrieben werden?</translation>
     </message>
 </context>
 <context>
-    <name>SpellRules</name>
+    <name>SpellForm</name>
     <message>
-        <location filename="../library/catalogue/SpellRules.cpp" line="+59"/>
-        <source>&quot;%1&quot; differs from &quot;%2&quot; on line %3 only in letter case</source>
-        <translation>„%1“ unterscheidet sich von „%2“ in Zeile %3 nur in der Groß- und Kleinschreibung</translation>
+        <location filename="../dialogs/SpellForm.cpp" line="+85"/>
+        <source>&amp;Name:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&amp;Level:</source>
+        <translation>&amp;Grad:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&amp;Frequency:</source>
+        <translation>&amp;Häufigkeit:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Schools</source>
+        <translation>&amp;Schulen</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>&amp;Book:</source>
+        <translation>&amp;Buch:</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Page:</source>
+        <translation>S&amp;eite:</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;Description:</source>
+        <translation>Bes&amp;chreibung:</translation>
     </message>
 </context>
 <context>
@@ -1609,7 +1825,7 @@ Soll sie überschrieben werden?</translation>
 <context>
     <name>TW_Library</name>
     <message>
-        <location filename="../library/TW_Library.cpp" line="+36"/>
+        <location filename="../library/TW_Library.cpp" line="+40"/>
         <source>The spell database &quot;%1&quot; is incomplete: it has no &quot;%2&quot; %3.</source>
         <translation>Die Zauberdatenbank „%1“ ist unvollständig: Ihr fehlt „%2“ (%3).</translation>
     </message>
@@ -1735,7 +1951,7 @@ Soll sie überschrieben werden?</translation>
         <translation>%1, Grad %2: %3 Zauber des Spezialgebiets der Häufigkeit Common oder Uncommon, weniger als %4</translation>
     </message>
     <message>
-        <location filename="../library/catalogue/CatalogueEdit.cpp" line="+162"/>
+        <location filename="../library/catalogue/CatalogueEdit.cpp" line="+161"/>
         <source>&quot;%1&quot; is already in the catalogue (use --replace to overwrite it)</source>
         <translation>„%1“ ist bereits im Katalog (mit --replace wird er überschrieben)</translation>
     </message>
@@ -1751,6 +1967,7 @@ Soll sie überschrieben werden?</translation>
     </message>
     <message>
         <location line="+16"/>
+        <location filename="../library/catalogue/SpellStore.cpp" line="+47"/>
         <source>no spell &quot;%1&quot; in the catalogue</source>
         <translation>kein Zauber „%1“ im Katalog</translation>
     </message>
@@ -1815,7 +2032,7 @@ Soll sie überschrieben werden?</translation>
         <translation> (in einer durch %1 getrennten Datei muss ein Feld, das eines enthält, wie &quot;Fire;Evocation&quot;, in Anführungszeichen stehen)</translation>
     </message>
     <message>
-        <location filename="../library/catalogue/SpellRules.cpp" line="-25"/>
+        <location filename="../library/catalogue/SpellRules.cpp" line="+34"/>
         <source>empty name</source>
         <translation>leerer Name</translation>
     </message>
@@ -1860,7 +2077,12 @@ Soll sie überschrieben werden?</translation>
         <translation>„%1“ ist bereits im Katalog</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+9"/>
+        <source>&quot;%1&quot; differs from &quot;%2&quot; on line %3 only in letter case</source>
+        <translation>„%1“ unterscheidet sich von „%2“ in Zeile %3 nur in der Groß- und Kleinschreibung</translation>
+    </message>
+    <message>
+        <location line="+19"/>
         <source>an empty school name</source>
         <translation>ein leerer Schulname</translation>
     </message>

@@ -50,6 +50,27 @@
             <numerusform>%n spells</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>and %n more</numerusform>
+            <numerusform>and %n more</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Take these %n spells out of the catalogue?</source>
+        <translation>
+            <numerusform>Take this spell out of the catalogue?</numerusform>
+            <numerusform>Take these %n spells out of the catalogue?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove %n Spells</source>
+        <translation>
+            <numerusform>Remove %n Spell</numerusform>
+            <numerusform>Remove %n Spells</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Frm_Main</name>

@@ -437,7 +437,7 @@
 <context>
     <name>CatalogueWindow</name>
     <message>
-        <location filename="../dialogs/CatalogueWindow.cpp" line="+32"/>
+        <location filename="../dialogs/CatalogueWindow.cpp" line="+33"/>
         <source>Any</source>
         <translation>Tous</translation>
     </message>
@@ -447,7 +447,7 @@
         <translation>Catalogue des sorts</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+16"/>
         <source>&amp;Find:</source>
         <translation>&amp;Rechercher&#xa0;:</translation>
     </message>
@@ -572,7 +572,7 @@
         <translation>Fichiers CSV (*.csv);;Tous les fichiers (*)</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+27"/>
         <source>No spell is shown: there is nothing to export.</source>
         <translation>Aucun sort n’est affiché&#xa0;: il n’y a rien à exporter.</translation>
     </message>
@@ -609,6 +609,192 @@
             <numerusform>%n sort</numerusform>
             <numerusform>%n sorts</numerusform>
         </translation>
+    </message>
+    <message>
+        <location filename="../dialogs/CatalogueWindow_edit.cpp" line="+41"/>
+        <source>Catalogue changes</source>
+        <translation>Modifications du catalogue</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>New Spell...</source>
+        <translation>Nouveau sort...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Add a spell of your own to the catalogue</source>
+        <translation>Ajouter un sort de votre cru au catalogue</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Edit...</source>
+        <translation>Modifier...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Change the selected spell (Enter)</source>
+        <translation>Modifier le sort choisi (Entrée)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Duplicate...</source>
+        <translation>Dupliquer...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>A new spell that starts as a copy of the selected one</source>
+        <translation>Un nouveau sort qui part d’une copie du sort choisi</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Remove</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Take the selected spells out of the catalogue (Delete)</source>
+        <translation>Retirer du catalogue les sorts choisis (Suppr)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Restore Shipped Version</source>
+        <translation>Version d’origine</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Put back the spell as Tomewright ships it, in place of your changes</source>
+        <translation>Remettre le sort tel que Tomewright le fournit, à la place de vos modifications</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Redo</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <location line="+51"/>
+        <source>Undo %1</source>
+        <extracomment>A tool tip: what Undo takes back, e.g. &quot;Undo Add Spell &quot;Moth Lantern&quot;&quot;.</extracomment>
+        <translation>Annuler «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Nothing to undo</source>
+        <translation>Rien à annuler</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Redo %1</source>
+        <translation>Rétablir «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Nothing to redo</source>
+        <translation>Rien à rétablir</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>New Spell</source>
+        <translation>Nouveau sort</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Edit Spell</source>
+        <translation>Modifier le sort</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1 (copy)</source>
+        <extracomment>The name a duplicated spell starts with; %1 is the name of the spell it copies.</extracomment>
+        <translation>%1 (copie)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Duplicate Spell</source>
+        <translation>Dupliquer le sort</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Add Spell &quot;%1&quot;</source>
+        <translation>Ajout du sort «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Change Spell &quot;%1&quot;</source>
+        <translation>Modification du sort «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Take the spell &quot;%1&quot; out of the catalogue?</source>
+        <translation>Retirer le sort «&#xa0;%1&#xa0;» du catalogue&#xa0;?</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>and %n more</source>
+        <translation>
+            <numerusform>et %n autre</numerusform>
+            <numerusform>et %n autres</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>Take these %n spells out of the catalogue?</source>
+        <translation>
+            <numerusform>Retirer %n sort du catalogue&#xa0;?</numerusform>
+            <numerusform>Retirer ces %n sorts du catalogue&#xa0;?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Remove Spell &quot;%1&quot;</source>
+        <translation>Retrait du sort «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>Remove %n Spells</source>
+        <translation>
+            <numerusform>Retrait de %n sort</numerusform>
+            <numerusform>Retrait de %n sorts</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Tomewright does not ship a spell &quot;%1&quot;.</source>
+        <translation>Tomewright ne fournit pas de sort «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The shipped version of &quot;%1&quot; cannot be put back: %2</source>
+        <translation>La version d’origine de «&#xa0;%1&#xa0;» ne peut pas être remise&#xa0;: %2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Restore Shipped &quot;%1&quot;</source>
+        <translation>Retour à l’origine du sort «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>&quot;%1&quot; cannot be undone: %2</source>
+        <translation>«&#xa0;%1&#xa0;» ne peut pas être annulé&#xa0;: %2</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>&quot;%1&quot; cannot be redone: %2</source>
+        <translation>«&#xa0;%1&#xa0;» ne peut pas être rétabli&#xa0;: %2</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>&quot;%1&quot; is in the catalogue; the filters hide it.</source>
+        <translation>«&#xa0;%1&#xa0;» est dans le catalogue&#xa0;; les filtres le masquent.</translation>
+    </message>
+    <message>
+        <location filename="../dialogs/SpellChangeCommand.cpp" line="+14"/>
+        <source>These spells have been changed since, by another program.</source>
+        <translation>Ces sorts ont été modifiés depuis par un autre programme.</translation>
     </message>
 </context>
 <context>
@@ -721,7 +907,7 @@
 <context>
     <name>DrawCatalogue</name>
     <message>
-        <location filename="../library/DrawCatalogue.cpp" line="+398"/>
+        <location filename="../library/DrawCatalogue.cpp" line="+399"/>
         <source>A spell changed in the spell database &quot;%1&quot; while the book was drawn; draw it again.</source>
         <translation>Un sort de la base «&#xa0;%1&#xa0;» a changé pendant le tirage du grimoire&#xa0;; tirez-le de nouveau.</translation>
     </message>
@@ -1328,7 +1514,7 @@ A tool tip: a button&apos;s text and, in brackets, its key (&quot;Generate Spell
         <translation>Motif</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>Check &amp;Again</source>
         <translation>&amp;Vérifier à nouveau</translation>
     </message>
@@ -1348,7 +1534,7 @@ A tool tip: a button&apos;s text and, in brackets, its key (&quot;Generate Spell
         <translation>Fichier</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+10"/>
         <source>Would add</source>
         <translation>Serait ajouté</translation>
     </message>
@@ -1373,7 +1559,7 @@ A tool tip: a button&apos;s text and, in brackets, its key (&quot;Generate Spell
         <translation>Vérification des sorts du fichier...</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+43"/>
         <source>Nothing was written: %1</source>
         <translation>Rien n’a été écrit&#xa0;: %1</translation>
     </message>
@@ -1388,7 +1574,7 @@ A tool tip: a button&apos;s text and, in brackets, its key (&quot;Generate Spell
         <translation>L’importation a été annulée&#xa0;; rien n’a été écrit.</translation>
     </message>
     <message numerus="yes">
-        <location line="+63"/>
+        <location line="+68"/>
         <source>%n row(s) refused. Correct the file, then press Check Again: nothing is imported while a row is refused.</source>
         <translation>
             <numerusform>%n ligne refusée. Corrigez le fichier, puis «&#xa0;Vérifier à nouveau&#xa0;»&#xa0;: rien n’est importé tant qu’une ligne est refusée.</numerusform>
@@ -1473,11 +1659,41 @@ Voulez-vous l’écraser&#xa0;?</translation>
     </message>
 </context>
 <context>
-    <name>SpellRules</name>
+    <name>SpellForm</name>
     <message>
-        <location filename="../library/catalogue/SpellRules.cpp" line="+59"/>
-        <source>&quot;%1&quot; differs from &quot;%2&quot; on line %3 only in letter case</source>
-        <translation>«&#xa0;%1&#xa0;» ne diffère de «&#xa0;%2&#xa0;» (ligne %3) que par la casse</translation>
+        <location filename="../dialogs/SpellForm.cpp" line="+85"/>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nom&#xa0;:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&amp;Level:</source>
+        <translation>Ni&amp;veau&#xa0;:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&amp;Frequency:</source>
+        <translation>&amp;Fréquence&#xa0;:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Schools</source>
+        <translation>&amp;Écoles</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>&amp;Book:</source>
+        <translation>&amp;Livre&#xa0;:</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Page:</source>
+        <translation>&amp;Page&#xa0;:</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;Description:</source>
+        <translation>&amp;Description&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -1609,7 +1825,7 @@ Voulez-vous l’écraser&#xa0;?</translation>
 <context>
     <name>TW_Library</name>
     <message>
-        <location filename="../library/TW_Library.cpp" line="+36"/>
+        <location filename="../library/TW_Library.cpp" line="+40"/>
         <source>The spell database &quot;%1&quot; is incomplete: it has no &quot;%2&quot; %3.</source>
         <translation>La base de sorts «&#xa0;%1&#xa0;» est incomplète&#xa0;: il lui manque «&#xa0;%2&#xa0;» (%3).</translation>
     </message>
@@ -1735,7 +1951,7 @@ Voulez-vous l’écraser&#xa0;?</translation>
         <translation>%1, niveau %2&#xa0;: %3 sorts de spécialité de fréquence Common ou Uncommon, moins de %4</translation>
     </message>
     <message>
-        <location filename="../library/catalogue/CatalogueEdit.cpp" line="+162"/>
+        <location filename="../library/catalogue/CatalogueEdit.cpp" line="+161"/>
         <source>&quot;%1&quot; is already in the catalogue (use --replace to overwrite it)</source>
         <translation>«&#xa0;%1&#xa0;» est déjà dans le catalogue (--replace le remplace)</translation>
     </message>
@@ -1751,6 +1967,7 @@ Voulez-vous l’écraser&#xa0;?</translation>
     </message>
     <message>
         <location line="+16"/>
+        <location filename="../library/catalogue/SpellStore.cpp" line="+47"/>
         <source>no spell &quot;%1&quot; in the catalogue</source>
         <translation>aucun sort «&#xa0;%1&#xa0;» dans le catalogue</translation>
     </message>
@@ -1815,7 +2032,7 @@ Voulez-vous l’écraser&#xa0;?</translation>
         <translation> (dans un fichier séparé par %1, un champ qui en contient un, comme &quot;Fire;Evocation&quot;, doit être entre guillemets)</translation>
     </message>
     <message>
-        <location filename="../library/catalogue/SpellRules.cpp" line="-25"/>
+        <location filename="../library/catalogue/SpellRules.cpp" line="+34"/>
         <source>empty name</source>
         <translation>nom vide</translation>
     </message>
@@ -1860,7 +2077,12 @@ Voulez-vous l’écraser&#xa0;?</translation>
         <translation>«&#xa0;%1&#xa0;» est déjà dans le catalogue</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+9"/>
+        <source>&quot;%1&quot; differs from &quot;%2&quot; on line %3 only in letter case</source>
+        <translation>«&#xa0;%1&#xa0;» ne diffère de «&#xa0;%2&#xa0;» (ligne %3) que par la casse</translation>
+    </message>
+    <message>
+        <location line="+19"/>
         <source>an empty school name</source>
         <translation>un nom d’école vide</translation>
     </message>

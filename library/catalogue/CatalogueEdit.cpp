@@ -277,12 +277,7 @@ QStringList removeSpells(Database& database, const QList<GivenName>& names, cons
     const QHash<QString, QString> origins = SpellOrigin::read(database);
     for (const QString& name : removed) {
         deleteSpell(database, name);
-        // A spell that came with the program is remembered as taken out, so an upgrade does not
-        // bring it back; the user's own spell is simply gone.
-        if (origins.value(name) == SpellOrigin::kUser)
-            SpellOrigin::forget(database, name);
-        else
-            SpellOrigin::set(database, name, SpellOrigin::kRemoved);
+        SpellOrigin::takenOut(database, name, origins.value(name));
     }
     transaction.commit();
     return removed;

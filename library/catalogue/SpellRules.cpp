@@ -57,8 +57,8 @@ void checkName(const CatalogueSpell& spell, const TakenNames& taken,
     } else {
         problems->append({Field::Name, Code::SameName,
                           QCoreApplication::translate(
-                              "SpellRules", "\"%1\" differs from \"%2\" on line %3 only in letter "
-                                            "case")
+                              "catalogue", "\"%1\" differs from \"%2\" on line %3 only in letter "
+                                           "case")
                               .arg(name, other, line)});
     }
 }
