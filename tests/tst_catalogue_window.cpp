@@ -17,8 +17,8 @@
 #include "ui/Database.h"
 #include "ui/MessageBox.h"
 #include "ui/OpenFileDialog.h"
-#include "ui/SaveFileDialog.h"
 #include "ui/SaveChangesQuestion.h"
+#include "ui/SaveFileDialog.h"
 #include "ui/YesNoQuestion.h"
 
 #include <QAction>
@@ -27,9 +27,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QProgressDialog>
 #include <QPushButton>
-#include <QPlainTextEdit>
 #include <QTableView>
 #include <QTableWidget>
 #include <QToolButton>
