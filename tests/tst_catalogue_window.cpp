@@ -486,7 +486,7 @@ void TestCatalogueWindow::oneWindowBesideTheMainWindow() {
     QVERIFY(window.Form_Load());
     window.show();
     QAction* open = window.findChild<QAction*>("Tools_Catalogue");
-    QCOMPARE(open->text(), QString("Spell &Catalogue..."));
+    QCOMPARE(open->text(), QString("&Spell Catalogue..."));
     open->trigger();
     CatalogueWindow* first = window.catalogueWindow();
     QVERIFY(first && first->isVisible());

@@ -553,6 +553,7 @@ void TestTranslations::everyTextOfTheWindowsIsTranslated() {
 
 void TestTranslations::windowTextsFitAndKeysDoNotClash_data() {
     QTest::addColumn<QString>("language");
+    QTest::newRow("English") << "en";
     QTest::newRow("German") << "de";
     QTest::newRow("French") << "fr";
 }
@@ -565,8 +566,9 @@ void TestTranslations::windowTextsFitAndKeysDoNotClash() {
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     // What a German or French user sees is not English.
-    QVERIFY2(window.findChild<QMenu*>("File_Menu")->title() != QLatin1String("&File"),
-             "the window is still English");
+    if (language != QLatin1String("en"))
+        QVERIFY2(window.findChild<QMenu*>("File_Menu")->title() != QLatin1String("&File"),
+                 "the window is still English");
 
     QStringList problems = cutTexts(&window);
     problems << menuClashes(QStringLiteral("menu bar"), window.menuBar()->actions());
@@ -607,6 +609,13 @@ void TestTranslations::windowTextsFitAndKeysDoNotClash() {
     QVERIFY(form);
     QVERIFY(QTest::qWaitForWindowExposed(form));
     problems << cutTexts(form) << keyClashes(form);
+    // Two pairs have always shared their key in English, and their texts stay as they are.
+    if (language == QLatin1String("en")) {
+        problems.removeOne(
+            QStringLiteral("&File: \"&Export Spellbook...\" and \"&Exit\" both use e"));
+        problems.removeOne(QStringLiteral(
+            "PopUpMenu: \"&Remove Spell (s)\" and \"&Replace Spell (s)\" both use r"));
+    }
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
 }
 

@@ -1083,7 +1083,7 @@
     </message>
     <message>
         <location line="+5"/>
-        <source>Spell &amp;Catalogue...</source>
+        <source>&amp;Spell Catalogue...</source>
         <translation>&amp;Catalogue des sorts...</translation>
     </message>
     <message>
