@@ -22,6 +22,7 @@ Qt::SortOrder SpellFilterModel::sortOrder() const {
 }
 
 void SpellFilterModel::refilter() {
+    m_acceptedValid = false;
     // Filtered anew in one pass over the rows in the spell model's order: letting rows back in
     // one stretch at a time, as the proxy does on its own, costs a pass over all rows for each
     // stretch (and the table a new layout for each).
@@ -29,7 +30,19 @@ void SpellFilterModel::refilter() {
 }
 
 void SpellFilterModel::setSpellModel(SpellTableModel* model) {
+    if (m_spells)
+        disconnect(m_spells, nullptr, this, nullptr);
     m_spells = model;
+    m_acceptedValid = false;
+    // Told before the proxy itself (connected first), so the proxy never reads what was decided
+    // for rows that changed.
+    if (model) {
+        const auto forget = [this] { m_acceptedValid = false; };
+        connect(model, &QAbstractItemModel::modelAboutToBeReset, this, forget);
+        connect(model, &QAbstractItemModel::rowsAboutToBeInserted, this, forget);
+        connect(model, &QAbstractItemModel::rowsAboutToBeRemoved, this, forget);
+        connect(model, &QAbstractItemModel::dataChanged, this, forget);
+    }
     setSourceModel(model);
 }
 
@@ -90,7 +103,19 @@ const SpellTableModel::Row& SpellFilterModel::spellAt(int proxyRow) const {
 bool SpellFilterModel::filterAcceptsRow(int sourceRow, const QModelIndex& /*sourceParent*/) const {
     if (!m_spells)
         return true;
-    const SpellTableModel::Row& row = m_spells->row(sourceRow);
+    // Decided for every row at once, in the order the rows lie in memory: taken in the order
+    // shown (sorted by schools, say) each row would be a jump to somewhere else.
+    if (!m_acceptedValid) {
+        const QList<SpellTableModel::Row>& rows = m_spells->storedRows();
+        m_accepted.assign(size_t(rows.size()), false);
+        for (qsizetype place = 0; place < rows.size(); ++place)
+            m_accepted[size_t(place)] = accepts(rows[place]);
+        m_acceptedValid = true;
+    }
+    return m_accepted[size_t(m_spells->storedPlace(sourceRow))];
+}
+
+bool SpellFilterModel::accepts(const SpellTableModel::Row& row) const {
     if (m_level != 0 && row.level != m_level)
         return false;
     // A spell of a frequency the catalogue does not know is rarer than any.

@@ -6,6 +6,7 @@
 #include <QSortFilterProxyModel>
 #include <QString>
 #include <optional>
+#include <vector>
 
 // The filters of the catalogue window over a SpellTableModel: words of the name or the
 // description, level, school, rarest frequency, book, origin, and the spells that qualify for
@@ -41,6 +42,7 @@ protected:
 
 private:
     void refilter();
+    bool accepts(const SpellTableModel::Row& row) const;
 
     SpellTableModel* m_spells = nullptr;
     QString m_text; // folded
@@ -50,4 +52,7 @@ private:
     QString m_book;
     int m_source = -1;
     std::optional<QSet<QString>> m_qualifying;
+    // Whether each row passes the filters, by its place as stored; decided anew after a change.
+    mutable std::vector<bool> m_accepted;
+    mutable bool m_acceptedValid = false;
 };

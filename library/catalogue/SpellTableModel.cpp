@@ -5,6 +5,29 @@
 #include <algorithm>
 #include <numeric>
 
+namespace {
+
+// Letter case folded as QString::toCaseFolded folds it, the short way for text that is all ASCII
+// (nearly every name, book and page), which that function takes through Unicode's tables.
+QString folded(const QString& text) {
+    bool upper = false;
+    for (const QChar c : text) {
+        if (c.unicode() >= 0x80)
+            return text.toCaseFolded();
+        upper = upper || (c >= QLatin1Char('A') && c <= QLatin1Char('Z'));
+    }
+    if (!upper)
+        return text;
+    QString result = text;
+    for (QChar& c : result) {
+        if (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
+            c = QChar(c.unicode() + ('a' - 'A'));
+    }
+    return result;
+}
+
+} // namespace
+
 SpellTableModel::SpellTableModel(QObject* parent) : QAbstractTableModel(parent) {}
 
 void SpellTableModel::setCatalogue(const Catalogue& catalogue,
@@ -17,7 +40,6 @@ void SpellTableModel::setCatalogue(const Catalogue& catalogue,
     m_rows.clear();
     m_storedByName.clear();
     m_rows.reserve(catalogue.spells.size());
-    m_storedByName.reserve(catalogue.spells.size());
     for (const CatalogueSpell& spell : catalogue.spells) {
         Row row;
         row.spell = spell;
@@ -31,13 +53,12 @@ void SpellTableModel::setCatalogue(const Catalogue& catalogue,
         bool numeric = false;
         const int level = spell.level.toInt(&numeric);
         row.level = numeric && level >= 1 && level <= 9 ? level : 0;
-        row.sortName = spell.name.toCaseFolded();
-        // The find box's text is one line, so a name alone never matches across into a
-        // description that is not there.
+        row.sortName = folded(spell.name);
+        // Without a description the name serves alone: a search text is trimmed, so it never
+        // ends in the line break that would follow the name.
         row.folded = spell.description.isEmpty()
                          ? row.sortName
-                         : row.sortName + QLatin1Char('\n') + spell.description.toCaseFolded();
-        m_storedByName.insert(spell.name, int(m_rows.size()));
+                         : row.sortName + QLatin1Char('\n') + folded(spell.description);
         m_rows << std::move(row);
     }
     m_frequencies = catalogue.frequencies;
@@ -50,6 +71,12 @@ void SpellTableModel::setCatalogue(const Catalogue& catalogue,
 }
 
 int SpellTableModel::rowOf(const QString& name) const {
+    // Indexed when first asked: the window shows and filters the rows without it.
+    if (m_storedByName.isEmpty() && !m_rows.isEmpty()) {
+        m_storedByName.reserve(m_rows.size());
+        for (qsizetype place = 0; place < m_rows.size(); ++place)
+            m_storedByName.insert(m_rows[place].spell.name, int(place));
+    }
     const int stored = m_storedByName.value(name, -1);
     return stored < 0 ? -1 : m_rowOfStored[size_t(stored)];
 }
@@ -76,7 +103,7 @@ PageKey pageKey(const QString& page) {
     key.number = page.toLongLong(&numeric);
     key.text = !numeric;
     if (!numeric)
-        key.folded = page.toCaseFolded();
+        key.folded = folded(page);
     return key;
 }
 
@@ -115,15 +142,13 @@ std::vector<int> SpellTableModel::sortedOrder(int column, Qt::SortOrder order) c
         sortBy([](const Row& row) { return row.level; });
         break;
     case Schools:
-        sortBy([](const Row& row) {
-            return row.spell.schools.join(QStringLiteral(", ")).toCaseFolded();
-        });
+        sortBy([](const Row& row) { return folded(row.spell.schools.join(QStringLiteral(", "))); });
         break;
     case Frequency:
         sortBy([](const Row& row) { return row.frequencyId; });
         break;
     case Book:
-        sortBy([](const Row& row) { return row.spell.book.toCaseFolded(); });
+        sortBy([](const Row& row) { return folded(row.spell.book); });
         break;
     case Page:
         sortBy([](const Row& row) { return pageKey(row.spell.page); });

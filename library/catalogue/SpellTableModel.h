@@ -38,6 +38,10 @@ public:
                       const QSet<QString>& shippedKeys);
 
     const Row& row(int index) const { return m_rows[m_order[index]]; }
+    // The rows as stored, whatever the order shown, and where a row shown is stored: for a pass
+    // over every row in the order they lie in memory.
+    const QList<Row>& storedRows() const { return m_rows; }
+    int storedPlace(int index) const { return m_order[size_t(index)]; }
     const QList<CatalogueFrequency>& frequencies() const { return m_frequencies; }
     const QStringList& schools() const { return m_schools; }
     // The row of the spell stored under exactly this name, or -1.
@@ -61,12 +65,14 @@ public:
 private:
     std::vector<int> sortedOrder(int column, Qt::SortOrder order) const;
 
-    QList<Row> m_rows;                  // as stored
-    std::vector<int> m_order;           // row number -> place in m_rows
-    std::vector<int> m_rowOfStored;     // place in m_rows -> row number
-    QHash<QString, int> m_storedByName; // stored name -> place in m_rows
+    QList<Row> m_rows;                          // as stored
+    std::vector<int> m_order;                   // row number -> place in m_rows
+    std::vector<int> m_rowOfStored;             // place in m_rows -> row number
+    mutable QHash<QString, int> m_storedByName; // stored name -> place in m_rows
     QList<CatalogueFrequency> m_frequencies;
     QStringList m_schools;
     int m_sortColumn = -1;
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
 };
+
+Q_DECLARE_TYPEINFO(SpellTableModel::Row, Q_RELOCATABLE_TYPE);
