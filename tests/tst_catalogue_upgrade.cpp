@@ -317,16 +317,18 @@ void TestCatalogueUpgrade::upgradeKeepsWhatTheUserMade() {
         // The user adds a spell, replaces a shipped one (in other letter case) and takes one out.
         Database database(copy, kKey);
         QStringList errors;
+        ImportOptions replacing;
+        replacing.replace = true;
         importSpells(database, kHeader + "Hearth,1,Common,Fire,Mine,1,Mine.\n", "h.csv", {},
                      &errors);
-        importSpells(database, kHeader + "brand,2,Common,Fire,Mine,2,Mine.\n", "b.csv",
-                     {true, false, TextEncoding::Utf8}, &errors);
+        importSpells(database, kHeader + "brand,2,Common,Fire,Mine,2,Mine.\n", "b.csv", replacing,
+                     &errors);
         removeSpells(database, {{"cinder", 0}}, QString(), &errors);
         // Then a round trip through a spreadsheet: the whole catalogue exported and imported
         // back over itself. Rows nobody edited stay shipped.
         const QByteArray exported = spellsCsv(readCatalogueDatabase(database));
         const ImportResult roundTrip =
-            importSpells(database, exported, "all.csv", {true, false, TextEncoding::Utf8}, &errors);
+            importSpells(database, exported, "all.csv", replacing, &errors);
         QVERIFY2(errors.isEmpty(), qPrintable(errors.join('\n')));
         QCOMPARE(roundTrip.replaced, QStringList());
         QCOMPARE(roundTrip.unchanged.size(), 5);
