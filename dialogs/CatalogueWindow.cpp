@@ -63,7 +63,12 @@ void CatalogueWindow::buildControls() {
     m_text->setObjectName(QStringLiteral("txtCatalogueFind"));
     m_text->setPlaceholderText(tr("Words of a name or description"));
     m_text->setClearButtonEnabled(true);
-    m_text->setMinimumWidth(m_text->fontMetrics().averageCharWidth() * 28);
+    // Wide enough for the whole hint in any language: a line edit's size hint is 17 "x" wide
+    // plus its frame, margins and clear button.
+    const QFontMetrics metrics = m_text->fontMetrics();
+    m_text->setMinimumWidth(metrics.horizontalAdvance(m_text->placeholderText()) +
+                            m_text->sizeHint().width() -
+                            17 * metrics.horizontalAdvance(QLatin1Char('x')));
     findLabel->setBuddy(m_text);
     filters->addWidget(findLabel);
     filters->addWidget(m_text, 2);

@@ -21,6 +21,63 @@ bool hasTable(const Database& database, const QString& table) {
                .recordCount() > 0;
 }
 
+// One shared copy of each text a column repeats (a level, a frequency, a school, a book, a
+// page): a large catalogue then holds each such text once, and reading it again costs no copy.
+class RepeatedTexts {
+public:
+    QString text(const RowReader& row, int column) {
+        if (!row.isText(column))
+            return row.text(column);
+        const QByteArrayView utf8 = row.utf8(column);
+        // A view of the engine's bytes serves to look up; only a new text is copied.
+        const auto found = m_seen.constFind(QByteArray::fromRawData(utf8.data(), utf8.size()));
+        if (found != m_seen.cend())
+            return found.value();
+        QString text = QString::fromUtf8(utf8);
+        if (m_seen.size() < kMostKept)
+            m_seen.insert(utf8.toByteArray(), text);
+        return text;
+    }
+
+private:
+    // Texts that hardly repeat (a catalogue of thousands of books) are not worth keeping.
+    static constexpr qsizetype kMostKept = 4096;
+    QHash<QByteArray, QString> m_seen;
+};
+
+// Finds the spell a SpellandSphere row names. The rows of a spell's schools are mostly stored
+// right after the spell, in the spells' order, so the spell after the last one found is tried
+// first; the others are found by name, indexed only once one is needed.
+class SpellsByName {
+public:
+    explicit SpellsByName(QList<CatalogueSpell>& spells) : m_spells(spells) {}
+
+    CatalogueSpell* find(const RowReader& row) {
+        const QByteArrayView utf8 = row.utf8(0);
+        const QUtf8StringView name(utf8.data(), utf8.size());
+        for (qsizetype place : {m_last, m_last + 1}) {
+            if (place >= 0 && place < m_spells.size() &&
+                QAnyStringView::equal(m_spells[place].name, name))
+                return &m_spells[m_last = place];
+        }
+        if (m_byName.isEmpty()) {
+            m_byName.reserve(m_spells.size());
+            // From the last, so that the first spell of a name is the one found.
+            for (qsizetype place = m_spells.size() - 1; place >= 0; --place)
+                m_byName.insert(m_spells[place].name, place);
+        }
+        const qsizetype place = m_byName.value(row.text(0), -1);
+        if (place < 0)
+            return nullptr;
+        return &m_spells[m_last = place];
+    }
+
+private:
+    QList<CatalogueSpell>& m_spells;
+    QHash<QString, qsizetype> m_byName;
+    qsizetype m_last = -1;
+};
+
 } // namespace
 
 bool sameSpell(const CatalogueSpell& a, const CatalogueSpell& b) {
@@ -31,43 +88,45 @@ bool sameSpell(const CatalogueSpell& a, const CatalogueSpell& b) {
 
 Catalogue readCatalogueDatabase(const Database& database) {
     Catalogue catalogue;
-    RecordSet frequencies = database.snapshot(
-        QStringLiteral("SELECT Frequency, FrequencyID FROM Frequency ORDER BY FrequencyID"));
-    for (; !frequencies.eof(); frequencies.moveNext())
-        catalogue.frequencies.append(
-            {frequencies.text(QStringLiteral("Frequency")),
-             frequencies.value(QStringLiteral("FrequencyID")).toLongLong()});
-    RecordSet schools =
-        database.snapshot(QStringLiteral("SELECT Sphere_Name FROM [Sphere Names] ORDER BY rowid"));
-    for (; !schools.eof(); schools.moveNext())
-        catalogue.schools << schools.text(QStringLiteral("Sphere_Name"));
+    RepeatedTexts repeated;
+    database.forEachRow(
+        QStringLiteral("SELECT Frequency, FrequencyID FROM Frequency ORDER BY FrequencyID"), {},
+        [&](const RowReader& row) {
+            catalogue.frequencies.append({repeated.text(row, 0), row.value(1).toLongLong()});
+        });
+    database.forEachRow(QStringLiteral("SELECT Sphere_Name FROM [Sphere Names] ORDER BY rowid"), {},
+                        [&](const RowReader& row) { catalogue.schools << repeated.text(row, 0); });
 
+    // The spells and their schools are read as stored, each table in one pass; the schools are
+    // then matched to their spells here (a join would have the engine sort every row).
     const QString description =
         hasColumn(database, QStringLiteral("Spells"), QStringLiteral("Description"))
             ? QStringLiteral("Description")
             : QStringLiteral("NULL AS Description");
-    RecordSet spells = database.snapshot(
-        QStringLiteral("SELECT Spells.Name, Lvl, Frequency, Book, Page, %1, Sphere FROM Spells "
-                       "LEFT JOIN SpellandSphere ON SpellandSphere.Name = Spells.Name "
-                       "ORDER BY Spells.rowid, SpellandSphere.rowid")
-            .arg(description));
-    for (; !spells.eof(); spells.moveNext()) {
-        const QString name = spells.text(QStringLiteral("Name"));
-        if (catalogue.spells.isEmpty() || catalogue.spells.last().name != name) {
+    database.forEachRow(
+        QStringLiteral("SELECT Name, Lvl, Frequency, Book, Page, %1 FROM Spells ORDER BY rowid")
+            .arg(description),
+        {}, [&](const RowReader& row) {
             CatalogueSpell spell;
-            spell.name = name;
-            spell.level = spells.text(QStringLiteral("Lvl"));
-            spell.frequency = spells.text(QStringLiteral("Frequency"));
-            spell.book = spells.text(QStringLiteral("Book"));
-            spell.page = spells.text(QStringLiteral("Page"));
-            spell.description = spells.text(QStringLiteral("Description"));
+            spell.name = row.text(0);
+            spell.level = repeated.text(row, 1);
+            spell.frequency = repeated.text(row, 2);
+            spell.book = repeated.text(row, 3);
+            spell.page = repeated.text(row, 4);
+            spell.description = row.text(5);
             spell.hasDescription = true;
-            catalogue.spells << spell;
-        }
-        const QString school = spells.text(QStringLiteral("Sphere"));
-        if (!school.isEmpty())
-            catalogue.spells.last().schools << school;
-    }
+            catalogue.spells << std::move(spell);
+        });
+    SpellsByName spells(catalogue.spells);
+    database.forEachRow(QStringLiteral("SELECT Name, Sphere FROM SpellandSphere ORDER BY rowid"),
+                        {}, [&](const RowReader& row) {
+                            CatalogueSpell* spell = spells.find(row);
+                            if (!spell)
+                                return;
+                            QString school = repeated.text(row, 1);
+                            if (!school.isEmpty())
+                                spell->schools << std::move(school);
+                        });
     return catalogue;
 }
 
@@ -90,9 +149,10 @@ QHash<QString, QString> SpellOrigin::read(const Database& database) {
     QHash<QString, QString> origins;
     if (!hasTable(database, QStringLiteral("SpellOrigin")))
         return origins;
-    RecordSet rows = database.snapshot(QStringLiteral("SELECT Name, Origin FROM SpellOrigin"));
-    for (; !rows.eof(); rows.moveNext())
-        origins.insert(rows.text(QStringLiteral("Name")), rows.text(QStringLiteral("Origin")));
+    RepeatedTexts repeated;
+    database.forEachRow(
+        QStringLiteral("SELECT Name, Origin FROM SpellOrigin"), {},
+        [&](const RowReader& row) { origins.insert(row.text(0), repeated.text(row, 1)); });
     return origins;
 }
 

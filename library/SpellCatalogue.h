@@ -25,6 +25,8 @@ struct CatalogueSpell {
     bool hasDescription = false; // the source had a Description column
     int line = 0;                // where the spell stands in its source file
 };
+// Moved in memory as it is when a list of spells grows, rather than one member at a time.
+Q_DECLARE_TYPEINFO(CatalogueSpell, Q_RELOCATABLE_TYPE);
 
 struct Catalogue {
     QList<CatalogueFrequency> frequencies;

@@ -6,10 +6,12 @@
 #include <QSortFilterProxyModel>
 #include <QString>
 #include <optional>
+#include <vector>
 
 // The filters of the catalogue window over a SpellTableModel: words of the name or the
 // description, level, school, rarest frequency, book, origin, and the spells that qualify for
-// a request. Each setter refilters only when the filter changed.
+// a request. Each setter refilters only when the filter changed. The rows shown are in the
+// spell model's order: sorting is done there.
 class SpellFilterModel : public QSortFilterProxyModel {
     Q_OBJECT
 
@@ -30,10 +32,18 @@ public:
     // The spell of a proxy row.
     const SpellTableModel::Row& spellAt(int proxyRow) const;
 
+    // Sorting is the spell model's (SpellTableModel::sort); the rows shown keep its order.
+    void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
+    int sortColumn() const;
+    Qt::SortOrder sortOrder() const;
+
 protected:
     bool filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const override;
 
 private:
+    void refilter();
+    bool accepts(const SpellTableModel::Row& row) const;
+
     SpellTableModel* m_spells = nullptr;
     QString m_text; // folded
     int m_level = 0;
@@ -42,4 +52,7 @@ private:
     QString m_book;
     int m_source = -1;
     std::optional<QSet<QString>> m_qualifying;
+    // Whether each row passes the filters, by its place as stored; decided anew after a change.
+    mutable std::vector<bool> m_accepted;
+    mutable bool m_acceptedValid = false;
 };

@@ -7,17 +7,17 @@
 #include <QList>
 #include <QSet>
 #include <QString>
+#include <vector>
 
 // The catalogue's spells as a table: one row a spell, with where it came from. The rows are the
 // catalogue as read from the database (readCatalogueDatabase); the model keeps no other copy.
+// The model sorts itself (sort()): its rows are shown in the order of the sorted column, and a
+// row number is a place in that order.
 class SpellTableModel : public QAbstractTableModel {
     Q_OBJECT
 
 public:
     enum Column { Name, Level, Schools, Frequency, Book, Page, Origin, ColumnCount };
-    enum Role {
-        SortRole = Qt::UserRole, // a typed key: level as a number, names folded
-    };
     enum class SpellSource { Shipped, Yours, ChangedByYou };
 
     struct Row {
@@ -31,18 +31,30 @@ public:
 
     explicit SpellTableModel(QObject* parent = nullptr);
 
-    // Replaces every row. origins: SpellOrigin::read; shippedKeys: the spellNameKey of every
-    // spell the program ships, so a spell of the user's that has a shipped spell's name shows as
-    // changed by the user.
+    // Replaces every row, in the order of the column the model is sorted by. origins:
+    // SpellOrigin::read; shippedKeys: the spellNameKey of every spell the program ships, so a
+    // spell of the user's that has a shipped spell's name shows as changed by the user.
     void setCatalogue(const Catalogue& catalogue, const QHash<QString, QString>& origins,
                       const QSet<QString>& shippedKeys);
 
-    const Row& row(int index) const { return m_rows[index]; }
+    const Row& row(int index) const { return m_rows[m_order[index]]; }
+    // The rows as stored, whatever the order shown, and where a row shown is stored: for a pass
+    // over every row in the order they lie in memory.
+    const QList<Row>& storedRows() const { return m_rows; }
+    int storedPlace(int index) const { return m_order[size_t(index)]; }
     const QList<CatalogueFrequency>& frequencies() const { return m_frequencies; }
     const QStringList& schools() const { return m_schools; }
     // The row of the spell stored under exactly this name, or -1.
-    int rowOf(const QString& name) const { return m_rowOf.value(name, -1); }
+    int rowOf(const QString& name) const;
     static QString sourceText(SpellSource source);
+
+    // Orders the rows by a column: names, schools and books by their folded text, levels as
+    // numbers, frequencies from the most common, pages as numbers before pages that are not,
+    // origins as listed in SpellSource. Rows that tie keep the order they were stored in, either
+    // way. -1 shows the rows as stored. The order holds through setCatalogue.
+    void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
+    int sortColumn() const { return m_sortColumn; }
+    Qt::SortOrder sortOrder() const { return m_sortOrder; }
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -51,8 +63,16 @@ public:
                         int role = Qt::DisplayRole) const override;
 
 private:
-    QList<Row> m_rows;
-    QHash<QString, int> m_rowOf;
+    std::vector<int> sortedOrder(int column, Qt::SortOrder order) const;
+
+    QList<Row> m_rows;                          // as stored
+    std::vector<int> m_order;                   // row number -> place in m_rows
+    std::vector<int> m_rowOfStored;             // place in m_rows -> row number
+    mutable QHash<QString, int> m_storedByName; // stored name -> place in m_rows
     QList<CatalogueFrequency> m_frequencies;
     QStringList m_schools;
+    int m_sortColumn = -1;
+    Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
 };
+
+Q_DECLARE_TYPEINFO(SpellTableModel::Row, Q_RELOCATABLE_TYPE);
