@@ -76,6 +76,30 @@ private:
     qint64 m_saved = -2000;
 };
 
+// Tells the caller's progress hook how far an import has come, every so many rows.
+class ImportProgress {
+public:
+    ImportProgress(const ImportOptions& options, qsizetype rows)
+        : m_hook(options.progress), m_total(2 * rows) {}
+
+    // After the row-th row (counted from 1) of both passes together; false when cancelled.
+    bool rowDone(qsizetype done) {
+        if (!m_hook || (done % kEvery != 0 && done != m_total / 2 && done != m_total))
+            return true;
+        return m_hook(done, m_total);
+    }
+
+private:
+    static constexpr qsizetype kEvery = 128;
+    const std::function<bool(qsizetype, qsizetype)>& m_hook;
+    qsizetype m_total;
+};
+
+QString cancelledMessage() {
+    return QCoreApplication::translate("catalogue",
+                                       "The import was cancelled; nothing was written.");
+}
+
 } // namespace
 
 ImportResult importSpells(Database& database, const QByteArray& bytes, const QString& fileName,
@@ -91,7 +115,13 @@ ImportResult importSpells(Database& database, const QByteArray& bytes, const QSt
     TakenNames taken;
     for (const CatalogueSpell& spell : stored.spells)
         taken.add(spell.name);
+    ImportProgress progress(options, file.spells.size());
+    qsizetype done = 0;
     for (const CatalogueSpell& spell : file.spells) {
+        if (!progress.rowDone(++done)) {
+            *errors << cancelledMessage();
+            return {};
+        }
         const CatalogueSpell* held = existing.value(spellNameKey(spell.name));
         const QString storedName = held ? held->name : QString();
         const TakenNames::Entry* alike = held ? nullptr : taken.find(spell.name);
@@ -137,6 +167,11 @@ ImportResult importSpells(Database& database, const QByteArray& bytes, const QSt
     // Keyed once: comparing every row with every recorded name made a large import quadratic.
     const QMultiHash<QString, QString> originNames = originNamesByKey(SpellOrigin::read(database));
     for (const CatalogueSpell& spell : file.spells) {
+        // Cancelled, the transaction is rolled back as it goes out of scope.
+        if (!progress.rowDone(++done)) {
+            *errors << cancelledMessage();
+            return {};
+        }
         const QString key = spellNameKey(spell.name);
         if (unchanged.contains(key))
             continue;

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 class Database;
 
@@ -17,6 +18,10 @@ struct ImportOptions {
     bool replace = false; // a name already in the database gives way to the file's spell
     bool dryRun = false;  // check everything, write nothing
     TextEncoding encoding = TextEncoding::Utf8;
+    // Told now and then how far the import has come: each of the file's rows is checked, then
+    // written, so total is twice the rows (a dry run stops at half). Returning false cancels:
+    // nothing is written and errors says so. May be empty.
+    std::function<bool(qsizetype done, qsizetype total)> progress;
 };
 
 struct ImportResult {
