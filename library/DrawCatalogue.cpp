@@ -1,6 +1,7 @@
 #include "library/DrawCatalogue.h"
 
 #include "ui/Database.h"
+#include "ui/SpeedLayers.h"
 #include "ui/TwError.h"
 
 #include <QCoreApplication>
@@ -199,7 +200,8 @@ void DrawCatalogue::prepare(const Database& database, const QList<int>& spellLev
     // fails (another program wanting to write makes it give up at once), this one reads.
     std::thread helper;
     bool helped = false;
-    if (!m_schoolsRead && secondConnectionPays(database, missing.size())) {
+    if (!m_schoolsRead && SpeedLayers::schoolsConnection &&
+        secondConnectionPays(database, missing.size())) {
         try {
             helper = std::thread([this, &database, &helped] {
                 try {
