@@ -8,7 +8,6 @@
 #include "library/catalogue/SpellFilterModel.h"
 #include "library/catalogue/SpellTableModel.h"
 #include "ui/Database.h"
-#include "ui/SpeedLayers.h"
 #include "ui/Transaction.h"
 
 #include <QCoreApplication>
@@ -126,21 +125,12 @@ int main(int argc, char* argv[]) {
         });
         // The first book after opening reads every level from the file; later books reuse the
         // rows while the catalogue is unchanged.
-        // In turn with and without the schools' second connection (which a catalogue of fewer
-        // than 5,000 school rows does not use), to show what it gains.
         std::vector<double> firstBooks;
-        std::vector<double> firstBooksOneConnection;
         for (int run = 0; run < 5; ++run) {
-            for (const bool second : {true, false}) {
-                SpeedLayers::schoolsConnection = second;
-                TW_Library fresh(path, settings);
-                (second ? firstBooks : firstBooksOneConnection)
-                    .push_back(bookMs(fresh, QStringLiteral("MAGE"), 1));
-            }
+            TW_Library fresh(path, settings);
+            firstBooks.push_back(bookMs(fresh, QStringLiteral("MAGE"), 1));
         }
-        SpeedLayers::schoolsConnection = true;
         const double first = median(firstBooks);
-        const double firstOneConnection = median(firstBooksOneConnection);
         const double mage = bookMs(library, QStringLiteral("MAGE"), runs);
         const double specialist = bookMs(library, QStringLiteral("ILLUSIONIST"), runs);
         // The catalogue window: its table filled from the file (the widgets aside), and one
@@ -176,8 +166,6 @@ int main(int argc, char* argv[]) {
                     median(keystrokes), *std::max_element(keystrokes.begin(), keystrokes.end()));
         std::printf("scan_ms_%s: %.3f ms\n", label, scan);
         std::printf("book_full_mage30_first_ms_%s: %.3f ms\n", label, first);
-        std::printf("book_full_mage30_first_without_schools_connection_ms_%s: %.3f ms\n", label,
-                    firstOneConnection);
         std::printf("book_full_mage30_ms_%s: %.3f ms\n", label, mage);
         std::printf("book_full_specialist30_ms_%s: %.3f ms\n", label, specialist);
         std::printf("ratio_book_to_scan_%s: %.2f\n", label, mage / scan);

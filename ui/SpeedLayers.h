@@ -10,7 +10,5 @@ inline bool ownKeyDerivation = true;
 // The start-up loader reads the spell chooser's rows on a connection of its own while the
 // window is shown.
 inline bool chooserConnection = true;
-// A large catalogue's school rows are read on a second connection beside the levels.
-inline bool schoolsConnection = true;
 
 } // namespace SpeedLayers
