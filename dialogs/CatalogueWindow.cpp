@@ -140,6 +140,7 @@ void CatalogueWindow::buildControls() {
     m_message->setWordWrap(true);
     bottom->addWidget(m_count);
     bottom->addWidget(m_message, 1);
+    buildImportExportActions(bottom);
     layout->addLayout(bottom);
 
     m_typing.setSingleShot(true);

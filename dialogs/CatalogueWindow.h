@@ -8,6 +8,7 @@
 #include <functional>
 #include <optional>
 
+class QBoxLayout;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -54,6 +55,10 @@ public:
     QString poolText() const;
     QString descriptionText() const;
 
+signals:
+    // The catalogue was changed from this window: what shows spells reads them again.
+    void catalogueChanged();
+
 protected:
     bool event(QEvent* event) override;
 
@@ -66,6 +71,12 @@ private:
     void showSelectedDescription();
     void showError(const QString& text);
     void readShippedNames();
+
+    // Import and export (CatalogueWindow_transfer.cpp).
+    void buildImportExportActions(QBoxLayout* row);
+    void importFromFile();
+    void exportSpells(bool shownOnly);
+    QString m_transferFolder; // where the last file was imported from or exported to
 
     TW_Library& m_library;
     std::function<std::optional<PoolRequest>()> m_request;

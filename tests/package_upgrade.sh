@@ -93,4 +93,5 @@ for home in home-cli home-window; do
     echo "$home: $(($(wc -l <"$spells") - 1)) spells, homebrew and new catalogue both there"
 done
 test -f "$folder/Spells.mdb"
+test -f "$folder/samples/homebrew.csv"
 echo "PASSED (window screen: $work/home-window/window.png)"

@@ -1,15 +1,19 @@
 // Not a test: opens the catalogue window beside the main window with a request set, and draws
 // it into a PNG file, in the user's language, for looking at it without a display.
-// Usage: snapshot_catalogue_window FOLDER OUT.png [CLASS] [LEVEL] [FILTER]
+// Usage: snapshot_catalogue_window FOLDER OUT.png [CLASS] [LEVEL] [FILTER] [IMPORT.csv]
+// With IMPORT.csv the picture is of "Import Spells..." as it shows that file.
 #include "app/Constants.h"
 #include "app/Frm_Main.h"
 #include "dialogs/CatalogueWindow.h"
+#include "dialogs/ImportSpellsDialog.h"
 #include "ui/Language.h"
+#include "ui/OpenFileDialog.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTableView>
 #include <cstdio>
@@ -40,7 +44,7 @@ int main(int argc, char* argv[]) {
         window.findChild<QComboBox*>(QStringLiteral("cboVolume"))->setCurrentIndex(4);
         window.Tools_Catalogue_Click(true);
         CatalogueWindow* catalogue = window.catalogueWindow();
-        if (arguments.size() > 5) {
+        if (arguments.size() > 5 && !arguments[5].isEmpty()) {
             auto* find = catalogue->findChild<QLineEdit*>(QStringLiteral("txtCatalogueFind"));
             find->setText(arguments[5]);
             emit find->returnPressed();
@@ -48,7 +52,15 @@ int main(int argc, char* argv[]) {
         catalogue->table()->selectRow(0);
         catalogue->table()->resizeColumnsToContents();
         QApplication::processEvents();
-        if (!catalogue->grab().save(arguments[2]))
+        QWidget* shown = catalogue;
+        if (arguments.size() > 6) {
+            const QString file = arguments[6];
+            OpenFileDialog::setHandler([file](const QString&, const QString&) { return file; });
+            catalogue->findChild<QPushButton*>(QStringLiteral("cmdImportSpells"))->click();
+            shown = catalogue->findChild<ImportSpellsDialog*>();
+            QApplication::processEvents();
+        }
+        if (!shown || !shown->grab().save(arguments[2]))
             status = 1;
     }
     return status;

@@ -4,6 +4,7 @@
 #include "library/TW_Library.h"
 #include "library/catalogue/Catalogue.h"
 #include "library/catalogue/CatalogueCheck.h"
+#include "library/catalogue/CatalogueEdit.h"
 #include "library/catalogue/CsvFile.h"
 #include "tests/support/FixtureDatabase.h"
 #include "ui/Database.h"
@@ -55,6 +56,23 @@ QList<CatalogueSpell> floorCatalogue(int level, const QStringList& specialty,
     return spells;
 }
 
+// An import's rows as "LINE|name|outcome|reason", the way a preview lists them.
+QStringList rowTexts(const QList<ImportRow>& rows) {
+    static const QStringList outcomes = {"add", "replace", "unchanged", "refused"};
+    QStringList texts;
+    for (const ImportRow& row : rows)
+        texts << QString("%1|%2|%3|%4")
+                     .arg(row.line)
+                     .arg(row.name, outcomes[int(row.outcome)], row.reason);
+    return texts;
+}
+
+// The two spells of the commands' database.
+void buildTwoSpells(FixtureDatabase& fixture) {
+    fixture.build({FixtureDatabase::spell("Old Ward", 1, "Common", "Abjuration"),
+                   FixtureDatabase::spell("Other", 1, "Common", "Fire")});
+}
+
 QStringList spellNames(Database& database) {
     QStringList names;
     for (const CatalogueSpell& spell : readCatalogueDatabase(database).spells)
@@ -71,6 +89,10 @@ private slots:
     void exportSortsByLevelAndName();
     void commands_data();
     void commands();
+    void importRowOutcomes_data();
+    void importRowOutcomes();
+    void importCancelledByProgress_data();
+    void importCancelledByProgress();
     void checkPassesShippedCatalogue();
     void checkFailsEachRule_data();
     void checkFailsEachRule();
@@ -279,8 +301,7 @@ void TestCatalogueTools::commands() {
     QFETCH(QStringList, spellsAfter);
     QFETCH(bool, unchanged);
     FixtureDatabase fixture;
-    fixture.build({FixtureDatabase::spell("Old Ward", 1, "Common", "Abjuration"),
-                   FixtureDatabase::spell("Other", 1, "Common", "Fire")});
+    buildTwoSpells(fixture);
     // A spell named "Refused" fails to store, as a full disk would fail a write halfway.
     Database(fixture.path(), TW_Library::kConnectText)
         .execute("CREATE TRIGGER DiskFull BEFORE INSERT ON Spells WHEN NEW.Name = 'Refused' "
@@ -310,6 +331,152 @@ void TestCatalogueTools::commands() {
         QCOMPARE(QString("%1 spells").arg(names.size()), spellsAfter[0]);
     else
         QCOMPARE(names, spellsAfter);
+}
+
+void TestCatalogueTools::importRowOutcomes_data() {
+    QTest::addColumn<bool>("replace");
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QStringList>("rows");       // LINE|name|outcome|reason
+    QTest::addColumn<QStringList>("fileErrors"); // when the file as a whole is wrong
+
+    const QByteArray oneOfEach = kHeader + "New One,2,Rare,Fire,H,1,\n"
+                                           "old ward,4,Rare,Air,New,40,\n"
+                                           "Other,1,Common,Fire,Test Book,1,\n"
+                                           "Wrong,0,Rare,Fire,H,3,\n";
+    QTest::newRow("one row of each outcome")
+        << true << oneOfEach
+        << QStringList{"2|New One|add|", "3|old ward|replace|", "4|Other|unchanged|",
+                       "5|Wrong|refused|level \"0\" is not 1 to 9"}
+        << QStringList();
+    QTest::newRow("without replace, a stored name is refused")
+        << false << oneOfEach
+        << QStringList{"2|New One|add|",
+                       "3|old ward|refused|\"old ward\" is already in the catalogue as \"Old "
+                       "Ward\" (names are compared without regard to letter case; use --replace "
+                       "to overwrite it)",
+                       "4|Other|refused|\"Other\" is already in the catalogue (use --replace to "
+                       "overwrite it)",
+                       "5|Wrong|refused|level \"0\" is not 1 to 9"}
+        << QStringList();
+    QTest::newRow("every problem of a row, and rows the reader cannot split")
+        << true
+        << kHeader + "Old-ward,4,Rare,Air,New,40,\n"
+                     "Twice,10,Mythic,Fire,H,1,\n"
+                     "Short,1,Common\n"
+                     "Bad \"quote,1,Common,Fire,H,1,\n"
+                     "Fine,1,Common,Fire,H,1,\"two\nlines\"\n"
+        << QStringList{"2|Old-ward|refused|\"Old-ward\" is too like \"Old Ward\", already in the "
+                       "catalogue: names may not differ only in letter case, hyphens, blanks or "
+                       "accents",
+                       "3|Twice|refused|level \"10\" is not 1 to 9; unknown frequency \"Mythic\"",
+                       "4|Short|refused|3 columns instead of 7",
+                       "5||refused|a quote inside a field that does not begin with one; a field "
+                       "that holds quotes must be quoted as a whole, with each quote inside it "
+                       "doubled (\"say \"\"hi\"\"\")",
+                       "6|Fine|add|"}
+        << QStringList();
+    QTest::newRow("a semicolon file from a spreadsheet, with a byte-order mark")
+        << false
+        << QByteArray("\xEF\xBB\xBFName;Level;Frequency;Schools;Book;Page\r\n"
+                      "Ember;1;Common;\"Fire;Air\";Home;3\r\nCold;1;Common;Fire;Air;Home;3\r\n")
+        << QStringList{"2|Ember|add|",
+                       "3|Cold|refused|7 columns instead of 6 (in a file separated by semicolons, "
+                       "a field that holds one, such as \"Fire;Evocation\", must be quoted)"}
+        << QStringList();
+    QTest::newRow("wrong header: the file, not a row")
+        << false << QByteArray("Spell,Level\nNew One,2\n") << QStringList()
+        << QStringList{"mine.csv:1: the header must be \"Name,Level,Frequency,Schools,Book,Page,"
+                       "Description\" (Description may be left out), not \"Spell,Level\""};
+    QTest::newRow("not UTF-8: the file, not a row")
+        << false << kHeader + "Caf\xE9,1,Common,Fire,B,1,\n"
+        << QStringList()
+        << QStringList{"mine.csv:2: the text is not UTF-8; save the file as UTF-8, or read a "
+                       "file from Windows with --encoding windows-1252"};
+    QTest::newRow("only a header")
+        << false << kHeader << QStringList()
+        << QStringList{"mine.csv:1: the file has no spells, only a header"};
+}
+
+void TestCatalogueTools::importRowOutcomes() {
+    QFETCH(bool, replace);
+    QFETCH(QByteArray, file);
+    QFETCH(QStringList, rows);
+    QFETCH(QStringList, fileErrors);
+    FixtureDatabase fixture;
+    buildTwoSpells(fixture);
+    const QByteArray before = fileBytes(fixture.path());
+    Database database(fixture.path(), TW_Library::kConnectText);
+    ImportOptions options;
+    options.replace = replace;
+    options.dryRun = true;
+    QStringList errors;
+    const ImportResult result = importSpells(database, file, "mine.csv", options, &errors);
+    QCOMPARE(rowTexts(result.rows), rows);
+    QVERIFY(!result.cancelled);
+    // A refused row's reason is what the command line prints for its line; nothing else is.
+    QStringList refusals;
+    for (const ImportRow& row : result.rows) {
+        if (row.outcome == ImportRow::Outcome::Refused)
+            refusals << QString("mine.csv:%1: %2").arg(row.line).arg(row.reason);
+    }
+    QCOMPARE(errors, fileErrors.isEmpty() ? refusals : fileErrors);
+    // A preview writes nothing.
+    QCOMPARE(fileBytes(fixture.path()), before);
+}
+
+void TestCatalogueTools::importCancelledByProgress_data() {
+    QTest::addColumn<bool>("dryRun");
+    QTest::addColumn<int>("cancelAt"); // the first report at or past this step says stop; -1 never
+    const int rows = 600;
+    QTest::newRow("at the first report") << false << 0;
+    QTest::newRow("while reading") << false << 300;
+    QTest::newRow("while checking") << false << rows + 300;
+    QTest::newRow("while writing") << false << 2 * rows + 300;
+    QTest::newRow("after the last row is written") << false << 3 * rows;
+    QTest::newRow("never: everything imported") << false << -1;
+    QTest::newRow("a dry run, at its last report") << true << 2 * rows;
+    QTest::newRow("a dry run, never") << true << -1;
+}
+
+void TestCatalogueTools::importCancelledByProgress() {
+    QFETCH(bool, dryRun);
+    QFETCH(int, cancelAt);
+    const int rows = 600;
+    FixtureDatabase fixture;
+    buildTwoSpells(fixture);
+    QByteArray file = kHeader;
+    for (int i = 0; i < rows; ++i)
+        file += QString("Homebrew %1,%2,Common,Fire,H,%1,\n").arg(i).arg(i % 9 + 1).toUtf8();
+    const QByteArray before = fileBytes(fixture.path());
+    Database database(fixture.path(), TW_Library::kConnectText);
+    ImportOptions options;
+    options.dryRun = dryRun;
+    QList<QPair<qsizetype, qsizetype>> reports;
+    options.progress = [&](qsizetype done, qsizetype total) {
+        reports.append({done, total});
+        return cancelAt < 0 || done < cancelAt;
+    };
+    QStringList errors;
+    const ImportResult result = importSpells(database, file, "mine.csv", options, &errors);
+    QVERIFY2(errors.isEmpty(), qPrintable(errors.join('\n')));
+    QCOMPARE(result.cancelled, cancelAt >= 0);
+    // Reports move forward through every step and stop at the one that cancelled.
+    const qsizetype total = (dryRun ? 2 : 3) * rows;
+    QVERIFY(!reports.isEmpty());
+    for (qsizetype i = 0; i < reports.size(); ++i) {
+        QCOMPARE(reports[i].second, total);
+        QVERIFY(i == 0 || reports[i].first > reports[i - 1].first);
+    }
+    if (cancelAt < 0) {
+        QCOMPARE(reports.last().first, total);
+    } else {
+        QVERIFY(reports.last().first >= cancelAt);
+        QVERIFY(reports.size() == 1 || reports[reports.size() - 2].first < cancelAt);
+    }
+    const bool written = !dryRun && cancelAt < 0;
+    QCOMPARE(int(spellNames(database).size()), written ? rows + 2 : 2);
+    if (!written)
+        QCOMPARE(fileBytes(fixture.path()), before);
 }
 
 void TestCatalogueTools::checkPassesShippedCatalogue() {

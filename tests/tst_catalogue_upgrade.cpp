@@ -134,8 +134,6 @@ private slots:
     void copyTakesInOnlyANewerCatalogue_data();
     void copyTakesInOnlyANewerCatalogue();
     void upgradeKeepsWhatTheUserMade();
-    void importTellsProgressAndCancels_data();
-    void importTellsProgressAndCancels();
     void failedUpgradeLeavesTheCopyAsItWas();
     void installedLayoutAcrossProcesses_data();
     void installedLayoutAcrossProcesses();
@@ -305,54 +303,6 @@ void TestCatalogueUpgrade::copyTakesInOnlyANewerCatalogue() {
     }
 }
 
-void TestCatalogueUpgrade::importTellsProgressAndCancels_data() {
-    // A file of 300 rows: each is checked, then written, so 600 steps in all.
-    QTest::addColumn<qsizetype>("cancelAt"); // the step whose report answers "cancel"; 0: none
-    QTest::addColumn<QList<qsizetype>>("reports");
-    QTest::newRow("to the end") << qsizetype(0) << QList<qsizetype>{128, 256, 300, 384, 512, 600};
-    QTest::newRow("cancelled while checking") << qsizetype(128) << QList<qsizetype>{128};
-    QTest::newRow("cancelled while writing")
-        << qsizetype(512) << QList<qsizetype>{128, 256, 300, 384, 512};
-    QTest::newRow("cancelled at the last step")
-        << qsizetype(600) << QList<qsizetype>{128, 256, 300, 384, 512, 600};
-}
-
-void TestCatalogueUpgrade::importTellsProgressAndCancels() {
-    QFETCH(qsizetype, cancelAt);
-    QFETCH(QList<qsizetype>, reports);
-    QTemporaryDir folder;
-    const QString path = folder.filePath("copy.mdb");
-    buildCatalogueDatabase({FixtureDatabase::standardFrequencies(),
-                            FixtureDatabase::standardSchools(),
-                            {spell("Ash", 1, "Old.")}},
-                           path, kKey, "1.0.0");
-    QByteArray file = kHeader;
-    for (int i = 1; i <= 300; ++i)
-        file += QString("Spell %1,1,Common,Fire,Mine,%1,\n").arg(i).toUtf8();
-    Database database(path, kKey);
-    QList<qsizetype> seen;
-    ImportOptions options;
-    options.progress = [&](qsizetype done, qsizetype total) {
-        if (total != 600)
-            seen << -total;
-        seen << done;
-        return done != cancelAt;
-    };
-    QStringList errors;
-    const ImportResult result = importSpells(database, file, "many.csv", options, &errors);
-    QCOMPARE(seen, reports);
-    const qsizetype spells = readCatalogueDatabase(database).spells.size();
-    if (cancelAt == 0) {
-        QVERIFY2(errors.isEmpty(), qPrintable(errors.join('\n')));
-        QCOMPARE(result.added.size(), 300);
-        QCOMPARE(spells, 301);
-    } else {
-        QCOMPARE(errors, QStringList{"The import was cancelled; nothing was written."});
-        QCOMPARE(result.added, QStringList());
-        QCOMPARE(spells, 1);
-    }
-}
-
 void TestCatalogueUpgrade::upgradeKeepsWhatTheUserMade() {
     QTemporaryDir folder;
     const QString installed = folder.filePath("installed.mdb");
@@ -367,16 +317,18 @@ void TestCatalogueUpgrade::upgradeKeepsWhatTheUserMade() {
         // The user adds a spell, replaces a shipped one (in other letter case) and takes one out.
         Database database(copy, kKey);
         QStringList errors;
+        ImportOptions replacing;
+        replacing.replace = true;
         importSpells(database, kHeader + "Hearth,1,Common,Fire,Mine,1,Mine.\n", "h.csv", {},
                      &errors);
-        importSpells(database, kHeader + "brand,2,Common,Fire,Mine,2,Mine.\n", "b.csv",
-                     {true, false, TextEncoding::Utf8, {}}, &errors);
+        importSpells(database, kHeader + "brand,2,Common,Fire,Mine,2,Mine.\n", "b.csv", replacing,
+                     &errors);
         removeSpells(database, {{"cinder", 0}}, QString(), &errors);
         // Then a round trip through a spreadsheet: the whole catalogue exported and imported
         // back over itself. Rows nobody edited stay shipped.
         const QByteArray exported = spellsCsv(readCatalogueDatabase(database));
-        const ImportResult roundTrip = importSpells(database, exported, "all.csv",
-                                                    {true, false, TextEncoding::Utf8, {}}, &errors);
+        const ImportResult roundTrip =
+            importSpells(database, exported, "all.csv", replacing, &errors);
         QVERIFY2(errors.isEmpty(), qPrintable(errors.join('\n')));
         QCOMPARE(roundTrip.replaced, QStringList());
         QCOMPARE(roundTrip.unchanged.size(), 5);

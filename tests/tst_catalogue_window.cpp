@@ -3,6 +3,7 @@
 #include "app/Constants.h"
 #include "app/Frm_Main.h"
 #include "dialogs/CatalogueWindow.h"
+#include "dialogs/ImportSpellsDialog.h"
 #include "library/SchoolListText.h"
 #include "library/TW_Library.h"
 #include "library/catalogue/CatalogueEdit.h"
@@ -10,15 +11,22 @@
 #include "library/catalogue/SpellTableModel.h"
 #include "tests/support/FixtureDatabase.h"
 #include "tests/support/RecordingForm.h"
+#include "tests/support/SpreadsheetCsv.h"
 #include "ui/Database.h"
 #include "ui/MessageBox.h"
+#include "ui/OpenFileDialog.h"
+#include "ui/SaveFileDialog.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QTableView>
+#include <QTableWidget>
 #include <QToolButton>
 #include <QtTest>
 #include <algorithm>
@@ -72,6 +80,30 @@ QStringList shownNames(const SpellFilterModel& filter) {
     return names;
 }
 
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+// The import preview as a user reads it: "LINE|name|outcome|reason" a row.
+QStringList previewRows(const ImportSpellsDialog& dialog) {
+    QStringList rows;
+    const QTableWidget* table = dialog.preview();
+    for (int row = 0; row < table->rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < table->columnCount(); ++column)
+            cells << table->item(row, column)->text();
+        rows << cells.join('|');
+    }
+    return rows;
+}
+
 void addUserSpell(const QString& databasePath, const QByteArray& csvRows) {
     Database database(databasePath, TW_Library::kConnectText);
     QStringList errors;
@@ -99,8 +131,20 @@ private slots:
     void oneWindowBesideTheMainWindow();
     void changeByAnotherProgramIsSeen();
     void originsAgainstTheInstalledCatalogue();
+    void importTheSampleFile();
+    void importPreview_data();
+    void importPreview();
+    void importStoppedWritesNothing_data();
+    void importStoppedWritesNothing();
+    void exportSpells_data();
+    void exportSpells();
 
 private:
+    // Opens the main window's catalogue window; the file dialog answers with path.
+    CatalogueWindow* openCatalogue(Frm_Main& window);
+    // Chooses path in "Import Spells..." and returns the dialog that checked it.
+    ImportSpellsDialog* startImport(CatalogueWindow* catalogue, const QString& path);
+
     std::unique_ptr<FixtureDatabase> m_fixture;
     SharedSettings m_settings;
     QStringList m_messages;
@@ -121,6 +165,8 @@ void TestCatalogueWindow::init() {
 
 void TestCatalogueWindow::cleanup() {
     MessageBox::setHandler(nullptr);
+    OpenFileDialog::setHandler(nullptr);
+    SaveFileDialog::setHandler(nullptr);
     Constants::MyLibrary.reset();
 }
 
@@ -417,6 +463,293 @@ void TestCatalogueWindow::originsAgainstTheInstalledCatalogue() {
         origins << found.first().siblingAtColumn(SpellTableModel::Origin).data().toString();
     }
     QCOMPARE(origins, (QStringList{"Changed by you", "Yours", "Shipped"}));
+}
+
+CatalogueWindow* TestCatalogueWindow::openCatalogue(Frm_Main& window) {
+    if (!window.Form_Load())
+        return nullptr;
+    window.Tools_Catalogue_Click();
+    return window.catalogueWindow();
+}
+
+ImportSpellsDialog* TestCatalogueWindow::startImport(CatalogueWindow* catalogue,
+                                                     const QString& path) {
+    OpenFileDialog::setHandler([path](const QString&, const QString&) { return path; });
+    auto* button = catalogue->findChild<QPushButton*>("cmdImportSpells");
+    if (!button)
+        return nullptr;
+    QTest::mouseClick(button, Qt::LeftButton);
+    return catalogue->findChild<ImportSpellsDialog*>();
+}
+
+void TestCatalogueWindow::importTheSampleFile() {
+    // The sample lies beside the program, where the file dialog looks first.
+    const QDir samples(m_fixture->folder() + "/samples");
+    QVERIFY(QDir().mkpath(samples.path()));
+    const QString sample = samples.filePath("homebrew.csv");
+    QVERIFY(QFile::copy(TOMEWRIGHT_DATA_DIR "/samples/homebrew.csv", sample));
+    QVERIFY(QFile::setPermissions(sample, QFile::ReadOwner | QFile::WriteOwner));
+    Frm_Main window(m_fixture->folder());
+    CatalogueWindow* catalogue = openCatalogue(window);
+    QVERIFY(catalogue);
+    QSignalSpy changed(catalogue, &CatalogueWindow::catalogueChanged);
+    QString offeredFolder;
+    OpenFileDialog::setHandler([&](const QString&, const QString& folder) {
+        offeredFolder = folder;
+        return sample;
+    });
+    QTest::mouseClick(catalogue->findChild<QPushButton*>("cmdImportSpells"), Qt::LeftButton);
+    QCOMPARE(QDir(offeredFolder), samples);
+    auto* dialog = catalogue->findChild<ImportSpellsDialog*>();
+    QVERIFY(dialog && dialog->isVisible());
+
+    // One row is refused, with its line and the reason; nothing is offered to import.
+    const QString add = ImportSpellsDialog::outcomeText(ImportRow::Outcome::Add);
+    QCOMPARE(previewRows(*dialog),
+             (QStringList{"2|Teakettle Familiar|Would add|", "3|Rumour of Rain|Would add|",
+                          "4|Inkblot Sentry|Would add|",
+                          "5|Borrowed Thunder|Refused|unknown school \"Evocaton\"",
+                          "6|Mossback Ward|Would add|", "7|Pocket Drizzle|Would add|"}));
+    QVERIFY(dialog->summaryText().startsWith("1 row refused."));
+    auto* import = dialog->findChild<QPushButton*>("cmdImport");
+    QVERIFY(!import->isEnabled());
+    QCOMPARE(dialog->preview()->currentRow(), 3);
+    QCOMPARE(catalogue->countText(), QString("21 of 21 spells"));
+
+    // The user corrects the school and checks the file again.
+    QByteArray bytes = fileBytes(sample);
+    bytes.replace("Evocaton", "Evocation");
+    writeFile(sample, bytes);
+    QTest::mouseClick(dialog->findChild<QPushButton*>("cmdCheckAgain"), Qt::LeftButton);
+    const QStringList rows = previewRows(*dialog);
+    QCOMPARE(rows.size(), 6);
+    for (const QString& row : rows)
+        QVERIFY2(row.endsWith("|" + add + "|"), qPrintable(row));
+    QVERIFY(import->isEnabled());
+    QCOMPARE(changed.count(), 0);
+    QTest::mouseClick(import, Qt::LeftButton);
+    QTRY_VERIFY(!catalogue->findChild<ImportSpellsDialog*>());
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(catalogue->countText(), QString("27 of 27 spells"));
+    QCOMPARE(catalogue->findChild<QLabel*>("lblMessage")->text(),
+             QString("Imported 6 spells from homebrew.csv (6 added, 0 replaced)."));
+    QTableView* table = catalogue->table();
+    const QModelIndexList found = table->model()->match(
+        table->model()->index(0, 0), Qt::DisplayRole, "Borrowed Thunder", 1, Qt::MatchExactly);
+    QCOMPARE(found.size(), 1);
+    QCOMPARE(found.first().siblingAtColumn(SpellTableModel::Schools).data().toString(),
+             QString("Evocation, Air"));
+    QCOMPARE(found.first().siblingAtColumn(SpellTableModel::Origin).data().toString(),
+             QString("Yours"));
+}
+
+void TestCatalogueWindow::importPreview_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<int>("encoding"); // the row chosen in the list
+    QTest::addColumn<bool>("replace");
+    QTest::addColumn<QStringList>("rows");
+    QTest::addColumn<QString>("summary"); // how it starts
+    QTest::addColumn<bool>("importOffered");
+
+    const QByteArray moth = kHeader + "Moth Lantern,2,Common,Illusion,Homebrew,1,Moths gather.\n"
+                                      "moth lantern,3,Rare,Illusion,Homebrew,1,\n";
+    QTest::newRow("a name twice in the file")
+        << moth << 0 << true
+        << QStringList{"2|Moth Lantern|Unchanged|", "3|moth lantern|Refused|\"moth lantern\" "
+                                                    "differs from \"Moth Lantern\" on "
+                                                    "line 2 only in letter case"}
+        << "1 row refused." << false;
+    const QByteArray mine = kHeader + "Moth Lantern,2,Common,Illusion,Homebrew,1,Moths gather.\n"
+                                      "IRON OATH,3,Common,Enchantment,Mine,2,\n"
+                                      "Fresh,1,Common,Fire,Mine,2,\n";
+    QTest::newRow("replace: unchanged, replaced and added")
+        << mine << 0 << true
+        << QStringList{"2|Moth Lantern|Unchanged|", "3|IRON OATH|Would replace|",
+                       "4|Fresh|Would add|"}
+        << "Ready to import: 1 to add, 1 to replace, 1 unchanged." << true;
+    QTest::newRow("without replace, a stored name is refused")
+        << mine << 0 << false
+        << QStringList{"2|Moth Lantern|Refused|\"Moth Lantern\" is already in the catalogue (use "
+                       "--replace to overwrite it)",
+                       "3|IRON OATH|Refused|\"IRON OATH\" is already in the catalogue as \"Iron "
+                       "Oath\" (names are compared without regard to letter case; use --replace "
+                       "to overwrite it)",
+                       "4|Fresh|Would add|"}
+        << "2 rows refused." << false;
+    QTest::newRow("nothing new") << kHeader +
+                                        "Moth Lantern,2,Common,Illusion,Homebrew,1,Moths gather.\n"
+                                 << 0 << true << QStringList{"2|Moth Lantern|Unchanged|"}
+                                 << "Nothing to import" << false;
+    const QByteArray windows = "Name;Level;Frequency;Schools;Book;Page\r\n"
+                               "Caf\xE9 Charm;1;Common;\"Charm;Fire\";Mine;2\r\n";
+    QTest::newRow("a Windows file read as UTF-8: the file, not a row")
+        << windows << 0 << false << QStringList()
+        << "This file cannot be imported:\nmine.csv:2: the text is not UTF-8" << false;
+    QTest::newRow("a Windows file read as Windows-1252, semicolons")
+        << windows << 1 << false << QStringList{"2|Café Charm|Would add|"}
+        << "Ready to import: 1 to add, 0 to replace, 0 unchanged." << true;
+    QTest::newRow("not a spells file")
+        << QByteArray("Title,Author\nA Book,Someone\n") << 0 << false << QStringList()
+        << "This file cannot be imported:\nmine.csv:1: the header must be" << false;
+}
+
+void TestCatalogueWindow::importPreview() {
+    QFETCH(QByteArray, file);
+    QFETCH(int, encoding);
+    QFETCH(bool, replace);
+    QFETCH(QStringList, rows);
+    QFETCH(QString, summary);
+    QFETCH(bool, importOffered);
+    const QString path = m_fixture->folder() + "/mine.csv";
+    writeFile(path, file);
+    const QByteArray before = fileBytes(m_fixture->path());
+    Frm_Main window(m_fixture->folder());
+    CatalogueWindow* catalogue = openCatalogue(window);
+    QVERIFY(catalogue);
+    ImportSpellsDialog* dialog = startImport(catalogue, path);
+    QVERIFY(dialog);
+    // The choices as a user makes them; each checks the file again.
+    dialog->findChild<QComboBox*>("cboImportEncoding")->setCurrentIndex(encoding);
+    auto* replacing = dialog->findChild<QCheckBox*>("chkImportReplace");
+    if (replacing->isChecked() != replace)
+        replacing->click();
+    QCOMPARE(previewRows(*dialog), rows);
+    QVERIFY2(dialog->summaryText().startsWith(summary), qPrintable(dialog->summaryText()));
+    QCOMPARE(dialog->findChild<QPushButton*>("cmdImport")->isEnabled(), importOffered);
+    // Checking writes nothing.
+    QCOMPARE(fileBytes(m_fixture->path()), before);
+}
+
+void TestCatalogueWindow::importStoppedWritesNothing_data() {
+    QTest::addColumn<bool>("cancel"); // else the disk fills up at the last row
+    QTest::addColumn<QString>("summary");
+    QTest::newRow("the user cancels") << true << "The import was cancelled; nothing was written.";
+    QTest::newRow("the last row fails to store")
+        << false << "Nothing was written: A change failed: database or disk is full.";
+}
+
+void TestCatalogueWindow::importStoppedWritesNothing() {
+    QFETCH(bool, cancel);
+    QFETCH(QString, summary);
+    QByteArray file = kHeader;
+    for (int i = 0; i < 2000; ++i)
+        file += QString("Homebrew %1,%2,Common,Fire,Mine,%1,\n").arg(i).arg(i % 9 + 1).toUtf8();
+    // The last spell fails to store, as a full disk would fail a write.
+    Database(m_fixture->path(), TW_Library::kConnectText)
+        .execute("CREATE TRIGGER DiskFull BEFORE INSERT ON Spells WHEN NEW.Name = 'Homebrew "
+                 "1999' BEGIN SELECT RAISE(ABORT, 'database or disk is full'); END");
+    const QString path = m_fixture->folder() + "/many.csv";
+    writeFile(path, file);
+    Frm_Main window(m_fixture->folder());
+    CatalogueWindow* catalogue = openCatalogue(window);
+    QVERIFY(catalogue);
+    QSignalSpy changed(catalogue, &CatalogueWindow::catalogueChanged);
+    ImportSpellsDialog* dialog = startImport(catalogue, path);
+    QVERIFY(dialog);
+    auto* import = dialog->findChild<QPushButton*>("cmdImport");
+    QVERIFY(import->isEnabled());
+    const QByteArray before = fileBytes(m_fixture->path());
+    // The user presses Cancel beside the progress bar as soon as the import has begun.
+    bool cancelled = false;
+    if (cancel) {
+        QTimer::singleShot(0, dialog, [&] {
+            if (auto* progress = dialog->findChild<QProgressDialog*>("dlgImportProgress")) {
+                progress->cancel();
+                cancelled = true;
+            }
+        });
+    }
+    QTest::mouseClick(import, Qt::LeftButton);
+    QCOMPARE(cancelled, cancel);
+    QCOMPARE(dialog->summaryText(), summary);
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(changed.count(), 0);
+    QCOMPARE(catalogue->countText(), QString("21 of 21 spells"));
+    QCOMPARE(fileBytes(m_fixture->path()), before);
+}
+
+void TestCatalogueWindow::exportSpells_data() {
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("find");
+    QTest::addColumn<QStringList>("names"); // as the file has them, in its order
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("the shown spells only")
+        << "actExportShown"
+        << "lantern"
+        << QStringList{"\"Odd\" Lantern, Too", "Quiet Lantern", "Grave Whisper", "Moth Lantern",
+                       "Lantern Eye"}
+        << "Exported 5 spells to %1.";
+    QTest::newRow("all spells, whatever is shown")
+        << "actExportAll"
+        << "lantern" << QStringList() << "Exported 22 spells to %1.";
+    QTest::newRow("a folder that cannot be written")
+        << "actExportShown"
+        << "lantern" << QStringList() << "The spells were not exported: \"%1\" cannot be written";
+}
+
+void TestCatalogueWindow::exportSpells() {
+    QFETCH(QString, action);
+    QFETCH(QString, find);
+    QFETCH(QStringList, names);
+    QFETCH(QString, message);
+    // A spell whose name and description need quoting, a line break and quotes inside.
+    addUserSpell(m_fixture->path(), "\"\"\"Odd\"\" Lantern, Too\",1,Common,Fire,Homebrew,3,\"Says "
+                                    "\"\"hi\"\",\nthen leaves.\"\n");
+    QTemporaryDir out;
+    const bool failing = message.startsWith("The spells were not");
+    const QString path = failing ? out.filePath("missing/spells.csv") : out.filePath("spells.csv");
+    // An earlier export of that name is replaced.
+    writeFile(out.filePath("spells.csv"), "old\n");
+    Frm_Main window(m_fixture->folder());
+    CatalogueWindow* catalogue = openCatalogue(window);
+    QVERIFY(catalogue);
+    auto* findBox = catalogue->findChild<QLineEdit*>("txtCatalogueFind");
+    QTest::keyClicks(findBox, find);
+    QTest::keyClick(findBox, Qt::Key_Return);
+    QCOMPARE(catalogue->countText(), QString("5 of 22 spells"));
+    SaveFileDialog::setHandler([&](const QString&, const QString&) { return path; });
+    catalogue->findChild<QAction*>(action)->trigger();
+    const QString shownPath = QDir::toNativeSeparators(path);
+    QVERIFY2(catalogue->findChild<QLabel*>("lblMessage")->text().startsWith(message.arg(shownPath)),
+             qPrintable(catalogue->findChild<QLabel*>("lblMessage")->text()));
+    if (failing) {
+        QCOMPARE(m_messages.size(), 1);
+        QVERIFY(m_messages.first().startsWith(message.arg(shownPath)));
+        QVERIFY(!QFileInfo::exists(path));
+        QCOMPARE(fileBytes(out.filePath("spells.csv")), QByteArray("old\n"));
+        return;
+    }
+    QVERIFY(m_messages.isEmpty());
+    // Read back as a spreadsheet reads it: the columns of spells.csv, the shown spells only (by
+    // level, then name), quotes and the line break as they were.
+    const QList<QStringList> records = readSpreadsheetCsv(fileBytes(path));
+    QVERIFY(!records.isEmpty());
+    QCOMPARE(records.first(),
+             (QStringList{"Name", "Level", "Frequency", "Schools", "Book", "Page", "Description"}));
+    if (names.isEmpty()) {
+        QCOMPARE(records.size(), 23);
+        return;
+    }
+    {
+        QStringList exported;
+        for (qsizetype r = 1; r < records.size(); ++r)
+            exported << records[r].value(0);
+        QCOMPARE(exported, names);
+        QCOMPARE(records[1], (QStringList{"\"Odd\" Lantern, Too", "1", "Common", "Fire", "Homebrew",
+                                          "3", "Says \"hi\",\nthen leaves."}));
+        QCOMPARE(records[2][6], QString("A lantern whose light only the caster sees."));
+    }
+    // The file reads back into a catalogue: every row as the catalogue holds it.
+    Database database(m_fixture->path(), TW_Library::kConnectText);
+    ImportOptions options;
+    options.replace = true;
+    options.dryRun = true;
+    QStringList errors;
+    const ImportResult again =
+        importSpells(database, fileBytes(path), "spells.csv", options, &errors);
+    QVERIFY2(errors.isEmpty(), qPrintable(errors.join('\n')));
+    QCOMPARE(again.unchanged.size(), records.size() - 1);
 }
 
 QTEST_MAIN(TestCatalogueWindow)

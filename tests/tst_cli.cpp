@@ -1124,7 +1124,7 @@ void TestCli::progressOnlyOnATerminal_data() {
                              << "Drawing books: 3 of 3 (100%)";
     QTest::newRow("an import") << QStringList{"catalogue", "import", "--from",
                                               "{CSV}",     "--db",   "{DB}"}
-                               << "Importing: 4 of 4 steps (100%)";
+                               << "Importing: 6 of 6 steps (100%)";
     QTest::newRow("a PDF") << QStringList{"render", "{BOOK}",   "--format",
                                           "pdf",    "--output", "{OUT}"}
                            << "Printing: page 1 of 1 (100%)";

@@ -5,12 +5,14 @@
 #include "app/Frm_Main.h"
 #include "dialogs/CatalogueWindow.h"
 #include "dialogs/Frm_Prefs.h"
+#include "dialogs/ImportSpellsDialog.h"
 #include "dialogs/frmAbout.h"
 #include "library/BookFile.h"
 #include "library/CasterClasses.h"
 #include "tests/support/FixtureDatabase.h"
 #include "ui/Language.h"
 #include "ui/MessageBox.h"
+#include "ui/OpenFileDialog.h"
 #include "ui/SaveChangesQuestion.h"
 
 #include <QAbstractButton>
@@ -571,6 +573,20 @@ void TestTranslations::windowTextsFitAndKeysDoNotClash() {
     QVERIFY(catalogue);
     QVERIFY(QTest::qWaitForWindowExposed(catalogue));
     problems << cutTexts(catalogue) << keyClashes(catalogue);
+    for (QMenu* menu : catalogue->findChildren<QMenu*>())
+        problems << menuClashes(menu->objectName(), menu->actions());
+    // The import dialog, as it shows a file with a refused row.
+    const QString file = m_dir.filePath(QStringLiteral("homebrew.csv"));
+    QVERIFY(QFile::copy(QStringLiteral(TOMEWRIGHT_DATA_DIR "/samples/homebrew.csv"), file));
+    OpenFileDialog::setHandler([file](const QString&, const QString&) { return file; });
+    catalogue->findChild<QPushButton*>(QStringLiteral("cmdImportSpells"))->click();
+    OpenFileDialog::setHandler(nullptr);
+    auto* import = catalogue->findChild<ImportSpellsDialog*>();
+    QVERIFY(import);
+    QVERIFY(QTest::qWaitForWindowExposed(import));
+    problems << cutTexts(import) << keyClashes(import);
+    import->close();
+    QFile::remove(file);
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
 }
 

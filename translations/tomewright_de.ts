@@ -502,7 +502,7 @@
         <translation>Beschreibung des gewählten Zaubers</translation>
     </message>
     <message>
-        <location line="+137"/>
+        <location line="+138"/>
         <source>The main window has no complete request yet: choose a class, a volume and a rarest frequency there.</source>
         <translation>Im Hauptfenster fehlen noch Angaben: Wählen Sie dort eine Klasse, einen Umfang und eine seltenste Häufigkeit.</translation>
     </message>
@@ -530,6 +530,85 @@
         <location line="+0"/>
         <source>%1 of %2 spells</source>
         <translation>%1 von %2 Zaubern</translation>
+    </message>
+    <message>
+        <location filename="../dialogs/CatalogueWindow_transfer.cpp" line="+24"/>
+        <source>&amp;Import Spells...</source>
+        <translation>Zauber &amp;importieren...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Add spells from a CSV file with the columns of spells.csv</source>
+        <translation>Zauber aus einer CSV-Datei mit den Spalten von spells.csv hinzufügen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>E&amp;xport</source>
+        <translation>E&amp;xportieren</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Write spells to a CSV file with the columns of spells.csv</source>
+        <translation>Zauber in eine CSV-Datei mit den Spalten von spells.csv schreiben</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;All Spells...</source>
+        <translation>&amp;Alle Zauber...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Only the &amp;Shown Spells...</source>
+        <translation>Nur die an&amp;gezeigten Zauber...</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Import Spells</source>
+        <translation>Zauber importieren</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>No spell is shown: there is nothing to export.</source>
+        <translation>Es wird kein Zauber angezeigt: Es gibt nichts zu exportieren.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Export the Shown Spells</source>
+        <translation>Angezeigte Zauber exportieren</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Export All Spells</source>
+        <translation>Alle Zauber exportieren</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The spells were not exported: &quot;%1&quot; cannot be written (%2).</source>
+        <translation>Die Zauber wurden nicht exportiert: „%1“ kann nicht geschrieben werden (%2).</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Exported %1 to %2.</source>
+        <extracomment>%1 is a number of spells (&quot;3 spells&quot;), %2 a file.</extracomment>
+        <translation>%1 nach %2 exportiert.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%n spell(s)</source>
+        <translation>
+            <numerusform>%n Zauber</numerusform>
+            <numerusform>%n Zauber</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -642,7 +721,7 @@
 <context>
     <name>DrawCatalogue</name>
     <message>
-        <location filename="../library/DrawCatalogue.cpp" line="+400"/>
+        <location filename="../library/DrawCatalogue.cpp" line="+332"/>
         <source>A spell changed in the spell database &quot;%1&quot; while the book was drawn; draw it again.</source>
         <translation>Ein Zauber in der Zauberdatenbank „%1“ hat sich geändert, während das Buch ausgewürfelt wurde; würfeln Sie es neu aus.</translation>
     </message>
@@ -1187,6 +1266,173 @@ A tool tip: a button&apos;s text and, in brackets, its key (&quot;Generate Spell
     </message>
 </context>
 <context>
+    <name>ImportSpellsDialog</name>
+    <message>
+        <location filename="../dialogs/ImportSpellsDialog.cpp" line="+27"/>
+        <source>Import Spells</source>
+        <translation>Zauber importieren</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>File:</source>
+        <translation>Datei:</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>UTF-8 (what &quot;CSV UTF-8&quot; saves)</source>
+        <translation>UTF-8 (was „CSV UTF-8“ speichert)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Windows-1252 (older Windows programs)</source>
+        <translation>Windows-1252 (ältere Windows-Programme)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Encoding:</source>
+        <translation>&amp;Kodierung:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Replace spells of the same name</source>
+        <translation>&amp;Gleichnamige Zauber ersetzen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>A spell of the file whose name the catalogue already has (in any letter case) takes the place of the stored one</source>
+        <translation>Ein Zauber der Datei, dessen Namen der Katalog schon hat (in beliebiger Groß- und Kleinschreibung), tritt an die Stelle des gespeicherten</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>What the import would do</source>
+        <translation>Was der Import täte</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Line</source>
+        <translation>Zeile</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Outcome</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Reason</source>
+        <translation>Grund</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Check &amp;Again</source>
+        <translation>Erneut &amp;prüfen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Read the file again, after correcting it</source>
+        <translation>Die Datei nach dem Korrigieren erneut lesen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Import</source>
+        <translation>&amp;Importieren</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Would add</source>
+        <translation>Würde hinzugefügt</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Would replace</source>
+        <translation>Würde ersetzen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Unchanged</source>
+        <translation>Unverändert</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Refused</source>
+        <translation>Abgelehnt</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Checking the spells of the file...</source>
+        <translation>Die Zauber der Datei werden geprüft...</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>Nothing was written: %1</source>
+        <translation>Nichts wurde geschrieben: %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The check was cancelled; press Check Again to finish it.</source>
+        <translation>Die Prüfung wurde abgebrochen; „Erneut prüfen“ führt sie zu Ende.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The import was cancelled; nothing was written.</source>
+        <translation>Der Import wurde abgebrochen; nichts wurde geschrieben.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+68"/>
+        <source>%n row(s) refused. Correct the file, then press Check Again: nothing is imported while a row is refused.</source>
+        <translation>
+            <numerusform>%n Zeile abgelehnt. Korrigieren Sie die Datei, dann „Erneut prüfen“: Solange eine Zeile abgelehnt wird, wird nichts importiert.</numerusform>
+            <numerusform>%n Zeilen abgelehnt. Korrigieren Sie die Datei, dann „Erneut prüfen“: Solange eine Zeile abgelehnt wird, wird nichts importiert.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Nothing to import: the catalogue holds every spell of the file as it is.</source>
+        <translation>Nichts zu importieren: Der Katalog enthält jeden Zauber der Datei bereits so, wie er ist.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Ready to import: %1 to add, %2 to replace, %3 unchanged. Nothing is written until you press Import.</source>
+        <translation>Bereit zum Import: %1 hinzuzufügen, %2 zu ersetzen, %3 unverändert. Erst „Importieren“ schreibt etwas.</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>This file cannot be imported:
+%1</source>
+        <translation>Diese Datei kann nicht importiert werden:
+%1</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Importing the spells...</source>
+        <translation>Die Zauber werden importiert...</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Imported %1 from %2 (%3 added, %4 replaced).</source>
+        <extracomment>%1 is a number of spells (&quot;3 spells&quot;), %2 a file, %3 and %4 numbers.</extracomment>
+        <translation>%1 aus %2 importiert (%3 hinzugefügt, %4 ersetzt).</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%n spell(s)</source>
+        <translation>
+            <numerusform>%n Zauber</numerusform>
+            <numerusform>%n Zauber</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>QFileDialog</name>
     <message>
         <location filename="../ui/SaveFileDialog.cpp" line="+64"/>
@@ -1489,12 +1735,7 @@ Soll sie überschrieben werden?</translation>
         <translation>%1, Grad %2: %3 Zauber des Spezialgebiets der Häufigkeit Common oder Uncommon, weniger als %4</translation>
     </message>
     <message>
-        <location filename="../library/catalogue/CatalogueEdit.cpp" line="+99"/>
-        <source>The import was cancelled; nothing was written.</source>
-        <translation>Der Import wurde abgebrochen; nichts wurde geschrieben.</translation>
-    </message>
-    <message>
-        <location line="+46"/>
+        <location filename="../library/catalogue/CatalogueEdit.cpp" line="+161"/>
         <source>&quot;%1&quot; is already in the catalogue (use --replace to overwrite it)</source>
         <translation>„%1“ ist bereits im Katalog (mit --replace wird er überschrieben)</translation>
     </message>
@@ -1504,7 +1745,7 @@ Soll sie überschrieben werden?</translation>
         <translation>„%1“ ist bereits als „%2“ im Katalog (Namen werden ohne Rücksicht auf Groß- und Kleinschreibung verglichen; mit --replace wird er überschrieben)</translation>
     </message>
     <message>
-        <location line="+67"/>
+        <location line="+79"/>
         <source>the file names no spell</source>
         <translation>die Datei nennt keinen Zauber</translation>
     </message>
@@ -1549,7 +1790,7 @@ Soll sie überschrieben werden?</translation>
         <translation>kann nicht gelesen werden: %1</translation>
     </message>
     <message>
-        <location filename="../library/catalogue/SpellFile.cpp" line="+40"/>
+        <location filename="../library/catalogue/SpellFile.cpp" line="+45"/>
         <source>the file is empty</source>
         <translation>die Datei ist leer</translation>
     </message>
@@ -1564,7 +1805,7 @@ Soll sie überschrieben werden?</translation>
         <translation>die Datei hat keine Zauber, nur eine Kopfzeile</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+17"/>
         <source>%1 columns instead of %2</source>
         <translation>%1 Spalten statt %2</translation>
     </message>
@@ -1827,7 +2068,7 @@ Soll sie überschrieben werden?</translation>
     <message>
         <location line="+7"/>
         <source>Importing: %1 of %2 steps</source>
-        <extracomment>%1 and %2 are numbers: the steps done, of all (each row is checked, then written).</extracomment>
+        <extracomment>%1 and %2 are numbers: the steps done, of all (each row is read, checked, then written).</extracomment>
         <translation>Import: %1 von %2 Schritten</translation>
     </message>
     <message>

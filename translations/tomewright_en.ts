@@ -42,12 +42,39 @@
     </message>
 </context>
 <context>
+    <name>CatalogueWindow</name>
+    <message numerus="yes">
+        <source>%n spell(s)</source>
+        <translation>
+            <numerusform>%n spell</numerusform>
+            <numerusform>%n spells</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Frm_Main</name>
     <message numerus="yes">
         <source>%1 (and %n more)</source>
         <translation>
             <numerusform>%1 (and %n more)</numerusform>
             <numerusform>%1 (and %n more)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ImportSpellsDialog</name>
+    <message numerus="yes">
+        <source>%n row(s) refused. Correct the file, then press Check Again: nothing is imported while a row is refused.</source>
+        <translation>
+            <numerusform>%n row refused. Correct the file, then press Check Again: nothing is imported while a row is refused.</numerusform>
+            <numerusform>%n rows refused. Correct the file, then press Check Again: nothing is imported while a row is refused.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n spell(s)</source>
+        <translation>
+            <numerusform>%n spell</numerusform>
+            <numerusform>%n spells</numerusform>
         </translation>
     </message>
 </context>

@@ -502,7 +502,7 @@
         <translation>Description du sort sélectionné</translation>
     </message>
     <message>
-        <location line="+137"/>
+        <location line="+138"/>
         <source>The main window has no complete request yet: choose a class, a volume and a rarest frequency there.</source>
         <translation>La demande de la fenêtre principale est incomplète&#xa0;: choisissez-y une classe, un volume et une fréquence la plus rare.</translation>
     </message>
@@ -530,6 +530,85 @@
         <location line="+0"/>
         <source>%1 of %2 spells</source>
         <translation>%1 sur %2 sorts</translation>
+    </message>
+    <message>
+        <location filename="../dialogs/CatalogueWindow_transfer.cpp" line="+24"/>
+        <source>&amp;Import Spells...</source>
+        <translation>&amp;Importer des sorts...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Add spells from a CSV file with the columns of spells.csv</source>
+        <translation>Ajouter des sorts depuis un fichier CSV aux colonnes de spells.csv</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>E&amp;xport</source>
+        <translation>E&amp;xporter</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Write spells to a CSV file with the columns of spells.csv</source>
+        <translation>Écrire des sorts dans un fichier CSV aux colonnes de spells.csv</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;All Spells...</source>
+        <translation>&amp;Tous les sorts...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Only the &amp;Shown Spells...</source>
+        <translation>Seulement les sorts &amp;affichés...</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Import Spells</source>
+        <translation>Importer des sorts</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Fichiers CSV (*.csv);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>No spell is shown: there is nothing to export.</source>
+        <translation>Aucun sort n’est affiché&#xa0;: il n’y a rien à exporter.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Export the Shown Spells</source>
+        <translation>Exporter les sorts affichés</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Export All Spells</source>
+        <translation>Exporter tous les sorts</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The spells were not exported: &quot;%1&quot; cannot be written (%2).</source>
+        <translation>Les sorts n’ont pas été exportés&#xa0;: «&#xa0;%1&#xa0;» ne peut pas être écrit (%2).</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Exported %1 to %2.</source>
+        <extracomment>%1 is a number of spells (&quot;3 spells&quot;), %2 a file.</extracomment>
+        <translation>Exportation de %1 vers %2 terminée.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%n spell(s)</source>
+        <translation>
+            <numerusform>%n sort</numerusform>
+            <numerusform>%n sorts</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -642,7 +721,7 @@
 <context>
     <name>DrawCatalogue</name>
     <message>
-        <location filename="../library/DrawCatalogue.cpp" line="+400"/>
+        <location filename="../library/DrawCatalogue.cpp" line="+332"/>
         <source>A spell changed in the spell database &quot;%1&quot; while the book was drawn; draw it again.</source>
         <translation>Un sort de la base «&#xa0;%1&#xa0;» a changé pendant le tirage du grimoire&#xa0;; tirez-le de nouveau.</translation>
     </message>
@@ -1187,6 +1266,173 @@ A tool tip: a button&apos;s text and, in brackets, its key (&quot;Generate Spell
     </message>
 </context>
 <context>
+    <name>ImportSpellsDialog</name>
+    <message>
+        <location filename="../dialogs/ImportSpellsDialog.cpp" line="+27"/>
+        <source>Import Spells</source>
+        <translation>Importer des sorts</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>File:</source>
+        <translation>Fichier&#xa0;:</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>UTF-8 (what &quot;CSV UTF-8&quot; saves)</source>
+        <translation>UTF-8 (ce qu’enregistre «&#xa0;CSV UTF-8&#xa0;»)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Windows-1252 (older Windows programs)</source>
+        <translation>Windows-1252 (anciens programmes Windows)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Encoding:</source>
+        <translation>&amp;Encodage&#xa0;:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Replace spells of the same name</source>
+        <translation>&amp;Remplacer les sorts de même nom</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>A spell of the file whose name the catalogue already has (in any letter case) takes the place of the stored one</source>
+        <translation>Un sort du fichier dont le catalogue a déjà le nom (quelle que soit la casse) remplace celui qui est enregistré</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>What the import would do</source>
+        <translation>Ce que ferait l’importation</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Line</source>
+        <translation>Ligne</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Outcome</source>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Reason</source>
+        <translation>Motif</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Check &amp;Again</source>
+        <translation>&amp;Vérifier à nouveau</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Read the file again, after correcting it</source>
+        <translation>Relire le fichier après l’avoir corrigé</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Import</source>
+        <translation>&amp;Importer</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Would add</source>
+        <translation>Serait ajouté</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Would replace</source>
+        <translation>Remplacerait</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Unchanged</source>
+        <translation>Inchangé</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Refused</source>
+        <translation>Refusé</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Checking the spells of the file...</source>
+        <translation>Vérification des sorts du fichier...</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>Nothing was written: %1</source>
+        <translation>Rien n’a été écrit&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The check was cancelled; press Check Again to finish it.</source>
+        <translation>La vérification a été annulée&#xa0;; «&#xa0;Vérifier à nouveau&#xa0;» la reprend.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The import was cancelled; nothing was written.</source>
+        <translation>L’importation a été annulée&#xa0;; rien n’a été écrit.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+68"/>
+        <source>%n row(s) refused. Correct the file, then press Check Again: nothing is imported while a row is refused.</source>
+        <translation>
+            <numerusform>%n ligne refusée. Corrigez le fichier, puis «&#xa0;Vérifier à nouveau&#xa0;»&#xa0;: rien n’est importé tant qu’une ligne est refusée.</numerusform>
+            <numerusform>%n lignes refusées. Corrigez le fichier, puis «&#xa0;Vérifier à nouveau&#xa0;»&#xa0;: rien n’est importé tant qu’une ligne est refusée.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Nothing to import: the catalogue holds every spell of the file as it is.</source>
+        <translation>Rien à importer&#xa0;: le catalogue contient déjà chaque sort du fichier tel quel.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Ready to import: %1 to add, %2 to replace, %3 unchanged. Nothing is written until you press Import.</source>
+        <translation>Prêt à importer&#xa0;: %1 à ajouter, %2 à remplacer, %3 inchangé(s). Rien n’est écrit avant «&#xa0;Importer&#xa0;».</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>This file cannot be imported:
+%1</source>
+        <translation>Ce fichier ne peut pas être importé&#xa0;:
+%1</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Importing the spells...</source>
+        <translation>Importation des sorts...</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Imported %1 from %2 (%3 added, %4 replaced).</source>
+        <extracomment>%1 is a number of spells (&quot;3 spells&quot;), %2 a file, %3 and %4 numbers.</extracomment>
+        <translation>Importation de %1 depuis %2 terminée (%3 ajouté(s), %4 remplacé(s)).</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%n spell(s)</source>
+        <translation>
+            <numerusform>%n sort</numerusform>
+            <numerusform>%n sorts</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>QFileDialog</name>
     <message>
         <location filename="../ui/SaveFileDialog.cpp" line="+64"/>
@@ -1489,12 +1735,7 @@ Voulez-vous l’écraser&#xa0;?</translation>
         <translation>%1, niveau %2&#xa0;: %3 sorts de spécialité de fréquence Common ou Uncommon, moins de %4</translation>
     </message>
     <message>
-        <location filename="../library/catalogue/CatalogueEdit.cpp" line="+99"/>
-        <source>The import was cancelled; nothing was written.</source>
-        <translation>L’importation a été annulée&#xa0;; rien n’a été écrit.</translation>
-    </message>
-    <message>
-        <location line="+46"/>
+        <location filename="../library/catalogue/CatalogueEdit.cpp" line="+161"/>
         <source>&quot;%1&quot; is already in the catalogue (use --replace to overwrite it)</source>
         <translation>«&#xa0;%1&#xa0;» est déjà dans le catalogue (--replace le remplace)</translation>
     </message>
@@ -1504,7 +1745,7 @@ Voulez-vous l’écraser&#xa0;?</translation>
         <translation>«&#xa0;%1&#xa0;» est déjà dans le catalogue sous le nom «&#xa0;%2&#xa0;» (les noms sont comparés sans tenir compte de la casse&#xa0;; --replace le remplace)</translation>
     </message>
     <message>
-        <location line="+67"/>
+        <location line="+79"/>
         <source>the file names no spell</source>
         <translation>le fichier ne nomme aucun sort</translation>
     </message>
@@ -1549,7 +1790,7 @@ Voulez-vous l’écraser&#xa0;?</translation>
         <translation>illisible&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../library/catalogue/SpellFile.cpp" line="+40"/>
+        <location filename="../library/catalogue/SpellFile.cpp" line="+45"/>
         <source>the file is empty</source>
         <translation>le fichier est vide</translation>
     </message>
@@ -1564,7 +1805,7 @@ Voulez-vous l’écraser&#xa0;?</translation>
         <translation>le fichier n’a aucun sort, seulement un en-tête</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+17"/>
         <source>%1 columns instead of %2</source>
         <translation>%1 colonnes au lieu de %2</translation>
     </message>
@@ -1827,7 +2068,7 @@ Voulez-vous l’écraser&#xa0;?</translation>
     <message>
         <location line="+7"/>
         <source>Importing: %1 of %2 steps</source>
-        <extracomment>%1 and %2 are numbers: the steps done, of all (each row is checked, then written).</extracomment>
+        <extracomment>%1 and %2 are numbers: the steps done, of all (each row is read, checked, then written).</extracomment>
         <translation>Importation&#xa0;: %1 étapes sur %2</translation>
     </message>
     <message>

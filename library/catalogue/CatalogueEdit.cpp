@@ -11,6 +11,7 @@
 
 #include <QCoreApplication>
 #include <QHash>
+#include <QMap>
 #include <QRegularExpression>
 #include <QSet>
 
@@ -76,28 +77,23 @@ private:
     qint64 m_saved = -2000;
 };
 
-// Tells the caller's progress hook how far an import has come, every so many rows.
-class ImportProgress {
-public:
-    ImportProgress(const ImportOptions& options, qsizetype rows)
-        : m_hook(options.progress), m_total(2 * rows) {}
+// Rows checked between two reports of progress.
+constexpr qsizetype kRowsBetweenProgress = 256;
 
-    // After the row-th row (counted from 1) of both passes together; false when cancelled.
-    bool rowDone(qsizetype done) {
-        if (!m_hook || (done % kEvery != 0 && done != m_total / 2 && done != m_total))
-            return true;
-        return m_hook(done, m_total);
+// Every row of a file whose header was good, in line order: the good ones with their outcome,
+// the others refused with their problems (those of one line joined, as errors lists them).
+QList<ImportRow> importRows(const SpellFile& file, const QHash<int, ImportRow::Outcome>& outcomes) {
+    QMap<int, ImportRow> rows;
+    for (auto it = outcomes.cbegin(); it != outcomes.cend(); ++it)
+        rows.insert(it.key(), {it.key(), file.rowNames.value(it.key()), it.value(), QString()});
+    for (const LineProblem& problem : file.problems) {
+        ImportRow& row = rows[problem.line];
+        row.line = problem.line;
+        row.name = file.rowNames.value(problem.line);
+        row.outcome = ImportRow::Outcome::Refused;
+        row.reason += (row.reason.isEmpty() ? QString() : QStringLiteral("; ")) + problem.text;
     }
-
-private:
-    static constexpr qsizetype kEvery = 128;
-    const std::function<bool(qsizetype, qsizetype)>& m_hook;
-    qsizetype m_total;
-};
-
-QString cancelledMessage() {
-    return QCoreApplication::translate("catalogue",
-                                       "The import was cancelled; nothing was written.");
+    return rows.values();
 }
 
 } // namespace
@@ -109,19 +105,36 @@ ImportResult importSpells(Database& database, const QByteArray& bytes, const QSt
     QStringList frequencyNames;
     for (const CatalogueFrequency& f : stored.frequencies)
         frequencyNames << f.name;
-    SpellFile file = readSpellFile(bytes, stored.schools, frequencyNames, options.encoding);
+
+    // Steps of progress: every row read, checked and (unless a dry run) written.
+    const qsizetype phases = options.dryRun ? 2 : 3;
+    qsizetype rows = 0;
+    auto goOn = [&](qsizetype phase, qsizetype done) {
+        return !options.progress || options.progress(phase * rows + done, phases * rows);
+    };
+    SpellFile file = readSpellFile(bytes, stored.schools, frequencyNames, options.encoding,
+                                   [&](qsizetype done, qsizetype total) {
+                                       rows = total;
+                                       return goOn(0, done);
+                                   });
+    if (file.cancelled) {
+        result.cancelled = true;
+        return result;
+    }
+    rows = file.rowNames.size();
+
     const QHash<QString, const CatalogueSpell*> existing = storedSpells(stored);
-    QSet<QString> unchanged; // name keys of the file's spells exactly as stored
+    QSet<QString> unchanged;                 // name keys of the file's spells exactly as stored
+    QHash<int, ImportRow::Outcome> outcomes; // of the good rows, by line
     TakenNames taken;
     for (const CatalogueSpell& spell : stored.spells)
         taken.add(spell.name);
-    ImportProgress progress(options, file.spells.size());
-    qsizetype done = 0;
-    for (const CatalogueSpell& spell : file.spells) {
-        if (!progress.rowDone(++done)) {
-            *errors << cancelledMessage();
-            return {};
+    for (qsizetype i = 0; i < file.spells.size(); ++i) {
+        if (i % kRowsBetweenProgress == 0 && !goOn(1, i)) {
+            result.cancelled = true;
+            return result;
         }
+        const CatalogueSpell& spell = file.spells[i];
         const CatalogueSpell* held = existing.value(spellNameKey(spell.name));
         const QString storedName = held ? held->name : QString();
         const TakenNames::Entry* alike = held ? nullptr : taken.find(spell.name);
@@ -131,14 +144,17 @@ ImportResult importSpells(Database& database, const QByteArray& bytes, const QSt
             file.problems << LineProblem{spell.line, nearNameMessage(spell.name, *alike)};
         } else if (!held) {
             result.added << spell.name;
+            outcomes.insert(spell.line, ImportRow::Outcome::Add);
         } else if (options.replace && sameSpell(*held, spell)) {
             // A row as the catalogue holds it (a file exported, edited elsewhere and imported
             // back): nothing to replace, and a shipped spell stays shipped, so upgrades still
             // bring its fixes.
             result.unchanged << spell.name;
             unchanged.insert(spellNameKey(spell.name));
+            outcomes.insert(spell.line, ImportRow::Outcome::Unchanged);
         } else if (options.replace) {
             result.replaced << spell.name;
+            outcomes.insert(spell.line, ImportRow::Outcome::Replace);
         } else if (storedName == spell.name) {
             file.problems << LineProblem{
                 spell.line,
@@ -154,9 +170,18 @@ ImportResult importSpells(Database& database, const QByteArray& bytes, const QSt
                                 .arg(printable(spell.name), printable(storedName))};
         }
     }
+    if (file.rowsRead)
+        result.rows = importRows(file, outcomes);
     if (!file.problems.isEmpty()) {
         *errors << describeProblems(fileName, file.problems);
-        return {};
+        result.added.clear();
+        result.replaced.clear();
+        result.unchanged.clear();
+        return result;
+    }
+    if (!goOn(1, rows)) {
+        result.cancelled = true;
+        return result;
     }
     if (options.dryRun)
         return result;
@@ -166,19 +191,22 @@ ImportResult importSpells(Database& database, const QByteArray& bytes, const QSt
     SchemaUpgrade::apply(database);
     // Keyed once: comparing every row with every recorded name made a large import quadratic.
     const QMultiHash<QString, QString> originNames = originNamesByKey(SpellOrigin::read(database));
-    for (const CatalogueSpell& spell : file.spells) {
-        // Cancelled, the transaction is rolled back as it goes out of scope.
-        if (!progress.rowDone(++done)) {
-            *errors << cancelledMessage();
-            return {};
-        }
+    for (qsizetype i = 0; i < file.spells.size(); ++i) {
+        const CatalogueSpell& spell = file.spells[i];
         const QString key = spellNameKey(spell.name);
-        if (unchanged.contains(key))
-            continue;
-        if (const CatalogueSpell* held = existing.value(key))
-            deleteSpell(database, held->name);
-        insertSpell(database, spell);
-        markAsUsers(database, originNames, key, spell);
+        if (!unchanged.contains(key)) {
+            if (const CatalogueSpell* held = existing.value(key))
+                deleteSpell(database, held->name);
+            insertSpell(database, spell);
+            markAsUsers(database, originNames, key, spell);
+        }
+        // Asked after the last row too: a cancel then still keeps nothing (the transaction
+        // rolls back as it goes out of scope).
+        const qsizetype done = i + 1;
+        if ((done % kRowsBetweenProgress == 0 || done == file.spells.size()) && !goOn(2, done)) {
+            result.cancelled = true;
+            return result;
+        }
     }
     transaction.commit();
     return result;

@@ -18,10 +18,20 @@ struct ImportOptions {
     bool replace = false; // a name already in the database gives way to the file's spell
     bool dryRun = false;  // check everything, write nothing
     TextEncoding encoding = TextEncoding::Utf8;
-    // Told now and then how far the import has come: each of the file's rows is checked, then
-    // written, so total is twice the rows (a dry run stops at half). Returning false cancels:
-    // nothing is written and errors says so. May be empty.
+    // Called now and then while the rows are read, checked and written, with the steps done of
+    // all there are (a row is read, checked, then written: three steps, two in a dry run), the
+    // last time after the last row is written and before anything is kept. Returning false
+    // cancels: nothing is written and the result says so.
     std::function<bool(qsizetype done, qsizetype total)> progress;
+};
+
+// What the import does, or would do, with one row of the file.
+struct ImportRow {
+    enum class Outcome { Add, Replace, Unchanged, Refused };
+    int line = 0;
+    QString name; // as the file gives it; empty when the row could not be split into fields
+    Outcome outcome = Outcome::Refused;
+    QString reason; // why a row is refused: the problem as errors gives it after "FILE:LINE: "
 };
 
 struct ImportResult {
@@ -30,11 +40,15 @@ struct ImportResult {
     // With replace: spells the file has exactly as stored, neither written nor taken as the
     // user's (likewise)
     QStringList unchanged;
+    // Every row of the file, in line order, refused ones too; empty when the file as a whole is
+    // wrong (not text of the encoding, no spells header, empty).
+    QList<ImportRow> rows;
+    bool cancelled = false; // by the progress hook: nothing was written, errors is empty
 };
 
-// On any problem nothing is written and errors holds every one, as "FILE:LINE: ...", in line
-// order. A database of an earlier design is brought up to date in the same transaction (not in a
-// dry run, which writes nothing at all).
+// On any problem nothing is written, errors holds every one, as "FILE:LINE: ...", in line
+// order, and added, replaced and unchanged are empty. A database of an earlier design is brought
+// up to date in the same transaction (not in a dry run, which writes nothing at all).
 ImportResult importSpells(Database& database, const QByteArray& bytes, const QString& fileName,
                           const ImportOptions& options, QStringList* errors);
 

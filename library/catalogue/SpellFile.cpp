@@ -17,6 +17,10 @@ bool sameHeader(const QStringList& found, const QStringList& expected) {
     return true;
 }
 
+// Rows read between two reports of progress: often enough for a progress bar to move smoothly,
+// seldom enough to cost nothing beside the reading.
+constexpr qsizetype kRowsBetweenProgress = 256;
+
 QString separatorName(char separator) {
     return separator == ';' ? QStringLiteral("semicolons") : QStringLiteral("tabs");
 }
@@ -30,7 +34,8 @@ const QStringList& CatalogueFiles::spellHeader() {
 }
 
 SpellFile readSpellFile(const QByteArray& bytes, const QStringList& knownSchools,
-                        const QStringList& knownFrequencies, TextEncoding encoding) {
+                        const QStringList& knownFrequencies, TextEncoding encoding,
+                        const RowProgress& progress) {
     SpellFile file;
     const CsvContent content = parseCsv(bytes, encoding);
     file.problems << content.errors;
@@ -58,10 +63,17 @@ SpellFile readSpellFile(const QByteArray& bytes, const QStringList& knownSchools
         return file;
     }
     const qsizetype columns = header.fields.size();
+    file.rowsRead = true;
 
     TakenNames seen; // the names of the rows before, and their lines
+    const qsizetype rows = content.records.size() - 1;
     for (qsizetype r = 1; r < content.records.size(); ++r) {
+        if (progress && (r - 1) % kRowsBetweenProgress == 0 && !progress(r - 1, rows)) {
+            file.cancelled = true;
+            return file;
+        }
         const CsvRecord& record = content.records[r];
+        file.rowNames.insert(record.line, record.fields.value(0).trimmed());
         if (record.fields.size() != columns) {
             QString text =
                 QCoreApplication::translate("catalogue", "%1 columns instead of %2")

@@ -211,7 +211,7 @@ int runImport(const QStringList& arguments) {
          encodingOption()});
     if (!line.parse(QStringLiteral("import"), arguments, {QStringLiteral("from")}))
         return 2;
-    //: %1 and %2 are numbers: the steps done, of all (each row is checked, then written).
+    //: %1 and %2 are numbers: the steps done, of all (each row is read, checked, then written).
     ProgressLine progress(QCoreApplication::translate("cli", "Importing: %1 of %2 steps"));
     QByteArray bytes;
     if (!readFile(line.value("from"), &bytes))
