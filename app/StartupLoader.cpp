@@ -1,6 +1,7 @@
 #include "app/StartupLoader.h"
 
 #include "library/CatalogueUpgrade.h"
+#include "ui/SpeedLayers.h"
 #include "ui/TwError.h"
 
 #include <QCoreApplication>
@@ -47,7 +48,8 @@ void StartupLoader::readFirstPart() {
     // The chooser's rows are read on a connection of this thread's own once the library is
     // handed over; without one (it needs the key derived at open), they are read here first.
     try {
-        m_reader = m_catalogue.library->database().openReader();
+        if (SpeedLayers::chooserConnection)
+            m_reader = m_catalogue.library->database().openReader();
     } catch (const TwError&) {
         m_reader.reset();
     }

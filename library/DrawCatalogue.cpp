@@ -7,7 +7,6 @@
 #include <QScopeGuard>
 #include <algorithm>
 #include <cstring>
-#include <thread>
 
 namespace {
 
@@ -194,85 +193,20 @@ void DrawCatalogue::prepare(const Database& database, const QList<int>& spellLev
         return;
     frequencyIds(database);
 
-    // The schools and the levels are two reads of about the same size that need each other
-    // only at the end: on a second connection, the schools are read on another core while this
-    // one reads the levels. The second connection is only a help: when it cannot be had, or
-    // fails (another program wanting to write makes it give up at once), this one reads.
-    std::thread helper;
-    bool helped = false;
-    if (!m_schoolsRead && secondConnectionPays(database, missing.size())) {
-        try {
-            helper = std::thread([this, &database, &helped] {
-                try {
-                    if (const std::unique_ptr<Database> reader = database.openReader()) {
-                        readSchools(*reader);
-                        helped = true;
-                    }
-                } catch (...) {
-                    // read again below, where a failure is reported
-                }
-            });
-        } catch (...) {
-            // no thread to be had: read here
-        }
-    }
-    const auto joinHelper = [&] {
-        if (helper.joinable())
-            helper.join();
-        if (!helped && !m_schoolsRead)
-            readSchools(database);
-    };
-    if (!helper.joinable())
-        joinHelper();
-
+    if (!m_schoolsRead)
+        readSchools(database);
     QList<RawLevel> raw;
-    try {
-        for (int spellLevel : missing)
-            raw << readRawLevel(database, spellLevel);
-    } catch (...) {
-        if (helper.joinable())
-            helper.join();
-        throw;
-    }
-    joinHelper();
+    for (int spellLevel : missing)
+        raw << readRawLevel(database, spellLevel);
     for (qsizetype i = 0; i < missing.size(); ++i)
         m_levels.insert(missing[i], indexLevel(raw[i]));
-}
-
-bool DrawCatalogue::secondConnectionPays(const Database& database, qsizetype missingLevels) {
-    // A second connection sees the same file as this one only when a reader's lock keeps
-    // writers out (not so with a write-ahead log). Opening it and a thread costs about a
-    // millisecond, which a single level or a catalogue of a few thousand school rows (the
-    // shipped one has some 1,200) does not repay.
-    if (missingLevels < 2)
-        return false;
-    if (m_journalMode.isEmpty())
-        m_journalMode = database.snapshot(QStringLiteral("PRAGMA journal_mode")).text(qsizetype(0));
-    if (m_journalMode.compare(QLatin1String("wal"), Qt::CaseInsensitive) == 0)
-        return false;
-    const qint64 rows = database.snapshot(QStringLiteral("SELECT max(rowid) FROM SpellandSphere"))
-                            .value(qsizetype(0))
-                            .toLongLong();
-    if (rows < kSmallestHelpedCatalogue)
-        return false;
-    // Room for the schools taken here, from memory this thread has used before: memory new to
-    // the process costs more to touch than the reading it holds.
-    reserveSchools(qsizetype(std::min<qint64>(rows, 1 << 22)));
-    return true;
-}
-
-void DrawCatalogue::reserveSchools(qsizetype rows) {
-    m_schoolRows.reserve(rows);
-    m_spells.reserve(rows);
-    m_nameAt.reserve(rows);
-    m_names.reserve(rows * 24);
 }
 
 void DrawCatalogue::clearSchools() {
     m_schoolNames.clear();
     m_schoolRows.clear();
     m_spells.clear();
-    m_names.resize(0); // keeps the room reserveSchools() took, where clear() would free it
+    m_names.resize(0); // keeps the room of the last read, where clear() would free it
     m_nameAt.clear();
     m_nameTable.clear();
 }

@@ -91,10 +91,6 @@ private:
 
     void readSchools(const Database& database);
     void clearSchools();
-    void reserveSchools(qsizetype rows);
-    // Whether the schools are best read on a second connection on another thread.
-    bool secondConnectionPays(const Database& database, qsizetype missingLevels);
-    static constexpr qint64 kSmallestHelpedCatalogue = 5000; // school rows
     RawLevel readRawLevel(const Database& database, int spellLevel);
     std::shared_ptr<SpellLevel> indexLevel(const RawLevel& raw) const;
     QByteArrayView nameOf(qint32 spell) const;
@@ -105,7 +101,6 @@ private:
     void indexByName(SpellLevel& level) const;
 
     qint64 m_dataVersion = -1;
-    QString m_journalMode;
     bool m_frequenciesRead = false;
     QHash<QString, qint64> m_frequencyIds;
 

@@ -121,6 +121,8 @@ private slots:
     void fullOutputFails();
     void boundedReads_data();
     void boundedReads();
+    void progressOnlyOnATerminal_data();
+    void progressOnlyOnATerminal();
 
 private:
     // Runs generate; environment entries "NAME=value" set a variable, "NAME" removes it.
@@ -1111,6 +1113,105 @@ void TestCli::boundedReads() {
         writer.waitForFinished();
         ::close(held);
     }
+}
+
+void TestCli::progressOnlyOnATerminal_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("line"); // the progress line's last state
+    QTest::newRow("a batch") << QStringList{"generate", "--name",   "Ana",    "--level",  "9",
+                                            "--count",  "3",        "--seed", "7",        "--db",
+                                            "{DB}",     "--format", "json",   "--output", "{OUT}"}
+                             << "Drawing books: 3 of 3 (100%)";
+    QTest::newRow("an import") << QStringList{"catalogue", "import", "--from",
+                                              "{CSV}",     "--db",   "{DB}"}
+                               << "Importing: 6 of 6 steps (100%)";
+    QTest::newRow("a PDF") << QStringList{"render", "{BOOK}",   "--format",
+                                          "pdf",    "--output", "{OUT}"}
+                           << "Printing: page 1 of 1 (100%)";
+}
+
+void TestCli::progressOnlyOnATerminal() {
+    // The line is asked for at once (not after a second) so that a quick command shows it; all
+    // else is the command as a user runs it, its error stream a terminal or a file.
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, line);
+    QTemporaryDir folder;
+    const QString book = folder.filePath("book.twbook");
+    QCOMPARE(
+        run({"--name", "Ana", "--level", "1", "--seed", "3", "--format", "book", "--output", book})
+            .status,
+        0);
+    const QString csv = folder.filePath("new.csv");
+    QFile file(csv);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("Name,Level,Frequency,Schools,Book,Page\nBrand New,1,Common,Fire,B,1\n"
+               "Second Wind,2,Common,Fire,B,2\n");
+    file.close();
+    int runs = 0;
+    // Each run on its own copy of the database (an import changes it) and its own output.
+    const auto start = [&](QProcess& process, bool terminal, const QString& after) {
+        const QString db = folder.filePath(QString("run%1.mdb").arg(++runs));
+        QFile::copy(m_fixture.path(), db);
+        QStringList concrete = arguments;
+        for (QString& argument : concrete)
+            argument.replace("{DB}", db)
+                .replace("{BOOK}", book)
+                .replace("{CSV}", csv)
+                .replace("{OUT}", folder.filePath(QString("out%1").arg(runs)));
+        QProcessEnvironment variables = QProcessEnvironment::systemEnvironment();
+        variables.insert("LANG", "C.UTF-8");
+        variables.remove("LANGUAGE");
+        variables.remove("LC_ALL");
+        if (!after.isEmpty())
+            variables.insert("TOMEWRIGHT_PROGRESS_AFTER_MS", after);
+        process.setProcessEnvironment(variables);
+        if (!terminal) {
+            process.start(TOMEWRIGHT_CLI, concrete);
+            return;
+        }
+        // script(1) gives the command a terminal and copies what it writes there to its output.
+        QStringList quoted{QString("'%1'").arg(TOMEWRIGHT_CLI)};
+        for (const QString& argument : concrete)
+            quoted << "'" + argument + "'";
+        process.start("script", {"-qfec", quoted.join(' '), "/dev/null"});
+    };
+    const auto finish = [](QProcess& process) {
+        process.waitForFinished(120000);
+        return Run{process.exitCode(), process.readAllStandardOutput(),
+                   QString::fromUtf8(process.readAllStandardError())};
+    };
+
+    QProcess plainProcess;
+    start(plainProcess, false, "0");
+    const Run plain = finish(plainProcess);
+    QCOMPARE(plain.status, 0);
+    // Not a terminal: the error stream is exactly what it is without the line.
+    QProcess plainLaterProcess;
+    start(plainLaterProcess, false, QString());
+    QCOMPARE(finish(plainLaterProcess).errors, plain.errors);
+    QVERIFY2(!plain.errors.contains('\r') && !plain.errors.contains("\033[K"),
+             qPrintable(plain.errors));
+
+    QProcess terminalProcess;
+    start(terminalProcess, true, "0");
+    const Run terminal = finish(terminalProcess);
+    QCOMPARE(terminal.status, 0);
+    const QString shown = QString::fromUtf8(terminal.out);
+    const qsizetype last = shown.lastIndexOf("\r" + line + "\033[K");
+    QVERIFY2(last >= 0, qPrintable(shown));
+    // The line is wiped at once, before the command's own messages, which are as they were.
+    QVERIFY2(shown.mid(last + line.size() + 4).startsWith("\r\033[K"), qPrintable(shown));
+    QString rest = shown;
+    rest.remove(QRegularExpression("\r[^\r\n]*\033\\[K"));
+    rest.replace("\r\n", "\n");
+    QCOMPARE(rest, plain.errors);
+
+    // A command that ends within its second shows no line at all.
+    QProcess quickProcess;
+    start(quickProcess, true, QString());
+    const Run quick = finish(quickProcess);
+    QCOMPARE(quick.status, 0);
+    QVERIFY2(!quick.out.contains("\033[K"), quick.out.constData());
 }
 
 QTEST_GUILESS_MAIN(TestCli)

@@ -457,7 +457,7 @@
         <translation>Name oder Beschreibung</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+21"/>
         <source>&amp;Level:</source>
         <translation>&amp;Grad:</translation>
     </message>
@@ -800,7 +800,7 @@
 <context>
     <name>Database</name>
     <message>
-        <location filename="../ui/Database.cpp" line="+134"/>
+        <location filename="../ui/Database.cpp" line="+135"/>
         <source>The spell database &quot;%1&quot; is missing.</source>
         <translation>Die Zauberdatenbank „%1“ fehlt.</translation>
     </message>
@@ -826,12 +826,12 @@
     </message>
     <message>
         <location line="+9"/>
-        <location line="+132"/>
+        <location line="+133"/>
         <source>The spell database &quot;%1&quot; cannot be opened: %2.</source>
         <translation>Die Zauberdatenbank „%1“ kann nicht geöffnet werden: %2.</translation>
     </message>
     <message>
-        <location line="-122"/>
+        <location line="-123"/>
         <source>The file &quot;%1&quot; already exists.</source>
         <translation>Die Datei „%1“ existiert bereits.</translation>
     </message>
@@ -846,7 +846,7 @@
         <translation>Die Zauberdatenbank „%1“ kann kein zweites Mal gelesen werden: %2.</translation>
     </message>
     <message>
-        <location line="+83"/>
+        <location line="+84"/>
         <source>The spell database &quot;%1&quot; cannot be opened: the password is wrong or the file is not a Tomewright database.</source>
         <translation>Die Zauberdatenbank „%1“ kann nicht geöffnet werden: Das Passwort ist falsch oder die Datei ist keine Tomewright-Datenbank.</translation>
     </message>
@@ -907,7 +907,7 @@
 <context>
     <name>DrawCatalogue</name>
     <message>
-        <location filename="../library/DrawCatalogue.cpp" line="+399"/>
+        <location filename="../library/DrawCatalogue.cpp" line="+333"/>
         <source>A spell changed in the spell database &quot;%1&quot; while the book was drawn; draw it again.</source>
         <translation>Ein Zauber in der Zauberdatenbank „%1“ hat sich geändert, während das Buch ausgewürfelt wurde; würfeln Sie es neu aus.</translation>
     </message>
@@ -1699,7 +1699,7 @@ Soll sie überschrieben werden?</translation>
 <context>
     <name>SpellTableModel</name>
     <message>
-        <location filename="../library/catalogue/SpellTableModel.cpp" line="+44"/>
+        <location filename="../library/catalogue/SpellTableModel.cpp" line="+188"/>
         <source>Shipped</source>
         <translation>Mitgeliefert</translation>
     </message>
@@ -1714,7 +1714,7 @@ Soll sie überschrieben werden?</translation>
         <translation>Von Ihnen geändert</translation>
     </message>
     <message>
-        <location line="+69"/>
+        <location line="+47"/>
         <source>Name</source>
         <translation>Name</translation>
     </message>
@@ -1785,12 +1785,12 @@ Soll sie überschrieben werden?</translation>
         <translation>Die Berichtsvorlage „%1“ kann nicht ausgefüllt werden: %2.</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+23"/>
         <source>The spellbook cannot be printed: the printer is not ready.</source>
         <translation>Das Zauberbuch kann nicht gedruckt werden: Der Drucker ist nicht bereit.</translation>
     </message>
     <message numerus="yes">
-        <location line="+82"/>
+        <location line="+85"/>
         <source>%1: no installed font can draw %2; it prints as an empty box(es).</source>
         <extracomment>%1 names a caster or spell, %2 lists the characters; the number of characters decides between &quot;it prints as an empty box&quot; and &quot;they print as empty boxes&quot;.</extracomment>
         <translation>
@@ -1812,7 +1812,7 @@ Soll sie überschrieben werden?</translation>
 <context>
     <name>StartupLoader</name>
     <message>
-        <location filename="../app/StartupLoader.cpp" line="+82"/>
+        <location filename="../app/StartupLoader.cpp" line="+84"/>
         <source>The spell database could not be read.</source>
         <translation>Die Zauberdatenbank konnte nicht gelesen werden.</translation>
     </message>
@@ -2161,8 +2161,8 @@ Soll sie überschrieben werden?</translation>
     </message>
     <message>
         <location line="-21"/>
-        <location filename="../tools/cli/CatalogueCommand.cpp" line="+184"/>
-        <location filename="../tools/cli/GenerateCommand.cpp" line="+389"/>
+        <location filename="../tools/cli/CatalogueCommand.cpp" line="+185"/>
+        <location filename="../tools/cli/GenerateCommand.cpp" line="+369"/>
         <source>&quot;%1&quot; cannot be written: %2</source>
         <translation>„%1“ kann nicht geschrieben werden: %2</translation>
     </message>
@@ -2288,7 +2288,13 @@ Soll sie überschrieben werden?</translation>
         <translation>Die Datei prüfen und sagen, was hinzugefügt und ersetzt würde; nichts schreiben.</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+7"/>
+        <source>Importing: %1 of %2 steps</source>
+        <extracomment>%1 and %2 are numbers: the steps done, of all (each row is read, checked, then written).</extracomment>
+        <translation>Import: %1 von %2 Schritten</translation>
+    </message>
+    <message>
+        <location line="+23"/>
         <source>, %1 unchanged</source>
         <translation>, %1 unverändert</translation>
     </message>
@@ -2351,7 +2357,7 @@ Soll sie überschrieben werden?</translation>
         <translation>Prüfung bestanden.</translation>
     </message>
     <message>
-        <location filename="../tools/cli/GenerateCommand.cpp" line="-89"/>
+        <location filename="../tools/cli/GenerateCommand.cpp" line="-69"/>
         <source>Unknown level &quot;%1&quot;. Valid: 1 to 30, or 1st to 30th.</source>
         <translation>Unbekannte Stufe „%1“. Gültig: 1 bis 30 oder 1st bis 30th.</translation>
     </message>
@@ -2366,7 +2372,7 @@ Soll sie überschrieben werden?</translation>
         <translation>--custom nimmt Paare GRAD=ANZAHL, nicht „%1“.</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+30"/>
         <source>&quot;%1&quot; already exists; no book was written. Add --force to replace it, edits and all, or choose another --output.</source>
         <translation>„%1“ gibt es bereits; kein Buch wurde geschrieben. Fügen Sie --force hinzu, um sie samt aller Änderungen zu ersetzen, oder wählen Sie ein anderes --output.</translation>
     </message>
@@ -2469,7 +2475,13 @@ Schulen werden ausgeschlossen wie im Fenster: die Ausschlüsse der Klasse und �
         <translation>--custom legt nur die Zauber je Grad des Umfangs custom fest; fügen Sie --volume custom hinzu oder lassen Sie --custom für den Umfang %1 weg.</translation>
     </message>
     <message>
-        <location line="+98"/>
+        <location line="+58"/>
+        <source>Drawing books: %1 of %2</source>
+        <extracomment>%1 and %2 are numbers of books.</extracomment>
+        <translation>Bücher werden gezogen: %1 von %2</translation>
+    </message>
+    <message>
+        <location line="+44"/>
         <location filename="../tools/cli/RenderCommand.cpp" line="+28"/>
         <source>warning: %1</source>
         <translation>Warnung: %1</translation>
@@ -2523,6 +2535,12 @@ Schulen werden ausgeschlossen wie im Fenster: die Ausschlüsse der Klasse und �
         <location filename="../tools/cli/StandardOutput.cpp" line="+44"/>
         <source>The output cannot be written: %1.</source>
         <translation>Die Ausgabe kann nicht geschrieben werden: %1.</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/BookPdf.cpp" line="+38"/>
+        <source>Printing: page %1 of %2</source>
+        <extracomment>%1 and %2 are numbers of pages.</extracomment>
+        <translation>Druck: Seite %1 von %2</translation>
     </message>
 </context>
 <context>

@@ -457,7 +457,7 @@
         <translation>Nom ou description</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+21"/>
         <source>&amp;Level:</source>
         <translation>&amp;Niveau&#xa0;:</translation>
     </message>
@@ -800,7 +800,7 @@
 <context>
     <name>Database</name>
     <message>
-        <location filename="../ui/Database.cpp" line="+134"/>
+        <location filename="../ui/Database.cpp" line="+135"/>
         <source>The spell database &quot;%1&quot; is missing.</source>
         <translation>La base de sorts «&#xa0;%1&#xa0;» est introuvable.</translation>
     </message>
@@ -826,12 +826,12 @@
     </message>
     <message>
         <location line="+9"/>
-        <location line="+132"/>
+        <location line="+133"/>
         <source>The spell database &quot;%1&quot; cannot be opened: %2.</source>
         <translation>La base de sorts «&#xa0;%1&#xa0;» ne peut pas être ouverte&#xa0;: %2.</translation>
     </message>
     <message>
-        <location line="-122"/>
+        <location line="-123"/>
         <source>The file &quot;%1&quot; already exists.</source>
         <translation>Le fichier «&#xa0;%1&#xa0;» existe déjà.</translation>
     </message>
@@ -846,7 +846,7 @@
         <translation>La base de sorts «&#xa0;%1&#xa0;» ne peut pas être lue une seconde fois&#xa0;: %2.</translation>
     </message>
     <message>
-        <location line="+83"/>
+        <location line="+84"/>
         <source>The spell database &quot;%1&quot; cannot be opened: the password is wrong or the file is not a Tomewright database.</source>
         <translation>La base de sorts «&#xa0;%1&#xa0;» ne peut pas être ouverte&#xa0;: le mot de passe est faux ou le fichier n’est pas une base Tomewright.</translation>
     </message>
@@ -907,7 +907,7 @@
 <context>
     <name>DrawCatalogue</name>
     <message>
-        <location filename="../library/DrawCatalogue.cpp" line="+399"/>
+        <location filename="../library/DrawCatalogue.cpp" line="+333"/>
         <source>A spell changed in the spell database &quot;%1&quot; while the book was drawn; draw it again.</source>
         <translation>Un sort de la base «&#xa0;%1&#xa0;» a changé pendant le tirage du grimoire&#xa0;; tirez-le de nouveau.</translation>
     </message>
@@ -1699,7 +1699,7 @@ Voulez-vous l’écraser&#xa0;?</translation>
 <context>
     <name>SpellTableModel</name>
     <message>
-        <location filename="../library/catalogue/SpellTableModel.cpp" line="+44"/>
+        <location filename="../library/catalogue/SpellTableModel.cpp" line="+188"/>
         <source>Shipped</source>
         <translation>Fourni</translation>
     </message>
@@ -1714,7 +1714,7 @@ Voulez-vous l’écraser&#xa0;?</translation>
         <translation>Modifié par vous</translation>
     </message>
     <message>
-        <location line="+69"/>
+        <location line="+47"/>
         <source>Name</source>
         <translation>Nom</translation>
     </message>
@@ -1785,12 +1785,12 @@ Voulez-vous l’écraser&#xa0;?</translation>
         <translation>Le modèle de rapport «&#xa0;%1&#xa0;» ne peut pas être rempli&#xa0;: %2.</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+23"/>
         <source>The spellbook cannot be printed: the printer is not ready.</source>
         <translation>Le grimoire ne peut pas être imprimé&#xa0;: l’imprimante n’est pas prête.</translation>
     </message>
     <message numerus="yes">
-        <location line="+82"/>
+        <location line="+85"/>
         <source>%1: no installed font can draw %2; it prints as an empty box(es).</source>
         <extracomment>%1 names a caster or spell, %2 lists the characters; the number of characters decides between &quot;it prints as an empty box&quot; and &quot;they print as empty boxes&quot;.</extracomment>
         <translation>
@@ -1812,7 +1812,7 @@ Voulez-vous l’écraser&#xa0;?</translation>
 <context>
     <name>StartupLoader</name>
     <message>
-        <location filename="../app/StartupLoader.cpp" line="+82"/>
+        <location filename="../app/StartupLoader.cpp" line="+84"/>
         <source>The spell database could not be read.</source>
         <translation>La base de sorts n’a pas pu être lue.</translation>
     </message>
@@ -2161,8 +2161,8 @@ Voulez-vous l’écraser&#xa0;?</translation>
     </message>
     <message>
         <location line="-21"/>
-        <location filename="../tools/cli/CatalogueCommand.cpp" line="+184"/>
-        <location filename="../tools/cli/GenerateCommand.cpp" line="+389"/>
+        <location filename="../tools/cli/CatalogueCommand.cpp" line="+185"/>
+        <location filename="../tools/cli/GenerateCommand.cpp" line="+369"/>
         <source>&quot;%1&quot; cannot be written: %2</source>
         <translation>«&#xa0;%1&#xa0;» ne peut pas être écrit&#xa0;: %2</translation>
     </message>
@@ -2288,7 +2288,13 @@ Voulez-vous l’écraser&#xa0;?</translation>
         <translation>Vérifier le fichier et dire ce qui serait ajouté et remplacé&#xa0;; ne rien écrire.</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+7"/>
+        <source>Importing: %1 of %2 steps</source>
+        <extracomment>%1 and %2 are numbers: the steps done, of all (each row is read, checked, then written).</extracomment>
+        <translation>Importation&#xa0;: %1 étapes sur %2</translation>
+    </message>
+    <message>
+        <location line="+23"/>
         <source>, %1 unchanged</source>
         <translation>, %1 inchangés</translation>
     </message>
@@ -2351,7 +2357,7 @@ Voulez-vous l’écraser&#xa0;?</translation>
         <translation>Vérification réussie.</translation>
     </message>
     <message>
-        <location filename="../tools/cli/GenerateCommand.cpp" line="-89"/>
+        <location filename="../tools/cli/GenerateCommand.cpp" line="-69"/>
         <source>Unknown level &quot;%1&quot;. Valid: 1 to 30, or 1st to 30th.</source>
         <translation>Niveau inconnu «&#xa0;%1&#xa0;». Valides&#xa0;: 1 à 30, ou 1st à 30th.</translation>
     </message>
@@ -2366,7 +2372,7 @@ Voulez-vous l’écraser&#xa0;?</translation>
         <translation>--custom accepte des paires NIVEAU=NOMBRE, et non «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+30"/>
         <source>&quot;%1&quot; already exists; no book was written. Add --force to replace it, edits and all, or choose another --output.</source>
         <translation>«&#xa0;%1&#xa0;» existe déjà&#xa0;; aucun grimoire n’a été écrit. Ajoutez --force pour le remplacer, modifications comprises, ou choisissez un autre --output.</translation>
     </message>
@@ -2469,7 +2475,13 @@ Les écoles sont exclues comme dans la fenêtre&#xa0;: les exclusions de la clas
         <translation>--custom fixe les sorts par niveau du seul volume custom&#xa0;; ajoutez --volume custom, ou omettez --custom pour le volume %1.</translation>
     </message>
     <message>
-        <location line="+98"/>
+        <location line="+58"/>
+        <source>Drawing books: %1 of %2</source>
+        <extracomment>%1 and %2 are numbers of books.</extracomment>
+        <translation>Tirage des livres&#xa0;: %1 sur %2</translation>
+    </message>
+    <message>
+        <location line="+44"/>
         <location filename="../tools/cli/RenderCommand.cpp" line="+28"/>
         <source>warning: %1</source>
         <translation>avertissement&#xa0;: %1</translation>
@@ -2523,6 +2535,12 @@ Les écoles sont exclues comme dans la fenêtre&#xa0;: les exclusions de la clas
         <location filename="../tools/cli/StandardOutput.cpp" line="+44"/>
         <source>The output cannot be written: %1.</source>
         <translation>La sortie ne peut pas être écrite&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/BookPdf.cpp" line="+38"/>
+        <source>Printing: page %1 of %2</source>
+        <extracomment>%1 and %2 are numbers of pages.</extracomment>
+        <translation>Impression&#xa0;: page %1 sur %2</translation>
     </message>
 </context>
 <context>

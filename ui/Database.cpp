@@ -2,6 +2,7 @@
 
 #include "ui/KeyDerivation.h"
 #include "ui/ReadAheadVfs.h"
+#include "ui/SpeedLayers.h"
 #include "ui/TwError.h"
 
 #include <QCoreApplication>
@@ -231,7 +232,8 @@ void Database::openAndKey(int flags, const QString& failure, const QString& conn
     };
     open();
     const QByteArray password = passwordFrom(connectText).toUtf8();
-    if (password.isEmpty() || salt.size() != KeyDerivation::kSqlCipherSaltBytes) {
+    if (password.isEmpty() || salt.size() != KeyDerivation::kSqlCipherSaltBytes ||
+        !SpeedLayers::ownKeyDerivation) {
         // No password means a plain file (only ever created so that it can be refused).
         keyAndCheck(password);
         return;

@@ -265,7 +265,8 @@ std::unique_ptr<QTextDocument> makeDocument(const QString& html, const QString& 
     return document;
 }
 
-void printDocument(QTextDocument& document, QPagedPaintDevice* device) {
+void printDocument(QTextDocument& document, QPagedPaintDevice* device,
+                   const std::function<void(qsizetype page, qsizetype pages)>& pageDrawn) {
     QPainter painter(device);
     if (!painter.isActive())
         throw TwError(
@@ -314,10 +315,13 @@ void printDocument(QTextDocument& document, QPagedPaintDevice* device) {
             QPointF(body.right() * pointToDeviceX - numberMetrics.horizontalAdvance(number),
                     baseline),
             number);
+        if (pageDrawn)
+            pageDrawn(index + 1, pages.pages().size());
     }
 }
 
-QByteArray pdfBytes(QTextDocument& document, const QString& title, const QPageSize& paper) {
+QByteArray pdfBytes(QTextDocument& document, const QString& title, const QPageSize& paper,
+                    const std::function<void(qsizetype page, qsizetype pages)>& pageDrawn) {
     const FixedHashSeed sameBytesInEveryRun;
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -329,7 +333,7 @@ QByteArray pdfBytes(QTextDocument& document, const QString& title, const QPageSi
         writer.setPageSize(paper);
         writer.setPageMargins(QMarginsF(0, 0, 0, 0));
         writer.setResolution(int(kLayoutDpi));
-        printDocument(document, &writer);
+        printDocument(document, &writer, pageDrawn);
     }
     return bytes;
 }

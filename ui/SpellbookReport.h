@@ -4,6 +4,7 @@
 #include <QPageSize>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 class Database;
@@ -51,12 +52,15 @@ std::unique_ptr<QTextDocument> makeDocument(const QString& html,
 
 // Prints a document on a paged device (a printer, the preview's printer, a PDF writer): pages
 // cut so that no spell is split (see ReportPages), 2 cm margins, page numbers at the bottom
-// right. Throws TwError when the device cannot be painted on.
-void printDocument(QTextDocument& document, QPagedPaintDevice* device);
+// right. Throws TwError when the device cannot be painted on. pageDrawn, when given, is told
+// each page drawn (from 1) and how many there are.
+void printDocument(QTextDocument& document, QPagedPaintDevice* device,
+                   const std::function<void(qsizetype page, qsizetype pages)>& pageDrawn = {});
 
 // The document as the bytes of a PDF file on the given paper. The same document gives the same
 // bytes in every run of the program (but for the creation date the file records).
-QByteArray pdfBytes(QTextDocument& document, const QString& title, const QPageSize& paper);
+QByteArray pdfBytes(QTextDocument& document, const QString& title, const QPageSize& paper,
+                    const std::function<void(qsizetype page, qsizetype pages)>& pageDrawn = {});
 
 // What the installed fonts cannot show: one note for each spell (or the caster) with a character
 // no font can draw, naming the spell and the characters. Empty when all can be drawn.

@@ -1,7 +1,9 @@
 #include "tools/cli/BookPdf.h"
 
+#include "tools/cli/ProgressLine.h"
 #include "ui/SpellbookReport.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QTextDocument>
 
@@ -32,6 +34,8 @@ QString bodyOf(const QString& html) {
 
 QByteArray booksPdf(const QList<GeneratedBook>& books, const QString& templatePath,
                     const QPageSize& paper, QStringList& notes) {
+    //: %1 and %2 are numbers of pages.
+    ProgressLine progress(QCoreApplication::translate("cli", "Printing: page %1 of %2"));
     QString html;
     QString head;
     for (qsizetype i = 0; i < books.size(); ++i) {
@@ -51,7 +55,9 @@ QByteArray booksPdf(const QList<GeneratedBook>& books, const QString& templatePa
     const auto document = SpellbookReport::makeDocument(
         head + QStringLiteral("<body>") + html + QStringLiteral("</body></html>"), templatePath);
     QByteArray pdf = SpellbookReport::pdfBytes(
-        *document, books.size() == 1 ? books.first().caster : QStringLiteral("Spellbooks"), paper);
+        *document, books.size() == 1 ? books.first().caster : QStringLiteral("Spellbooks"), paper,
+        [&progress](qsizetype page, qsizetype pages) { progress.show(page, pages); });
+    progress.clear();
     // The writer stamps the current time; a fixed date of the same length keeps the file's
     // offsets valid and makes the bytes depend on the books alone.
     static const QRegularExpression date(QStringLiteral("/CreationDate \\(D:[0-9]{14}"));

@@ -6,6 +6,7 @@
 #include "library/catalogue/CatalogueEdit.h"
 #include "library/catalogue/CsvFile.h"
 #include "tools/cli/CommandDatabase.h"
+#include "tools/cli/ProgressLine.h"
 #include "tools/cli/StandardOutput.h"
 #include "ui/Database.h"
 #include "ui/TwError.h"
@@ -210,6 +211,8 @@ int runImport(const QStringList& arguments) {
          encodingOption()});
     if (!line.parse(QStringLiteral("import"), arguments, {QStringLiteral("from")}))
         return 2;
+    //: %1 and %2 are numbers: the steps done, of all (each row is read, checked, then written).
+    ProgressLine progress(QCoreApplication::translate("cli", "Importing: %1 of %2 steps"));
     QByteArray bytes;
     if (!readFile(line.value("from"), &bytes))
         return 1;
@@ -217,10 +220,14 @@ int runImport(const QStringList& arguments) {
     options.replace = line.isSet("replace");
     options.dryRun = line.isSet("dry-run");
     options.encoding = line.encoding;
+    options.progress = [&progress](qsizetype done, qsizetype total) {
+        return progress.show(done, total);
+    };
     Database database(commandDatabase(line.parser, !options.dryRun), TW_Library::kConnectText);
     QStringList errors;
     const ImportResult result =
         importSpells(database, bytes, QFileInfo(line.value("from")).fileName(), options, &errors);
+    progress.clear();
     if (!errors.isEmpty())
         return reportErrors(errors);
     const qsizetype total = result.added.size() + result.replaced.size();

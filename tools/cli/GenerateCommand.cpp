@@ -8,6 +8,7 @@
 #include "library/TW_Library.h"
 #include "tools/cli/BookOutput.h"
 #include "tools/cli/CommandDatabase.h"
+#include "tools/cli/ProgressLine.h"
 #include "tools/cli/StandardOutput.h"
 #include "ui/TwError.h"
 
@@ -18,7 +19,6 @@
 #include <QSaveFile>
 #include <cstdio>
 #include <optional>
-#include <unistd.h>
 
 namespace {
 
@@ -118,26 +118,6 @@ QStringList recordTexts(RecordSet set, const QString& column) {
         texts << set.text(column);
     return texts;
 }
-
-// A progress bar on the error stream while a batch runs in a terminal.
-class Progress {
-public:
-    explicit Progress(int total) : m_total(total), m_shown(total > 1 && isatty(2)) {}
-    void step(int done) {
-        if (!m_shown)
-            return;
-        const int width = 30;
-        const int filled = done * width / m_total;
-        std::fprintf(stderr, "\r[%s%s] %d/%d", std::string(size_t(filled), '#').c_str(),
-                     std::string(size_t(width - filled), ' ').c_str(), done, m_total);
-        if (done == m_total)
-            std::fputc('\n', stderr);
-    }
-
-private:
-    int m_total;
-    bool m_shown;
-};
 
 // Where each book file goes: one book to the file at output; several to a file each in the
 // folder output, named after the book's caster ("Cultist 3.twbook").
@@ -404,7 +384,8 @@ int generate(const QStringList& arguments) {
                                         : BookExport::Format::Text;
 
     QList<GeneratedBook> books; // for a PDF or book files
-    Progress progress(count);
+    //: %1 and %2 are numbers of books.
+    ProgressLine progress(QCoreApplication::translate("cli", "Drawing books: %1 of %2"));
     for (int i = 1; i <= count; ++i) {
         BookRequest one = request;
         if (count > 1)
@@ -417,8 +398,10 @@ int generate(const QStringList& arguments) {
                                   parameters.pExcludeSchools, parameters.pCasterName,
                                   parameters.pCasterLevel, parameters.pCasterClass,
                                   parameters.pSpellbookVolume, parameters.pSpellbookFrequency);
-        if (!collector.note.isEmpty())
+        if (!collector.note.isEmpty()) {
+            progress.clear();
             printError(QStringLiteral("%1: %2").arg(parameters.pCasterName, collector.note));
+        }
         const GeneratedBook book{parameters.pCasterName,
                                  CasterClasses::levelText(one.casterLevel),
                                  one.casterClass,
@@ -433,8 +416,9 @@ int generate(const QStringList& arguments) {
             books.append(book);
         else if (!write(BookExport::part(part, book, i - 1, count)))
             return cannotWrite();
-        progress.step(i);
+        progress.show(i, count);
     }
+    progress.clear();
     // Stays English in every language: scripts read the seed from this line.
     if (!seedGiven)
         printError(QStringLiteral("Seed: %1").arg(seed));
