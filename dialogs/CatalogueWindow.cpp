@@ -185,6 +185,12 @@ void CatalogueWindow::reload() {
                               m_shippedKeys.value_or(QSet<QString>()));
         fillFilterLists();
         applyQualifying();
+        if (!m_columnsFitted && m_model->rowCount() > 0) {
+            // Once, so a width the user dragged stays; the header measures a sample of rows,
+            // not every spell.
+            m_table->resizeColumnsToContents();
+            m_columnsFitted = true;
+        }
         updateCount();
         showSelectedDescription();
     } catch (const TwError& error) {

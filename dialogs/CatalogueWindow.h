@@ -116,6 +116,7 @@ private:
     SpellTableModel* m_model = nullptr;
     SpellFilterModel* m_filter = nullptr;
     qint64 m_dataVersion = -1;
+    bool m_columnsFitted = false; // the columns were fitted to the spells once
     QString m_installedPath;
     std::optional<QSet<QString>> m_shippedKeys; // read once
 

@@ -668,6 +668,15 @@ void TestCatalogueWindow::oneWindowBesideTheMainWindow() {
             !control->objectName().startsWith("qt_") && control->objectName() != "")
             QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(control->objectName()));
     }
+    // Every name, level and book shows whole, as in the main window's list.
+    QTableView* table = first->table();
+    for (int row = 0; row < table->model()->rowCount(); ++row) {
+        for (int column : {0, 1, 4}) {
+            const QString text = table->model()->index(row, column).data().toString();
+            QVERIFY2(table->fontMetrics().horizontalAdvance(text) < table->columnWidth(column),
+                     qPrintable(text));
+        }
+    }
     first->close();
     QTRY_VERIFY(!window.catalogueWindow());
 }
