@@ -22,6 +22,7 @@
 #include <QPlainTextEdit>
 #include <QSplitter>
 #include <QTableView>
+#include <QUndoStack>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -52,7 +53,14 @@ CatalogueWindow::CatalogueWindow(TW_Library& library,
     resize(1000, 640);
 }
 
-CatalogueWindow::~CatalogueWindow() = default;
+CatalogueWindow::~CatalogueWindow() {
+    // The children outlive this class's part of the window: what they signal while being taken
+    // apart (the undo stack cleared, the models reset) must not reach this window's slots.
+    for (QObject* child : std::initializer_list<QObject*>{m_undo, m_filter, m_model}) {
+        if (child)
+            child->disconnect(this);
+    }
+}
 
 void CatalogueWindow::buildControls() {
     auto* layout = new QVBoxLayout(this);
