@@ -61,11 +61,8 @@ void CatalogueWindow::importFromFile() {
     auto* dialog = new ImportSpellsDialog(m_library.database(), path, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &ImportSpellsDialog::imported, this, [this](const QString& summary) {
-        // The draw keeps what it read of the catalogue; a change on this connection is news to it.
-        m_library.forgetCatalogue();
-        reload();
+        showChangedCatalogue(QString());
         publishStatusText(m_message, summary, false);
-        emit catalogueChanged();
     });
     dialog->open();
     dialog->check();

@@ -190,6 +190,21 @@ void addUserSpell(const QString& databasePath, const QByteArray& csvRows) {
     importSpells(database, kHeader + csvRows, "mine.csv", options, &errors);
     QVERIFY2(errors.isEmpty(), qPrintable(errors.join('\n')));
 }
+// The installed catalogue as shipped, and the user's copy of it with Moth Lantern added and Iron
+// Oath changed.
+struct ShippedAndChanged {
+    FixtureDatabase installed;
+    QTemporaryDir home;
+    QString copy;
+
+    ShippedAndChanged() {
+        installed.build(twentySpells());
+        copy = home.filePath("Spells.mdb");
+        QVERIFY(QFile::copy(installed.path(), copy));
+        addUserSpell(copy, "Moth Lantern,2,Common,Illusion,Homebrew,1,Moths gather.\n"
+                           "iron oath,3,Common,Enchantment,Homebrew,2,Kept.\n");
+    }
+};
 } // namespace
 
 class TestCatalogueWindow : public QObject {
@@ -696,16 +711,8 @@ void TestCatalogueWindow::changeByAnotherProgramIsSeen() {
 }
 
 void TestCatalogueWindow::originsAgainstTheInstalledCatalogue() {
-    // The installed catalogue as shipped, and the user's copy with one spell replaced and one
-    // added.
-    FixtureDatabase installed;
-    installed.build(twentySpells());
-    QTemporaryDir home;
-    const QString copy = home.filePath("Spells.mdb");
-    QVERIFY(QFile::copy(installed.path(), copy));
-    addUserSpell(copy, "Moth Lantern,2,Common,Illusion,Homebrew,1,Moths gather.\n"
-                       "iron oath,3,Common,Enchantment,Homebrew,2,Kept.\n");
-    Frm_Main window(installed.folder(), copy);
+    const ShippedAndChanged catalogues;
+    Frm_Main window(catalogues.installed.folder(), catalogues.copy);
     QVERIFY(window.Form_Load());
     window.Tools_Catalogue_Click();
     CatalogueWindow* catalogue = window.catalogueWindow();
@@ -1145,15 +1152,8 @@ void TestCatalogueWindow::undoAndRedoThroughTheKeys() {
 }
 
 void TestCatalogueWindow::restoreShippedVersion() {
-    // The installed catalogue as shipped, and the user's copy with Iron Oath changed.
-    FixtureDatabase installed;
-    installed.build(twentySpells());
-    QTemporaryDir home;
-    const QString copy = home.filePath("Spells.mdb");
-    QVERIFY(QFile::copy(installed.path(), copy));
-    addUserSpell(copy, "Moth Lantern,2,Common,Illusion,Homebrew,1,Moths gather.\n"
-                       "iron oath,3,Common,Enchantment,Homebrew,2,Kept.\n");
-    Frm_Main window(installed.folder(), copy);
+    const ShippedAndChanged catalogues;
+    Frm_Main window(catalogues.installed.folder(), catalogues.copy);
     QVERIFY(window.Form_Load());
     CatalogueWindow* catalogue = activeCatalogue(window);
     QVERIFY(catalogue);
@@ -1166,17 +1166,18 @@ void TestCatalogueWindow::restoreShippedVersion() {
     selectSpell(catalogue->table(), "iron oath");
     QVERIFY(restore->isEnabled());
     restore->trigger();
-    QCOMPARE(storedSpell(copy, "Iron Oath"),
+    QCOMPARE(storedSpell(catalogues.copy, "Iron Oath"),
              QString("3|Rare|Enchantment|Vellum of Hours|33| shipped"));
-    QCOMPARE(storedSpell(copy, "iron oath"), QString());
+    QCOMPARE(storedSpell(catalogues.copy, "iron oath"), QString());
     const QModelIndex current = catalogue->table()->currentIndex();
     QCOMPARE(current.siblingAtColumn(SpellTableModel::Origin).data().toString(),
              QString("Shipped"));
     QVERIFY(!restore->isEnabled());
     // Undone, the user's version is back.
     catalogue->findChild<QAction*>("actUndoChange")->trigger();
-    QCOMPARE(storedSpell(copy, "iron oath"), QString("3|Common|Enchantment|Homebrew|2|Kept. user"));
-    QCOMPARE(storedSpell(copy, "Iron Oath"), QString());
+    QCOMPARE(storedSpell(catalogues.copy, "iron oath"),
+             QString("3|Common|Enchantment|Homebrew|2|Kept. user"));
+    QCOMPARE(storedSpell(catalogues.copy, "Iron Oath"), QString());
 }
 
 void TestCatalogueWindow::changeReachesTheChooserAndTheDraw_data() {
