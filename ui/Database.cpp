@@ -4,6 +4,7 @@
 #include "ui/ReadAheadVfs.h"
 #include "ui/SpeedLayers.h"
 #include "ui/TwError.h"
+#include "ui/VectorState.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -186,6 +187,7 @@ Database Database::create(const QString& path, const QString& connectText) {
 
 Database::Database(const QString& path, const QByteArray& rawKey, Reader) : m_path(path) {
     configureSqliteOnce();
+    VectorState::clearUpperHalves();
     int rc = sqlite3_open_v2(m_path.toUtf8().constData(), &m_db, SQLITE_OPEN_READONLY,
                              ReadAheadVfs::name());
     if (rc == SQLITE_OK)
@@ -269,6 +271,7 @@ void Database::keyAndCheck(const QByteArray& key) {
 }
 
 int Database::tryKey(const QByteArray& key) {
+    VectorState::clearUpperHalves();
     int rc = key.isEmpty() ? SQLITE_OK : sqlite3_key(m_db, key.constData(), int(key.size()));
     if (rc == SQLITE_OK)
         rc = sqlite3_busy_timeout(m_db, kBusyTimeoutMs);
@@ -344,6 +347,7 @@ void Database::readRows(const QString& sql, const QVariantList& parameters,
     if (prepared)
         prepared(row);
     for (;;) {
+        VectorState::clearUpperHalves();
         const int rc = sqlite3_step(stmt.get());
         if (rc == SQLITE_DONE)
             break;
@@ -392,8 +396,9 @@ int Database::execute(const QString& sql, const QVariantList& parameters) {
             fail(rc, Step::Change);
     }
     int rc;
-    while ((rc = sqlite3_step(stmt.get())) == SQLITE_ROW) {
-    }
+    do
+        VectorState::clearUpperHalves();
+    while ((rc = sqlite3_step(stmt.get())) == SQLITE_ROW);
     if (rc != SQLITE_DONE)
         fail(rc, Step::Change);
     return sqlite3_changes(m_db);
@@ -404,6 +409,7 @@ bool Database::inTransaction() const {
 }
 
 void Database::executeScript(const QString& sql) {
+    VectorState::clearUpperHalves();
     char* error = nullptr;
     const int rc = sqlite3_exec(m_db, sql.toUtf8().constData(), nullptr, nullptr, &error);
     if (rc != SQLITE_OK) {

@@ -1,5 +1,7 @@
 #include "ui/KeyDerivation.h"
 
+#include "ui/VectorState.h"
+
 // The one-block SHA-1 calls are what let a round reuse the HMAC states without allocating;
 // OpenSSL 3 marks them deprecated in favour of its provider interface, whose per-call
 // allocation is the cost this file avoids.
@@ -51,6 +53,7 @@ struct HmacStates {
     // Uj = HMAC(Uj-1).
     void block(QByteArrayView salt, int rounds, int index,
                unsigned char out[SHA_DIGEST_LENGTH]) const {
+        VectorState::clearUpperHalves();
         const unsigned char number[4] = {
             static_cast<unsigned char>(index >> 24), static_cast<unsigned char>(index >> 16),
             static_cast<unsigned char>(index >> 8), static_cast<unsigned char>(index)};
