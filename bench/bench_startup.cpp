@@ -63,10 +63,11 @@ static void printPeakMemory() {
 
 int main(int argc, char* argv[]) {
     trace("main");
-    // BENCH_WITHOUT names speed layers to leave out (comma-separated): own-key,
+    // BENCH_WITHOUT names speed layers to leave out (comma-separated): own-key, known-key,
     // chooser-connection.
     const QByteArray without = qgetenv("BENCH_WITHOUT");
     SpeedLayers::ownKeyDerivation = !without.contains("own-key");
+    SpeedLayers::knownKey = !without.contains("known-key");
     SpeedLayers::chooserConnection = !without.contains("chooser-connection");
     QApplication application(argc, argv);
     trace("application made");

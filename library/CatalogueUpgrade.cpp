@@ -5,11 +5,11 @@
 #include "library/SpellCatalogue.h"
 #include "library/SpellName.h"
 #include "ui/Database.h"
+#include "ui/FileHash.h"
 #include "ui/Transaction.h"
 #include "ui/TwError.h"
 
 #include <QCoreApplication>
-#include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -18,19 +18,10 @@
 
 namespace {
 
-// The note beside a user's copy: the fingerprint of the installed file it was last compared
-// with.
+// The note beside a user's copy: the fingerprint (SHA-256) of the installed file it was last
+// compared with.
 QString notePath(const QString& copyPath) {
     return copyPath + QStringLiteral(".shipped");
-}
-
-QByteArray fileFingerprint(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray();
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    hash.addData(&file);
-    return hash.result().toHex();
 }
 
 QByteArray readNote(const QString& path) {
@@ -135,7 +126,7 @@ CatalogueUpgradeResult CatalogueUpgrade::refreshUserCopy(const QString& copyPath
                                                          const QString& connectText) {
     if (QFileInfo(copyPath).canonicalFilePath() == QFileInfo(installedPath).canonicalFilePath())
         return {};
-    const QByteArray fingerprint = fileFingerprint(installedPath);
+    const QByteArray fingerprint = FileHash::sha256Hex(installedPath);
     if (fingerprint.isEmpty() || readNote(notePath(copyPath)) == fingerprint)
         return {};
     CatalogueUpgradeResult result;

@@ -399,6 +399,12 @@ void TestCatalogueUpgrade::failedUpgradeLeavesTheCopyAsItWas() {
     Database(copy, kKey).execute("DROP TRIGGER Refuse");
     QCOMPARE(CatalogueUpgrade::refreshUserCopy(copy, installed, kKey).changed, QStringList{"Ash"});
     QVERIFY(!CatalogueUpgrade::refreshUserCopy(copy, installed, kKey).upgraded);
+    // The note of what was taken in is the installed file's SHA-256, as every version wrote it:
+    // a copy noted by an earlier one is not compared again.
+    QFile installedFile(installed), note(copy + ".shipped");
+    QVERIFY(installedFile.open(QIODevice::ReadOnly) && note.open(QIODevice::ReadOnly));
+    QCOMPARE(note.readAll().trimmed(),
+             QCryptographicHash::hash(installedFile.readAll(), QCryptographicHash::Sha256).toHex());
 }
 
 void TestCatalogueUpgrade::installedLayoutAcrossProcesses_data() {

@@ -4,6 +4,7 @@
 #include "ui/Database.h"
 #include "ui/KeyDerivation.h"
 #include "ui/RecordSet.h"
+#include "ui/SpeedLayers.h"
 #include "ui/Transaction.h"
 #include "ui/TwError.h"
 
@@ -31,6 +32,8 @@ private slots:
     void connectTextPassword();
     void keyDerivationMatchesTheStandard_data();
     void keyDerivationMatchesTheStandard();
+    void knownKeyIsTheDerivedOne_data();
+    void knownKeyIsTheDerivedOne();
     void derivedKeyOpensWhatTheEngineKeyed_data();
     void derivedKeyOpensWhatTheEngineKeyed();
     void fileKeyedWithOtherRoundsOpens_data();
@@ -259,9 +262,43 @@ void TestDatabase::derivedKeyOpensWhatTheEngineKeyed_data() {
     QTest::newRow("not ascii") << "Zoé's 🐉 key";
 }
 
+void TestDatabase::knownKeyIsTheDerivedOne_data() {
+    QTest::addColumn<QByteArray>("password");
+    QTest::addColumn<QByteArray>("salt");
+    QTest::addColumn<bool>("known");
+    const QByteArray programSalt = KeyDerivation::programSalt();
+    QTest::newRow("the program's password") << QByteArray("kobold3") << programSalt << true;
+    QTest::newRow("another password") << QByteArray("kobold4") << programSalt << false;
+    QTest::newRow("a prefix of it") << QByteArray("kobold") << programSalt << false;
+    QByteArray otherSalt = programSalt;
+    otherSalt[15] = char(otherSalt[15] ^ 1);
+    QTest::newRow("another salt") << QByteArray("kobold3") << otherSalt << false;
+}
+
+void TestDatabase::knownKeyIsTheDerivedOne() {
+    QFETCH(QByteArray, password);
+    QFETCH(QByteArray, salt);
+    QFETCH(bool, known);
+    QCOMPARE(KeyDerivation::programSalt().size(), KeyDerivation::kSqlCipherSaltBytes);
+    const QByteArray key = KeyDerivation::knownKey(password, salt);
+    if (!known) {
+        QVERIFY(key.isEmpty());
+        return;
+    }
+    QByteArray expected(KeyDerivation::kSqlCipherKeyBytes, '\0');
+    QVERIFY(PKCS5_PBKDF2_HMAC_SHA1(password.constData(), int(password.size()),
+                                   reinterpret_cast<const unsigned char*>(salt.constData()),
+                                   int(salt.size()), KeyDerivation::kSqlCipherRounds,
+                                   int(expected.size()),
+                                   reinterpret_cast<unsigned char*>(expected.data())) == 1);
+    QCOMPARE(key.toHex(), expected.toHex());
+}
+
 void TestDatabase::derivedKeyOpensWhatTheEngineKeyed() {
-    // A new file is keyed by the engine from the password; opening derives the key here. Both
-    // must be the same key, the one OpenSSL derives from the file's salt.
+    // A new file is given the program's salt and the key derived here; the engine, deriving the
+    // key from the password itself (as the sqlcipher shell does), must open it, and a file the
+    // engine keyed must open with the key derived here: one key, the one OpenSSL derives from
+    // the file's salt.
     QFETCH(QString, password);
     QTemporaryDir folder;
     const QString path = folder.filePath("keyed.db");
@@ -270,10 +307,22 @@ void TestDatabase::derivedKeyOpensWhatTheEngineKeyed() {
     QCOMPARE(Database(path, ";pwd=" + password).snapshot("SELECT V FROM T").text("V"),
              QString("inside"));
     QVERIFY_THROWS_EXCEPTION(TwError, Database(path, ";pwd=" + password + "x"));
+    const QString enginePath = folder.filePath("engine-keyed.db");
+    {
+        SpeedLayers::ownKeyDerivation = false;
+        const auto restore = qScopeGuard([] { SpeedLayers::ownKeyDerivation = true; });
+        QCOMPARE(Database(path, ";pwd=" + password).snapshot("SELECT V FROM T").text("V"),
+                 QString("inside"));
+        Database::create(enginePath, ";pwd=" + password)
+            .executeScript("CREATE TABLE T (V TEXT); INSERT INTO T VALUES ('engine');");
+    }
+    QCOMPARE(Database(enginePath, ";pwd=" + password).snapshot("SELECT V FROM T").text("V"),
+             QString("engine"));
 
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray salt = file.read(KeyDerivation::kSqlCipherSaltBytes);
+    QCOMPARE(salt.toHex(), KeyDerivation::programSalt().toHex());
     const QByteArray utf8 = password.toUtf8();
     QByteArray expected(KeyDerivation::kSqlCipherKeyBytes, '\0');
     QVERIFY(PKCS5_PBKDF2_HMAC_SHA1(utf8.constData(), int(utf8.size()),
@@ -302,8 +351,13 @@ void TestDatabase::fileKeyedWithOtherRoundsOpens() {
     const auto restore = qScopeGuard([] { setEngineRounds(KeyDerivation::kSqlCipherRounds); });
     QTemporaryDir folder;
     const QString path = folder.filePath("other-rounds.db");
-    Database::create(path, ";pwd=kobold3")
-        .executeScript("CREATE TABLE T (V TEXT); INSERT INTO T VALUES ('inside');");
+    {
+        // Made by the engine alone, as the other version would make it.
+        SpeedLayers::ownKeyDerivation = false;
+        const auto own = qScopeGuard([] { SpeedLayers::ownKeyDerivation = true; });
+        Database::create(path, ";pwd=kobold3")
+            .executeScript("CREATE TABLE T (V TEXT); INSERT INTO T VALUES ('inside');");
+    }
     QCOMPARE(Database(path, ";pwd=kobold3").snapshot("SELECT V FROM T").text("V"),
              QString("inside"));
     try {

@@ -174,11 +174,12 @@ Database::Database(const QString& path, const QString& connectText, Created)
         throw TwError(
             SQLITE_CANTOPEN, kSource,
             QCoreApplication::translate("Database", "The file \"%1\" already exists.").arg(m_path));
-    // A new file gets its salt from the engine when it is keyed.
+    // A new file is given the program's salt with its key (the engine would choose one at
+    // random).
     openAndKey(
         SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
         QCoreApplication::translate("Database", "The database \"%1\" cannot be created: %2."),
-        connectText, QByteArray());
+        connectText, KeyDerivation::programSalt(), NewFile::Yes);
 }
 
 Database Database::create(const QString& path, const QString& connectText) {
@@ -221,7 +222,7 @@ Database::~Database() {
 }
 
 void Database::openAndKey(int flags, const QString& failure, const QString& connectText,
-                          const QByteArray& salt) {
+                          const QByteArray& salt, NewFile newFile) {
     const auto open = [&] {
         const int rc =
             sqlite3_open_v2(m_path.toUtf8().constData(), &m_db, flags, ReadAheadVfs::name());
@@ -240,14 +241,19 @@ void Database::openAndKey(int flags, const QString& failure, const QString& conn
         keyAndCheck(password);
         return;
     }
-    // The key the engine would derive from the password and the file's salt, derived here in
-    // less time and given to the engine as its raw form x'...'. It is kept (in memory only) to
-    // open readers of the same file without deriving it again.
-    QByteArray key = KeyDerivation::pbkdf2HmacSha1(password, salt, KeyDerivation::kSqlCipherRounds,
-                                                   KeyDerivation::kSqlCipherKeyBytes);
+    // The key the engine would derive from the password and the file's salt: written down ahead
+    // for the program's own, else derived here in less time, and given to the engine as its raw
+    // form x'...'. It is kept (in memory only) to open readers of the same file without
+    // deriving it again. A new file takes the salt with it (x'key salt').
+    QByteArray key = SpeedLayers::knownKey ? KeyDerivation::knownKey(password, salt) : QByteArray();
+    if (key.isEmpty())
+        key = KeyDerivation::pbkdf2HmacSha1(password, salt, KeyDerivation::kSqlCipherRounds,
+                                            KeyDerivation::kSqlCipherKeyBytes);
     m_rawKey = "x'" + key.toHex() + "'";
+    QByteArray keyWithSalt = "x'" + key.toHex() + salt.toHex() + "'";
     KeyDerivation::wipe(key);
-    const int rc = tryKey(m_rawKey);
+    const int rc = tryKey(newFile == NewFile::Yes ? keyWithSalt : m_rawKey);
+    KeyDerivation::wipe(keyWithSalt);
     if (rc == SQLITE_OK)
         return;
     // A wrong password, or a file keyed by an engine whose rounds are not ours (another version

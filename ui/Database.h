@@ -52,7 +52,8 @@ public:
 
     // A second, read-only connection to the same file with the same key, for reading on
     // another thread at the same time; it waits for no other program. nullptr when the key
-    // would have to be derived again (a file this connection created). Throws TwError.
+    // would have to be derived again (the engine derived it: a plain file, or one whose key only
+    // the engine's own derivation found). Throws TwError.
     std::unique_ptr<Database> openReader() const;
 
     // The password in a connect text such as ";pwd=kobold3" (empty when none is given).
@@ -79,10 +80,12 @@ private:
     Database(const QString& path, const QString& connectText, Created);
     struct Reader {};
     Database(const QString& path, const QByteArray& rawKey, Reader);
+    enum class NewFile { No, Yes };
     // Opens the file with the SQLite flags and checks the key; failure has %1 for the path and
-    // %2 for the engine's words. salt is the file's first bytes, where it has them.
+    // %2 for the engine's words. salt is the file's first bytes, where it has them, or the salt
+    // a new file is to be given.
     void openAndKey(int flags, const QString& failure, const QString& connectText,
-                    const QByteArray& salt);
+                    const QByteArray& salt, NewFile newFile = NewFile::No);
     // Keys the open connection and checks the key with a first read; on failure closes it and
     // throws the message for the engine's answer.
     void keyAndCheck(const QByteArray& key);

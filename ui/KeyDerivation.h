@@ -20,6 +20,18 @@ constexpr int kSqlCipherSaltBytes = 16;
 // length bytes of key (each 20 bytes is one block of rounds).
 QByteArray pbkdf2HmacSha1(QByteArrayView password, QByteArrayView salt, int rounds, int length);
 
+// The salt of every database this program creates. A salt keeps one password from giving many
+// files one key; but every Tomewright file is keyed with the one password the program itself
+// holds, so a salt of its own per file protects nothing, while one salt for all of them lets the
+// key of the program's password be derived once, ahead, and written down (knownKey) instead of
+// being derived again for 64,000 rounds at every start.
+QByteArray programSalt();
+
+// The key password derives with salt when it was derived ahead and written down here (the
+// program's own password with programSalt()), else empty. The password is matched by its
+// SHA-256, so the table names none.
+QByteArray knownKey(QByteArrayView password, QByteArrayView salt);
+
 // Overwrites a secret before its memory is given back.
 void wipe(QByteArray& secret);
 
