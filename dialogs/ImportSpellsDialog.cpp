@@ -135,6 +135,7 @@ void ImportSpellsDialog::check() {
 bool ImportSpellsDialog::runWithProgress(ImportOptions options, const QString& label,
                                          ImportResult* result, QStringList* errors) {
     options.replace = m_replace->isChecked();
+    options.replaceOffered = ImportOptions::ReplaceOffered::CheckBox;
     options.encoding = TextEncoding(m_encoding->currentData().toInt());
     // The bar shows only when the work takes a while; it keeps every other window still (one
     // import at a time, and no book drawn from spells that may yet be taken back).

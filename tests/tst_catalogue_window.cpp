@@ -831,11 +831,11 @@ void TestCatalogueWindow::importPreview_data() {
         << "Ready to import: 1 to add, 1 to replace, 1 unchanged." << true;
     QTest::newRow("without replace, a stored name is refused")
         << mine << 0 << false
-        << QStringList{"2|Moth Lantern|Refused|\"Moth Lantern\" is already in the catalogue (use "
-                       "--replace to overwrite it)",
+        << QStringList{"2|Moth Lantern|Refused|\"Moth Lantern\" is already in the catalogue (tick "
+                       "\"Replace spells of the same name\" to overwrite it)",
                        "3|IRON OATH|Refused|\"IRON OATH\" is already in the catalogue as \"Iron "
-                       "Oath\" (names are compared without regard to letter case; use --replace "
-                       "to overwrite it)",
+                       "Oath\" (names are compared without regard to letter case; tick \"Replace "
+                       "spells of the same name\" to overwrite it)",
                        "4|Fresh|Would add|"}
         << "2 rows refused." << false;
     QTest::newRow("nothing new") << kHeader +

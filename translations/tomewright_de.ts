@@ -411,7 +411,7 @@
 <context>
     <name>CatalogueUpgrade</name>
     <message numerus="yes">
-        <location filename="../library/CatalogueUpgrade.cpp" line="+157"/>
+        <location filename="../library/CatalogueUpgrade.cpp" line="+148"/>
         <source>Your spell catalogue has taken in this Tomewright&apos;s: %n new spell(s), %1 changed, %2 taken out.</source>
         <extracomment>&quot;this Tomewright&apos;s&quot;: the spells of the Tomewright just installed.</extracomment>
         <translation>
@@ -437,7 +437,7 @@
 <context>
     <name>CatalogueWindow</name>
     <message>
-        <location filename="../dialogs/CatalogueWindow.cpp" line="+33"/>
+        <location filename="../dialogs/CatalogueWindow.cpp" line="+34"/>
         <source>Any</source>
         <translation>Alle</translation>
     </message>
@@ -447,7 +447,7 @@
         <translation>Zauberkatalog</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+23"/>
         <source>&amp;Find:</source>
         <translation>&amp;Suchen:</translation>
     </message>
@@ -502,7 +502,7 @@
         <translation>Beschreibung des gewählten Zaubers</translation>
     </message>
     <message>
-        <location line="+138"/>
+        <location line="+144"/>
         <source>The main window has no complete request yet: choose a class, a volume and a rarest frequency there.</source>
         <translation>Im Hauptfenster fehlen noch Angaben: Wählen Sie dort eine Klasse, einen Umfang und eine seltenste Häufigkeit.</translation>
     </message>
@@ -572,7 +572,7 @@
         <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+24"/>
         <source>No spell is shown: there is nothing to export.</source>
         <translation>Es wird kein Zauber angezeigt: Es gibt nichts zu exportieren.</translation>
     </message>
@@ -800,7 +800,7 @@
 <context>
     <name>Database</name>
     <message>
-        <location filename="../ui/Database.cpp" line="+135"/>
+        <location filename="../ui/Database.cpp" line="+136"/>
         <source>The spell database &quot;%1&quot; is missing.</source>
         <translation>Die Zauberdatenbank „%1“ fehlt.</translation>
     </message>
@@ -826,27 +826,27 @@
     </message>
     <message>
         <location line="+9"/>
-        <location line="+133"/>
+        <location line="+141"/>
         <source>The spell database &quot;%1&quot; cannot be opened: %2.</source>
         <translation>Die Zauberdatenbank „%1“ kann nicht geöffnet werden: %2.</translation>
     </message>
     <message>
-        <location line="-123"/>
+        <location line="-131"/>
         <source>The file &quot;%1&quot; already exists.</source>
         <translation>Die Datei „%1“ existiert bereits.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>The database &quot;%1&quot; cannot be created: %2.</source>
         <translation>Die Datenbank „%1“ kann nicht angelegt werden: %2.</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+26"/>
         <source>The spell database &quot;%1&quot; cannot be read a second time: %2.</source>
         <translation>Die Zauberdatenbank „%1“ kann kein zweites Mal gelesen werden: %2.</translation>
     </message>
     <message>
-        <location line="+84"/>
+        <location line="+90"/>
         <source>The spell database &quot;%1&quot; cannot be opened: the password is wrong or the file is not a Tomewright database.</source>
         <translation>Die Zauberdatenbank „%1“ kann nicht geöffnet werden: Das Passwort ist falsch oder die Datei ist keine Tomewright-Datenbank.</translation>
     </message>
@@ -881,7 +881,7 @@
         <translation>Eine Änderung ist fehlgeschlagen</translation>
     </message>
     <message>
-        <location line="+106"/>
+        <location line="+109"/>
         <source>A script failed: %1.</source>
         <translation>Ein Skript ist fehlgeschlagen: %1.</translation>
     </message>
@@ -1559,7 +1559,7 @@ A tool tip: a button&apos;s text and, in brackets, its key (&quot;Generate Spell
         <translation>Die Zauber der Datei werden geprüft...</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+44"/>
         <source>Nothing was written: %1</source>
         <translation>Nichts wurde geschrieben: %1</translation>
     </message>
@@ -1951,17 +1951,27 @@ Soll sie überschrieben werden?</translation>
         <translation>%1, Grad %2: %3 Zauber des Spezialgebiets der Häufigkeit Common oder Uncommon, weniger als %4</translation>
     </message>
     <message>
-        <location filename="../library/catalogue/CatalogueEdit.cpp" line="+161"/>
+        <location filename="../library/catalogue/CatalogueEdit.cpp" line="+109"/>
+        <source>&quot;%1&quot; is already in the catalogue (tick &quot;Replace spells of the same name&quot; to overwrite it)</source>
+        <translation>„%1“ ist bereits im Katalog (mit „Gleichnamige Zauber ersetzen“ wird er überschrieben)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>&quot;%1&quot; is already in the catalogue (use --replace to overwrite it)</source>
         <translation>„%1“ ist bereits im Katalog (mit --replace wird er überschrieben)</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
+        <source>&quot;%1&quot; is already in the catalogue as &quot;%2&quot; (names are compared without regard to letter case; tick &quot;Replace spells of the same name&quot; to overwrite it)</source>
+        <translation>„%1“ ist bereits als „%2“ im Katalog (Namen werden ohne Rücksicht auf Groß- und Kleinschreibung verglichen; mit „Gleichnamige Zauber ersetzen“ wird er überschrieben)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>&quot;%1&quot; is already in the catalogue as &quot;%2&quot; (names are compared without regard to letter case; use --replace to overwrite it)</source>
         <translation>„%1“ ist bereits als „%2“ im Katalog (Namen werden ohne Rücksicht auf Groß- und Kleinschreibung verglichen; mit --replace wird er überschrieben)</translation>
     </message>
     <message>
-        <location line="+79"/>
+        <location line="+143"/>
         <source>the file names no spell</source>
         <translation>die Datei nennt keinen Zauber</translation>
     </message>

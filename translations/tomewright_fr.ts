@@ -411,7 +411,7 @@
 <context>
     <name>CatalogueUpgrade</name>
     <message numerus="yes">
-        <location filename="../library/CatalogueUpgrade.cpp" line="+157"/>
+        <location filename="../library/CatalogueUpgrade.cpp" line="+148"/>
         <source>Your spell catalogue has taken in this Tomewright&apos;s: %n new spell(s), %1 changed, %2 taken out.</source>
         <extracomment>&quot;this Tomewright&apos;s&quot;: the spells of the Tomewright just installed.</extracomment>
         <translation>
@@ -437,7 +437,7 @@
 <context>
     <name>CatalogueWindow</name>
     <message>
-        <location filename="../dialogs/CatalogueWindow.cpp" line="+33"/>
+        <location filename="../dialogs/CatalogueWindow.cpp" line="+34"/>
         <source>Any</source>
         <translation>Tous</translation>
     </message>
@@ -447,7 +447,7 @@
         <translation>Catalogue des sorts</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+23"/>
         <source>&amp;Find:</source>
         <translation>&amp;Rechercher&#xa0;:</translation>
     </message>
@@ -502,7 +502,7 @@
         <translation>Description du sort sélectionné</translation>
     </message>
     <message>
-        <location line="+138"/>
+        <location line="+144"/>
         <source>The main window has no complete request yet: choose a class, a volume and a rarest frequency there.</source>
         <translation>La demande de la fenêtre principale est incomplète&#xa0;: choisissez-y une classe, un volume et une fréquence la plus rare.</translation>
     </message>
@@ -572,7 +572,7 @@
         <translation>Fichiers CSV (*.csv);;Tous les fichiers (*)</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+24"/>
         <source>No spell is shown: there is nothing to export.</source>
         <translation>Aucun sort n’est affiché&#xa0;: il n’y a rien à exporter.</translation>
     </message>
@@ -800,7 +800,7 @@
 <context>
     <name>Database</name>
     <message>
-        <location filename="../ui/Database.cpp" line="+135"/>
+        <location filename="../ui/Database.cpp" line="+136"/>
         <source>The spell database &quot;%1&quot; is missing.</source>
         <translation>La base de sorts «&#xa0;%1&#xa0;» est introuvable.</translation>
     </message>
@@ -826,27 +826,27 @@
     </message>
     <message>
         <location line="+9"/>
-        <location line="+133"/>
+        <location line="+141"/>
         <source>The spell database &quot;%1&quot; cannot be opened: %2.</source>
         <translation>La base de sorts «&#xa0;%1&#xa0;» ne peut pas être ouverte&#xa0;: %2.</translation>
     </message>
     <message>
-        <location line="-123"/>
+        <location line="-131"/>
         <source>The file &quot;%1&quot; already exists.</source>
         <translation>Le fichier «&#xa0;%1&#xa0;» existe déjà.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>The database &quot;%1&quot; cannot be created: %2.</source>
         <translation>La base «&#xa0;%1&#xa0;» ne peut pas être créée&#xa0;: %2.</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+26"/>
         <source>The spell database &quot;%1&quot; cannot be read a second time: %2.</source>
         <translation>La base de sorts «&#xa0;%1&#xa0;» ne peut pas être lue une seconde fois&#xa0;: %2.</translation>
     </message>
     <message>
-        <location line="+84"/>
+        <location line="+90"/>
         <source>The spell database &quot;%1&quot; cannot be opened: the password is wrong or the file is not a Tomewright database.</source>
         <translation>La base de sorts «&#xa0;%1&#xa0;» ne peut pas être ouverte&#xa0;: le mot de passe est faux ou le fichier n’est pas une base Tomewright.</translation>
     </message>
@@ -881,7 +881,7 @@
         <translation>Une modification a échoué</translation>
     </message>
     <message>
-        <location line="+106"/>
+        <location line="+109"/>
         <source>A script failed: %1.</source>
         <translation>Un script a échoué&#xa0;: %1.</translation>
     </message>
@@ -1559,7 +1559,7 @@ A tool tip: a button&apos;s text and, in brackets, its key (&quot;Generate Spell
         <translation>Vérification des sorts du fichier...</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+44"/>
         <source>Nothing was written: %1</source>
         <translation>Rien n’a été écrit&#xa0;: %1</translation>
     </message>
@@ -1951,17 +1951,27 @@ Voulez-vous l’écraser&#xa0;?</translation>
         <translation>%1, niveau %2&#xa0;: %3 sorts de spécialité de fréquence Common ou Uncommon, moins de %4</translation>
     </message>
     <message>
-        <location filename="../library/catalogue/CatalogueEdit.cpp" line="+161"/>
+        <location filename="../library/catalogue/CatalogueEdit.cpp" line="+109"/>
+        <source>&quot;%1&quot; is already in the catalogue (tick &quot;Replace spells of the same name&quot; to overwrite it)</source>
+        <translation>«&#xa0;%1&#xa0;» est déjà dans le catalogue (cochez «&#xa0;Remplacer les sorts de même nom&#xa0;» pour le remplacer)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>&quot;%1&quot; is already in the catalogue (use --replace to overwrite it)</source>
         <translation>«&#xa0;%1&#xa0;» est déjà dans le catalogue (--replace le remplace)</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
+        <source>&quot;%1&quot; is already in the catalogue as &quot;%2&quot; (names are compared without regard to letter case; tick &quot;Replace spells of the same name&quot; to overwrite it)</source>
+        <translation>«&#xa0;%1&#xa0;» est déjà dans le catalogue sous le nom «&#xa0;%2&#xa0;» (les noms sont comparés sans tenir compte de la casse&#xa0;; cochez «&#xa0;Remplacer les sorts de même nom&#xa0;» pour le remplacer)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>&quot;%1&quot; is already in the catalogue as &quot;%2&quot; (names are compared without regard to letter case; use --replace to overwrite it)</source>
         <translation>«&#xa0;%1&#xa0;» est déjà dans le catalogue sous le nom «&#xa0;%2&#xa0;» (les noms sont comparés sans tenir compte de la casse&#xa0;; --replace le remplace)</translation>
     </message>
     <message>
-        <location line="+79"/>
+        <location line="+143"/>
         <source>the file names no spell</source>
         <translation>le fichier ne nomme aucun sort</translation>
     </message>

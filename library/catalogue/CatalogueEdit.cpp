@@ -98,6 +98,34 @@ QList<ImportRow> importRows(const SpellFile& file, const QHash<int, ImportRow::O
 
 } // namespace
 
+namespace {
+
+// A name the catalogue holds, refused without replacing; the way to replace it is named as the
+// caller offers it.
+QString alreadyStoredMessage(const QString& name, const QString& storedName,
+                             ImportOptions::ReplaceOffered offered) {
+    const bool checkBox = offered == ImportOptions::ReplaceOffered::CheckBox;
+    if (storedName == name)
+        return (checkBox ? QCoreApplication::translate(
+                               "catalogue", "\"%1\" is already in the catalogue (tick \"Replace "
+                                            "spells of the same name\" to overwrite it)")
+                         : QCoreApplication::translate("catalogue",
+                                                       "\"%1\" is already in the catalogue (use "
+                                                       "--replace to overwrite it)"))
+            .arg(printable(name));
+    return (checkBox ? QCoreApplication::translate(
+                           "catalogue", "\"%1\" is already in the catalogue as \"%2\" (names are "
+                                        "compared without regard to letter case; tick \"Replace "
+                                        "spells of the same name\" to overwrite it)")
+                     : QCoreApplication::translate(
+                           "catalogue", "\"%1\" is already in the catalogue as \"%2\" (names are "
+                                        "compared without regard to letter case; use --replace to "
+                                        "overwrite it)"))
+        .arg(printable(name), printable(storedName));
+}
+
+} // namespace
+
 ImportResult importSpells(Database& database, const QByteArray& bytes, const QString& fileName,
                           const ImportOptions& options, QStringList* errors) {
     ImportResult result;
@@ -155,19 +183,9 @@ ImportResult importSpells(Database& database, const QByteArray& bytes, const QSt
         } else if (options.replace) {
             result.replaced << spell.name;
             outcomes.insert(spell.line, ImportRow::Outcome::Replace);
-        } else if (storedName == spell.name) {
-            file.problems << LineProblem{
-                spell.line,
-                QCoreApplication::translate("catalogue", "\"%1\" is already in the catalogue (use "
-                                                         "--replace to overwrite it)")
-                    .arg(printable(spell.name))};
         } else {
             file.problems << LineProblem{
-                spell.line, QCoreApplication::translate(
-                                "catalogue", "\"%1\" is already in the catalogue as \"%2\" (names "
-                                             "are compared without regard to letter case; use "
-                                             "--replace to overwrite it)")
-                                .arg(printable(spell.name), printable(storedName))};
+                spell.line, alreadyStoredMessage(spell.name, storedName, options.replaceOffered)};
         }
     }
     if (file.rowsRead)

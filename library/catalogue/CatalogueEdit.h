@@ -23,6 +23,10 @@ struct ImportOptions {
     // last time after the last row is written and before anything is kept. Returning false
     // cancels: nothing is written and the result says so.
     std::function<bool(qsizetype done, qsizetype total)> progress;
+    // How the caller offers to replace a stored spell, for the message that refuses one without
+    // it: the command line's --replace, or the import window's check box.
+    enum class ReplaceOffered { CommandLineOption, CheckBox };
+    ReplaceOffered replaceOffered = ReplaceOffered::CommandLineOption;
 };
 
 // What the import does, or would do, with one row of the file.
