@@ -58,6 +58,8 @@ void ImportSpellsDialog::buildControls() {
     m_preview->setTabKeyNavigation(false);
     m_preview->setWordWrap(true);
     m_preview->verticalHeader()->hide();
+    // One line of text per row, as the catalogue's table; a refused row grows to its reason.
+    m_preview->verticalHeader()->setDefaultSectionSize(m_preview->fontMetrics().height() + 6);
     // The reason takes the room left, wrapped over lines when it is long.
     m_preview->horizontalHeader()->setSectionResizeMode(Reason, QHeaderView::Stretch);
     layout->addWidget(m_preview, 1);
@@ -190,6 +192,8 @@ void ImportSpellsDialog::showResult(const ImportResult& result, const QStringLis
         showFileProblem(errors.join(QLatin1Char('\n')));
         return;
     }
+    // Rows of an earlier check go first, with the heights their reasons gave them.
+    m_preview->setRowCount(0);
     m_preview->setRowCount(int(result.rows.size()));
     int refused = 0;
     int add = 0;

@@ -878,6 +878,18 @@ void TestCatalogueWindow::importPreview() {
     QCOMPARE(previewRows(*dialog), rows);
     QVERIFY2(dialog->summaryText().startsWith(summary), qPrintable(dialog->summaryText()));
     QCOMPARE(dialog->findChild<QPushButton*>("cmdImport")->isEnabled(), importOffered);
+    // Rows without a reason show one line, none taller; a refused row shows all of its reason.
+    const QTableWidget* table = dialog->preview();
+    const int oneLine = table->fontMetrics().height();
+    for (int row = 0; row < table->rowCount(); ++row) {
+        const bool hasReason = !table->item(row, 3)->text().isEmpty();
+        QVERIFY2(hasReason ? table->rowHeight(row) >= oneLine
+                           : table->rowHeight(row) <= oneLine + 8,
+                 qPrintable(QString("row %1: %2 px, a line %3 px")
+                                .arg(row)
+                                .arg(table->rowHeight(row))
+                                .arg(oneLine)));
+    }
     // Checking writes nothing.
     QCOMPARE(fileBytes(m_fixture->path()), before);
 }
