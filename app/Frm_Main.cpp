@@ -300,11 +300,11 @@ bool Frm_Main::Form_Load(StartupLoader& loader, bool chooserNow) {
         FillFrequencyList(catalogue.frequencies);
         FillSchoolList(catalogue.schools);
         if (chooserNow) {
-            fillChooser(catalogue.chooser);
+            fillChooser();
         } else {
-            runAfterFirstFrame(this, [this, rows = catalogue.chooser] {
+            runAfterFirstFrame(this, [this] {
                 try {
-                    fillChooser(rows);
+                    fillChooser();
                 } catch (const TwError& error) {
                     setStatusText(3, error.description().trimmed());
                 } catch (const std::exception& error) {
@@ -405,19 +405,9 @@ void Frm_Main::FillSchoolList(RecordSet schools) {
     }
 }
 
-void Frm_Main::fillChooser(const std::shared_future<ChooserRows>& rows) {
-    ChooserRows read;
-    try {
-        read = rows.get();
-    } catch (const TwError&) {
-        // The loader's second connection could not read them (another program writing at
-        // that moment): the window's own connection reads them.
-        if (!Constants::MyLibrary)
-            throw;
-        read = {Constants::MyLibrary->FetchAllSpells(),
-                Constants::MyLibrary->FetchSpellDescriptions()};
-    }
-    FillSpellList(read.spells, read.descriptions);
+void Frm_Main::fillChooser() {
+    FillSpellList(Constants::MyLibrary->FetchAllSpells(),
+                  Constants::MyLibrary->FetchSpellDescriptions());
 }
 
 void Frm_Main::FillSpellList(RecordSet spells, RecordSet descriptions) {

@@ -9,7 +9,6 @@
 #include <QPointer>
 #include <QString>
 #include <QStringList>
-#include <future>
 #include <memory>
 #include <optional>
 
@@ -27,7 +26,6 @@ class QToolButton;
 class QTreeWidgetItem;
 class RecordSet;
 class StartupLoader;
-struct ChooserRows;
 class TwError;
 
 // The main window: caster details, excluded schools, the spell list and its editing, and the
@@ -171,8 +169,8 @@ private:
     void FillFrequencyList(RecordSet frequencies);
     void FillSchoolList(RecordSet schools);
     void FillSpellList(RecordSet spells, RecordSet descriptions);
-    // The chooser's rows as the loader read them (or, when it could not, as read here).
-    void fillChooser(const std::shared_future<ChooserRows>& rows);
+    // Every spell into the spell chooser, with its description as the tool tip.
+    void fillChooser();
     bool Form_Load(StartupLoader& loader, bool chooserNow);
 
     void Tools_Core_Click();

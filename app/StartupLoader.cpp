@@ -1,7 +1,6 @@
 #include "app/StartupLoader.h"
 
 #include "library/CatalogueUpgrade.h"
-#include "ui/SpeedLayers.h"
 #include "ui/TwError.h"
 
 #include <QCoreApplication>
@@ -19,7 +18,7 @@ std::exception_ptr asTwError(const std::exception& error) {
 StartupLoader::StartupLoader(const QString& databasePath, const SharedSettings& settings,
                              const QString& installedDatabasePath)
     : m_databasePath(databasePath), m_installedDatabasePath(installedDatabasePath),
-      m_settings(settings), m_chooserRows(m_chooser.get_future().share()) {
+      m_settings(settings) {
     try {
         m_thread = std::thread([this] { run(); });
     } catch (const std::system_error&) {
@@ -45,26 +44,15 @@ void StartupLoader::readFirstPart() {
     m_catalogue.library = std::make_unique<TW_Library>(m_databasePath, m_settings);
     m_catalogue.frequencies = m_catalogue.library->FetchFrequencyList();
     m_catalogue.schools = m_catalogue.library->FetchSchoolList();
-    // The chooser's rows are read on a connection of this thread's own once the library is
-    // handed over; without one (it needs the key derived at open), they are read here first.
-    try {
-        if (SpeedLayers::chooserConnection)
-            m_reader = m_catalogue.library->database().openReader();
-    } catch (const TwError&) {
-        m_reader.reset();
-    }
-    if (!m_reader)
-        m_chooser.set_value(
-            {m_catalogue.library->FetchAllSpells(), m_catalogue.library->FetchSpellDescriptions()});
 }
 
 void StartupLoader::run() noexcept {
     m_ran = true;
-    bool firstPartRead = false;
+    bool read = false;
     try {
         try {
             readFirstPart();
-            firstPartRead = true;
+            read = true;
         } catch (const TwError& error) {
             m_catalogue = StartupCatalogue(); // closes the database again
             m_firstPart.set_exception(std::make_exception_ptr(error));
@@ -77,31 +65,8 @@ void StartupLoader::run() noexcept {
         m_catalogue = StartupCatalogue();
         m_firstPart.set_exception(std::current_exception());
     }
-    if (!firstPartRead) {
-        if (!m_reader) {
-            try {
-                throw TwError(-1, QStringLiteral("Form_Load"),
-                              QCoreApplication::translate("StartupLoader",
-                                                          "The spell database could not be read."));
-            } catch (...) {
-                m_chooser.set_exception(std::current_exception());
-            }
-        }
-        return;
-    }
-    m_firstPart.set_value();
-    if (!m_reader)
-        return;
-    // From here on the library is the window's: only the reader is used.
-    try {
-        m_chooser.set_value(
-            {TW_Library::FetchAllSpells(*m_reader), TW_Library::FetchSpellDescriptions(*m_reader)});
-    } catch (const TwError& error) {
-        m_chooser.set_exception(std::make_exception_ptr(error));
-    } catch (const std::exception& error) {
-        m_chooser.set_exception(asTwError(error));
-    }
-    m_reader.reset();
+    if (read)
+        m_firstPart.set_value();
 }
 
 StartupCatalogue StartupLoader::take() {
@@ -118,7 +83,5 @@ StartupCatalogue StartupLoader::take() {
                                                   "Tomewright ran out of memory while opening "
                                                   "the spell database."));
     }
-    StartupCatalogue catalogue = std::move(m_catalogue);
-    catalogue.chooser = m_chooserRows;
-    return catalogue;
+    return std::move(m_catalogue);
 }

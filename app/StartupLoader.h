@@ -10,29 +10,18 @@
 
 class TwError;
 
-// The spell chooser's rows: every spell's name, and the descriptions for its tool tips.
-struct ChooserRows {
-    RecordSet spells;
-    RecordSet descriptions;
-};
-
-// What the window's load step reads from the spell database: the open library and the rows of
-// the lists the first frame shows; the chooser's rows follow (see StartupLoader).
+// What the window's load step reads from the spell database before the first frame: the open
+// library and the rows of the lists that frame shows.
 struct StartupCatalogue {
     std::unique_ptr<TW_Library> library;
     RecordSet frequencies;
     RecordSet schools;
-    // Ready when the loader is done; get() throws the TwError met reading them.
-    std::shared_future<ChooserRows> chooser;
 };
 
-// Opens the spell database (deriving its key is most of the program's start) and reads the
-// catalogue lists on a thread of its own, started before the window is built, so both run at
-// once on a machine of two cores. The lists of the first frame are handed over first, with the
-// library; the chooser's rows (the most to read) are read after them on a second connection
-// of the thread's own, while the window is shown. The thread touches no widget and lets no
-// exception out: what it meets is handed over by take(), in the order the load step used to
-// meet it.
+// Opens the spell database and reads the first frame's lists on a thread of its own, started
+// before the window is built, so both run at once on a machine of two cores; a user's copy first
+// takes in a newer installed catalogue. The thread touches no widget and lets no exception out:
+// what it meets is handed over by take(), in the order the load step used to meet it.
 class StartupLoader {
 public:
     // Starts at once. The settings are kept by the library and must outlive it. With an
@@ -61,10 +50,7 @@ private:
     QString m_upgradeFailure;
     const SharedSettings& m_settings;
     std::promise<void> m_firstPart;
-    std::promise<ChooserRows> m_chooser;
-    std::shared_future<ChooserRows> m_chooserRows;
     StartupCatalogue m_catalogue;
-    std::unique_ptr<Database> m_reader;
     std::thread m_thread;
     bool m_ran = false;
 };

@@ -63,12 +63,10 @@ static void printPeakMemory() {
 
 int main(int argc, char* argv[]) {
     trace("main");
-    // BENCH_WITHOUT names speed layers to leave out (comma-separated): own-key, known-key,
-    // chooser-connection.
+    // BENCH_WITHOUT names speed layers to leave out (comma-separated): own-key, known-key.
     const QList<QByteArray> without = qgetenv("BENCH_WITHOUT").split(',');
     SpeedLayers::ownKeyDerivation = !without.contains("own-key");
     SpeedLayers::knownKey = !without.contains("known-key");
-    SpeedLayers::chooserConnection = !without.contains("chooser-connection");
     QApplication application(argc, argv);
     trace("application made");
     const QStringList arguments = QCoreApplication::arguments();

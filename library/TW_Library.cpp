@@ -71,11 +71,6 @@ RecordSet TW_Library::FetchAllSpells() {
     return fetch(m_database, m_sqlText, "FetchAllSpells", kAllSpellsSql);
 }
 
-RecordSet TW_Library::FetchAllSpells(const Database& reader) {
-    QString sqlText;
-    return fetch(reader, sqlText, "FetchAllSpells", kAllSpellsSql);
-}
-
 RecordSet TW_Library::FetchSchoolList() {
     return fetch(m_database, m_sqlText, "FetchSchoolList",
                  QStringLiteral("Select Sphere_Name from [Sphere Names]"));
@@ -83,11 +78,6 @@ RecordSet TW_Library::FetchSchoolList() {
 
 RecordSet TW_Library::FetchSpellDescriptions() {
     return fetch(m_database, m_sqlText, "FetchSpellDescriptions", kDescriptionsSql);
-}
-
-RecordSet TW_Library::FetchSpellDescriptions(const Database& reader) {
-    QString sqlText;
-    return fetch(reader, sqlText, "FetchSpellDescriptions", kDescriptionsSql);
 }
 
 RecordSet TW_Library::FetchSpellDetails(const QString& MySpell) {

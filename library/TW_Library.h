@@ -35,10 +35,6 @@ public:
     RecordSet FetchSpellDetails(const QString& MySpell);
     // (Name, Description) of every spell that has a description.
     RecordSet FetchSpellDescriptions();
-    // The same two lists read through another connection to the same file (Database::
-    // openReader), on another thread while this library is in use.
-    static RecordSet FetchAllSpells(const Database& reader);
-    static RecordSet FetchSpellDescriptions(const Database& reader);
 
     // Draws a whole spellbook level by level into MyForm (see GenerationForm). The school lists
     // are list texts (SchoolListText).

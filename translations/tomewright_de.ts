@@ -826,12 +826,12 @@
     </message>
     <message>
         <location line="+9"/>
-        <location line="+141"/>
+        <location line="+107"/>
         <source>The spell database &quot;%1&quot; cannot be opened: %2.</source>
         <translation>Die Zauberdatenbank „%1“ kann nicht geöffnet werden: %2.</translation>
     </message>
     <message>
-        <location line="-131"/>
+        <location line="-97"/>
         <source>The file &quot;%1&quot; already exists.</source>
         <translation>Die Datei „%1“ existiert bereits.</translation>
     </message>
@@ -841,12 +841,7 @@
         <translation>Die Datenbank „%1“ kann nicht angelegt werden: %2.</translation>
     </message>
     <message>
-        <location line="+26"/>
-        <source>The spell database &quot;%1&quot; cannot be read a second time: %2.</source>
-        <translation>Die Zauberdatenbank „%1“ kann kein zweites Mal gelesen werden: %2.</translation>
-    </message>
-    <message>
-        <location line="+90"/>
+        <location line="+82"/>
         <source>The spell database &quot;%1&quot; cannot be opened: the password is wrong or the file is not a Tomewright database.</source>
         <translation>Die Zauberdatenbank „%1“ kann nicht geöffnet werden: Das Passwort ist falsch oder die Datei ist keine Tomewright-Datenbank.</translation>
     </message>
@@ -1514,7 +1509,7 @@ A tool tip: a button&apos;s text and, in brackets, its key (&quot;Generate Spell
         <translation>Grund</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+20"/>
         <source>Check &amp;Again</source>
         <translation>Erneut &amp;prüfen</translation>
     </message>
@@ -1574,7 +1569,7 @@ A tool tip: a button&apos;s text and, in brackets, its key (&quot;Generate Spell
         <translation>Der Import wurde abgebrochen; nichts wurde geschrieben.</translation>
     </message>
     <message numerus="yes">
-        <location line="+68"/>
+        <location line="+70"/>
         <source>%n row(s) refused. Correct the file, then press Check Again: nothing is imported while a row is refused.</source>
         <translation>
             <numerusform>%n Zeile abgelehnt. Korrigieren Sie die Datei, dann „Erneut prüfen“: Solange eine Zeile abgelehnt wird, wird nichts importiert.</numerusform>
@@ -1812,12 +1807,7 @@ Soll sie überschrieben werden?</translation>
 <context>
     <name>StartupLoader</name>
     <message>
-        <location filename="../app/StartupLoader.cpp" line="+84"/>
-        <source>The spell database could not be read.</source>
-        <translation>Die Zauberdatenbank konnte nicht gelesen werden.</translation>
-    </message>
-    <message>
-        <location line="+33"/>
+        <location filename="../app/StartupLoader.cpp" line="+82"/>
         <source>Tomewright ran out of memory while opening the spell database.</source>
         <translation>Tomewright hatte beim Öffnen der Zauberdatenbank nicht genug Speicher.</translation>
     </message>
@@ -1830,7 +1820,7 @@ Soll sie überschrieben werden?</translation>
         <translation>Die Zauberdatenbank „%1“ ist unvollständig: Ihr fehlt „%2“ (%3).</translation>
     </message>
     <message>
-        <location line="+61"/>
+        <location line="+51"/>
         <source>Following Levels Volume was limited by criteria: %1</source>
         <extracomment>%1 lists spell levels (&quot;2, 5&quot;). Read back from the status bar, so keep %1 at one place.</extracomment>
         <translation>Bei diesen Graden begrenzten die Kriterien den Umfang: %1</translation>

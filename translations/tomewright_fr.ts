@@ -826,12 +826,12 @@
     </message>
     <message>
         <location line="+9"/>
-        <location line="+141"/>
+        <location line="+107"/>
         <source>The spell database &quot;%1&quot; cannot be opened: %2.</source>
         <translation>La base de sorts «&#xa0;%1&#xa0;» ne peut pas être ouverte&#xa0;: %2.</translation>
     </message>
     <message>
-        <location line="-131"/>
+        <location line="-97"/>
         <source>The file &quot;%1&quot; already exists.</source>
         <translation>Le fichier «&#xa0;%1&#xa0;» existe déjà.</translation>
     </message>
@@ -841,12 +841,7 @@
         <translation>La base «&#xa0;%1&#xa0;» ne peut pas être créée&#xa0;: %2.</translation>
     </message>
     <message>
-        <location line="+26"/>
-        <source>The spell database &quot;%1&quot; cannot be read a second time: %2.</source>
-        <translation>La base de sorts «&#xa0;%1&#xa0;» ne peut pas être lue une seconde fois&#xa0;: %2.</translation>
-    </message>
-    <message>
-        <location line="+90"/>
+        <location line="+82"/>
         <source>The spell database &quot;%1&quot; cannot be opened: the password is wrong or the file is not a Tomewright database.</source>
         <translation>La base de sorts «&#xa0;%1&#xa0;» ne peut pas être ouverte&#xa0;: le mot de passe est faux ou le fichier n’est pas une base Tomewright.</translation>
     </message>
@@ -1514,7 +1509,7 @@ A tool tip: a button&apos;s text and, in brackets, its key (&quot;Generate Spell
         <translation>Motif</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+20"/>
         <source>Check &amp;Again</source>
         <translation>&amp;Vérifier à nouveau</translation>
     </message>
@@ -1574,7 +1569,7 @@ A tool tip: a button&apos;s text and, in brackets, its key (&quot;Generate Spell
         <translation>L’importation a été annulée&#xa0;; rien n’a été écrit.</translation>
     </message>
     <message numerus="yes">
-        <location line="+68"/>
+        <location line="+70"/>
         <source>%n row(s) refused. Correct the file, then press Check Again: nothing is imported while a row is refused.</source>
         <translation>
             <numerusform>%n ligne refusée. Corrigez le fichier, puis «&#xa0;Vérifier à nouveau&#xa0;»&#xa0;: rien n’est importé tant qu’une ligne est refusée.</numerusform>
@@ -1812,12 +1807,7 @@ Voulez-vous l’écraser&#xa0;?</translation>
 <context>
     <name>StartupLoader</name>
     <message>
-        <location filename="../app/StartupLoader.cpp" line="+84"/>
-        <source>The spell database could not be read.</source>
-        <translation>La base de sorts n’a pas pu être lue.</translation>
-    </message>
-    <message>
-        <location line="+33"/>
+        <location filename="../app/StartupLoader.cpp" line="+82"/>
         <source>Tomewright ran out of memory while opening the spell database.</source>
         <translation>Tomewright a manqué de mémoire en ouvrant la base de sorts.</translation>
     </message>
@@ -1830,7 +1820,7 @@ Voulez-vous l’écraser&#xa0;?</translation>
         <translation>La base de sorts «&#xa0;%1&#xa0;» est incomplète&#xa0;: il lui manque «&#xa0;%2&#xa0;» (%3).</translation>
     </message>
     <message>
-        <location line="+61"/>
+        <location line="+51"/>
         <source>Following Levels Volume was limited by criteria: %1</source>
         <extracomment>%1 lists spell levels (&quot;2, 5&quot;). Read back from the status bar, so keep %1 at one place.</extracomment>
         <translation>Volume limité par les critères aux niveaux suivants&#xa0;: %1</translation>

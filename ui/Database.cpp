@@ -186,39 +186,8 @@ Database Database::create(const QString& path, const QString& connectText) {
     return Database(path, connectText, Created{});
 }
 
-Database::Database(const QString& path, const QByteArray& rawKey, Reader) : m_path(path) {
-    configureSqliteOnce();
-    VectorState::clearUpperHalves();
-    int rc = sqlite3_open_v2(m_path.toUtf8().constData(), &m_db, SQLITE_OPEN_READONLY,
-                             ReadAheadVfs::name());
-    if (rc == SQLITE_OK)
-        rc = sqlite3_key(m_db, rawKey.constData(), int(rawKey.size()));
-    // A reader gives up at once rather than wait on another program: its owner does the reading
-    // itself then.
-    // A reader streams through what it reads once: a few pages of cache do.
-    if (rc == SQLITE_OK)
-        rc = sqlite3_exec(m_db, "PRAGMA cache_size = 64", nullptr, nullptr, nullptr);
-    if (rc == SQLITE_OK)
-        rc = sqlite3_exec(m_db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
-    if (rc != SQLITE_OK) {
-        sqlite3_close_v2(m_db);
-        m_db = nullptr;
-        throw TwError(rc, kSource,
-                      QCoreApplication::translate(
-                          "Database", "The spell database \"%1\" cannot be read a second time: %2.")
-                          .arg(m_path, QString::fromUtf8(sqlite3_errstr(rc))));
-    }
-}
-
-std::unique_ptr<Database> Database::openReader() const {
-    if (m_rawKey.isEmpty())
-        return nullptr;
-    return std::unique_ptr<Database>(new Database(m_path, m_rawKey, Reader{}));
-}
-
 Database::~Database() {
     sqlite3_close_v2(m_db);
-    KeyDerivation::wipe(m_rawKey);
 }
 
 void Database::openAndKey(int flags, const QString& failure, const QString& connectText,
@@ -243,22 +212,19 @@ void Database::openAndKey(int flags, const QString& failure, const QString& conn
     }
     // The key the engine would derive from the password and the file's salt: written down ahead
     // for the program's own, else derived here in less time, and given to the engine as its raw
-    // form x'...'. It is kept (in memory only) to open readers of the same file without
-    // deriving it again. A new file takes the salt with it (x'key salt').
+    // form x'...' (a new file takes the salt with it: x'key salt').
     QByteArray key = SpeedLayers::knownKey ? KeyDerivation::knownKey(password, salt) : QByteArray();
     if (key.isEmpty())
         key = KeyDerivation::pbkdf2HmacSha1(password, salt, KeyDerivation::kSqlCipherRounds,
                                             KeyDerivation::kSqlCipherKeyBytes);
-    m_rawKey = "x'" + key.toHex() + "'";
-    QByteArray keyWithSalt = "x'" + key.toHex() + salt.toHex() + "'";
+    QByteArray rawKey = "x'" + key.toHex() + (newFile == NewFile::Yes ? salt.toHex() : "") + "'";
     KeyDerivation::wipe(key);
-    const int rc = tryKey(newFile == NewFile::Yes ? keyWithSalt : m_rawKey);
-    KeyDerivation::wipe(keyWithSalt);
+    const int rc = tryKey(rawKey);
+    KeyDerivation::wipe(rawKey);
     if (rc == SQLITE_OK)
         return;
     // A wrong password, or a file keyed by an engine whose rounds are not ours (another version
     // of it): the engine derives the key from the password itself and judges.
-    KeyDerivation::wipe(m_rawKey);
     sqlite3_close_v2(m_db);
     m_db = nullptr;
     if ((rc & 0xff) != SQLITE_NOTADB)

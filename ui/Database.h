@@ -50,12 +50,6 @@ public:
     // Creates a new, empty encrypted file (an existing file of that name is an error).
     static Database create(const QString& path, const QString& connectText);
 
-    // A second, read-only connection to the same file with the same key, for reading on
-    // another thread at the same time; it waits for no other program. nullptr when the key
-    // would have to be derived again (the engine derived it: a plain file, or one whose key only
-    // the engine's own derivation found). Throws TwError.
-    std::unique_ptr<Database> openReader() const;
-
     // The password in a connect text such as ";pwd=kobold3" (empty when none is given).
     static QString passwordFrom(const QString& connectText);
 
@@ -78,8 +72,6 @@ public:
 private:
     struct Created {};
     Database(const QString& path, const QString& connectText, Created);
-    struct Reader {};
-    Database(const QString& path, const QByteArray& rawKey, Reader);
     enum class NewFile { No, Yes };
     // Opens the file with the SQLite flags and checks the key; failure has %1 for the path and
     // %2 for the engine's words. salt is the file's first bytes, where it has them, or the salt
@@ -103,5 +95,4 @@ private:
 
     QString m_path;
     sqlite3* m_db = nullptr;
-    QByteArray m_rawKey; // the key as the engine takes it, x'...'; empty when not derived here
 };
