@@ -1,8 +1,10 @@
 #include "dialogs/CatalogueWindow.h"
 
 #include "dialogs/SpellChangeCommand.h"
+#include "dialogs/SpellTableView.h"
 #include "library/SpellName.h"
 #include "library/TW_Library.h"
+#include "library/TextHash.h"
 #include "library/catalogue/SpellFilterModel.h"
 #include "library/catalogue/SpellTableModel.h"
 #include "ui/Accessibility.h"
@@ -25,6 +27,7 @@
 #include <QUndoStack>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <unordered_set>
 
 namespace {
 
@@ -120,7 +123,7 @@ void CatalogueWindow::buildControls() {
     layout->addWidget(m_pool);
 
     auto* splitter = new QSplitter(Qt::Vertical, this);
-    m_table = new QTableView(splitter);
+    m_table = new SpellTableView(splitter);
     m_table->setObjectName(QStringLiteral("tblCatalogue"));
     m_table->setAccessibleName(tr("Spells"));
     m_table->setModel(m_filter);
@@ -187,16 +190,17 @@ void CatalogueWindow::reload() {
         m_dataVersion = database.snapshot(QStringLiteral("PRAGMA data_version"))
                             .value(qsizetype(0))
                             .toLongLong();
-        const Catalogue catalogue = readCatalogueDatabase(database);
+        QStringList origins;
+        Catalogue catalogue = readCatalogueDatabase(database, &origins);
         readShippedNames();
-        m_model->setCatalogue(catalogue, SpellOrigin::read(database),
+        m_model->setCatalogue(std::move(catalogue), origins,
                               m_shippedKeys.value_or(QSet<QString>()));
         fillFilterLists();
         applyQualifying();
         if (!m_columnsFitted && m_model->rowCount() > 0) {
-            // Once, so a width the user dragged stays; the header measures a sample of rows,
-            // not every spell.
-            m_table->resizeColumnsToContents();
+            // Once, so a width the user dragged stays; each column measures its longest texts,
+            // not every spell (SpellTableView).
+            m_table->fitColumnsToContents();
             m_columnsFitted = true;
         }
         updateCount();
@@ -247,10 +251,17 @@ void CatalogueWindow::fillFilterLists() {
         frequencies.append({frequency.name, frequency.id});
     refill(m_frequency, frequencies);
     QStringList books;
-    for (int row = 0; row < m_model->rowCount(); ++row)
-        books << m_model->row(row).spell.book;
-    books.removeDuplicates();
-    books.removeAll(QString());
+    std::unordered_set<QStringView, Utf16Hash> seen;
+    const QString* last = nullptr;
+    for (const SpellTableModel::Row& row : m_model->storedRows()) {
+        // Spells of a book mostly lie together: the book of the spell before needs no look-up.
+        const QString& book = row.spell.book;
+        if (last && *last == book)
+            continue;
+        last = &book;
+        if (!book.isEmpty() && seen.insert(book).second)
+            books << book;
+    }
     std::sort(books.begin(), books.end(), [](const QString& a, const QString& b) {
         return QString::localeAwareCompare(a, b) < 0;
     });

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogs/SpellTableView.h"
 #include "library/catalogue/SpellTableModel.h"
 
 #include <QSet>
@@ -129,7 +130,7 @@ private:
     QComboBox* m_book = nullptr;
     QComboBox* m_origin = nullptr;
     QCheckBox* m_qualifies = nullptr;
-    QTableView* m_table = nullptr;
+    SpellTableView* m_table = nullptr;
     QLabel* m_count = nullptr;
     QLabel* m_pool = nullptr;
     QLabel* m_message = nullptr;

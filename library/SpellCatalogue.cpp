@@ -1,6 +1,11 @@
 #include "library/SpellCatalogue.h"
 
+#include "library/TextHash.h"
 #include "ui/Database.h"
+
+#include <string>
+#include <string_view>
+#include <unordered_map>
 
 namespace {
 
@@ -22,7 +27,8 @@ bool hasTable(const Database& database, const QString& table) {
 }
 
 // One shared copy of each text a column repeats (a level, a frequency, a school, a book, a
-// page): a large catalogue then holds each such text once, and reading it again costs no copy.
+// page, an origin): a large catalogue then holds each such text once, and reading it again
+// costs no copy.
 class RepeatedTexts {
 public:
     QString text(const RowReader& row, int column) {
@@ -30,51 +36,54 @@ public:
             return row.text(column);
         const QByteArrayView utf8 = row.utf8(column);
         // A view of the engine's bytes serves to look up; only a new text is copied.
-        const auto found = m_seen.constFind(QByteArray::fromRawData(utf8.data(), utf8.size()));
-        if (found != m_seen.cend())
-            return found.value();
+        const std::string_view bytes(utf8.data(), std::size_t(utf8.size()));
+        const auto found = m_seen.find(bytes);
+        if (found != m_seen.end())
+            return found->second;
         QString text = QString::fromUtf8(utf8);
         if (m_seen.size() < kMostKept)
-            m_seen.insert(utf8.toByteArray(), text);
+            m_seen.emplace(std::string(bytes), text);
         return text;
     }
 
 private:
     // Texts that hardly repeat (a catalogue of thousands of books) are not worth keeping.
-    static constexpr qsizetype kMostKept = 4096;
-    QHash<QByteArray, QString> m_seen;
+    static constexpr std::size_t kMostKept = 4096;
+    std::unordered_map<std::string, QString, Utf8Hash, std::equal_to<>> m_seen;
 };
 
-// Finds the spell a SpellandSphere row names. The rows of a spell's schools are mostly stored
-// right after the spell, in the spells' order, so the spell after the last one found is tried
-// first; the others are found by name, indexed only once one is needed.
+// Finds the spell a row of SpellandSphere or SpellOrigin names. Those rows are mostly stored in
+// the spells' order, so the spell after the last one found is tried first; the others are found
+// by name, indexed only once one is needed.
 class SpellsByName {
 public:
-    explicit SpellsByName(QList<CatalogueSpell>& spells) : m_spells(spells) {}
+    explicit SpellsByName(const QList<CatalogueSpell>& spells) : m_spells(spells) {}
 
-    CatalogueSpell* find(const RowReader& row) {
+    // The spell's place in the list, or -1.
+    qsizetype find(const RowReader& row) {
         const QByteArrayView utf8 = row.utf8(0);
         const QUtf8StringView name(utf8.data(), utf8.size());
         for (qsizetype place : {m_last, m_last + 1}) {
             if (place >= 0 && place < m_spells.size() &&
                 QAnyStringView::equal(m_spells[place].name, name))
-                return &m_spells[m_last = place];
+                return m_last = place;
         }
-        if (m_byName.isEmpty()) {
-            m_byName.reserve(m_spells.size());
-            // From the last, so that the first spell of a name is the one found.
-            for (qsizetype place = m_spells.size() - 1; place >= 0; --place)
-                m_byName.insert(m_spells[place].name, place);
+        if (m_byName.empty()) {
+            m_byName.reserve(std::size_t(m_spells.size()));
+            // The first spell of a name is the one found.
+            for (qsizetype place = 0; place < m_spells.size(); ++place)
+                m_byName.emplace(m_spells[place].name, place);
         }
-        const qsizetype place = m_byName.value(row.text(0), -1);
-        if (place < 0)
-            return nullptr;
-        return &m_spells[m_last = place];
+        const auto found = m_byName.find(row.text(0));
+        if (found == m_byName.end())
+            return -1;
+        return m_last = found->second;
     }
 
 private:
-    QList<CatalogueSpell>& m_spells;
-    QHash<QString, qsizetype> m_byName;
+    const QList<CatalogueSpell>& m_spells;
+    // Views of the names in m_spells, which outlive this index.
+    std::unordered_map<QStringView, qsizetype, Utf16Hash> m_byName;
     qsizetype m_last = -1;
 };
 
@@ -86,7 +95,7 @@ bool sameSpell(const CatalogueSpell& a, const CatalogueSpell& b) {
            a.description == b.description;
 }
 
-Catalogue readCatalogueDatabase(const Database& database) {
+Catalogue readCatalogueDatabase(const Database& database, QStringList* origins) {
     Catalogue catalogue;
     RepeatedTexts repeated;
     database.forEachRow(
@@ -97,8 +106,9 @@ Catalogue readCatalogueDatabase(const Database& database) {
     database.forEachRow(QStringLiteral("SELECT Sphere_Name FROM [Sphere Names] ORDER BY rowid"), {},
                         [&](const RowReader& row) { catalogue.schools << repeated.text(row, 0); });
 
-    // The spells and their schools are read as stored, each table in one pass; the schools are
-    // then matched to their spells here (a join would have the engine sort every row).
+    // The spells, their schools and their origins are read as stored, each table in one pass;
+    // the schools and origins are then matched to their spells here (a join would have the
+    // engine sort every row, or look each spell up in another table).
     const QString description =
         hasColumn(database, QStringLiteral("Spells"), QStringLiteral("Description"))
             ? QStringLiteral("Description")
@@ -120,13 +130,27 @@ Catalogue readCatalogueDatabase(const Database& database) {
     SpellsByName spells(catalogue.spells);
     database.forEachRow(QStringLiteral("SELECT Name, Sphere FROM SpellandSphere ORDER BY rowid"),
                         {}, [&](const RowReader& row) {
-                            CatalogueSpell* spell = spells.find(row);
-                            if (!spell)
+                            const qsizetype place = spells.find(row);
+                            if (place < 0)
                                 return;
                             QString school = repeated.text(row, 1);
                             if (!school.isEmpty())
-                                spell->schools << std::move(school);
+                                catalogue.spells[place].schools << std::move(school);
                         });
+    if (origins) {
+        origins->clear();
+        origins->resize(catalogue.spells.size());
+        if (hasTable(database, QStringLiteral("SpellOrigin"))) {
+            SpellsByName originOf(catalogue.spells);
+            database.forEachRow(QStringLiteral("SELECT Name, Origin FROM SpellOrigin ORDER BY "
+                                               "rowid"),
+                                {}, [&](const RowReader& row) {
+                                    const qsizetype place = originOf.find(row);
+                                    if (place >= 0)
+                                        (*origins)[place] = repeated.text(row, 1);
+                                });
+        }
+    }
     return catalogue;
 }
 

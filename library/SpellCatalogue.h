@@ -39,8 +39,10 @@ struct Catalogue {
 bool sameSpell(const CatalogueSpell& a, const CatalogueSpell& b);
 
 // Reads the catalogue out of a database, spells in the order they were stored. A database made
-// before spells had descriptions reads with every description empty.
-Catalogue readCatalogueDatabase(const Database& database);
+// before spells had descriptions reads with every description empty. origins, when given,
+// receives what SpellOrigin records for each spell, in the spells' order (an empty text where
+// nothing is recorded), read in the same go.
+Catalogue readCatalogueDatabase(const Database& database, QStringList* origins = nullptr);
 
 // Stores one spell and its schools (no transaction here).
 void insertSpell(Database& database, const CatalogueSpell& spell);

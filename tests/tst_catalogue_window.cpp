@@ -36,6 +36,7 @@
 #include <QUndoStack>
 #include <QtTest>
 #include <algorithm>
+#include <limits>
 
 namespace {
 const QString kAllCore = SchoolListText::build(
@@ -219,8 +220,10 @@ private slots:
     void sorting();
     void orderWhileFiltering_data();
     void orderWhileFiltering();
+    void longestRows_data();
+    void longestRows();
     void heldSpellThroughFilterSortAndReset();
-    void schoolsReadAsStored();
+    void schoolsAndOriginsReadAsStored();
     void poolCountsAgreeWithTheDraw_data();
     void poolCountsAgreeWithTheDraw();
     void findByAWordOfTheDescription();
@@ -325,7 +328,8 @@ void TestCatalogueWindow::filters() {
     Database database(m_fixture->path(), TW_Library::kConnectText);
     SpellTableModel model;
     QAbstractItemModelTester tester(&model);
-    model.setCatalogue(readCatalogueDatabase(database), SpellOrigin::read(database),
+    QStringList origins;
+    model.setCatalogue(readCatalogueDatabase(database, &origins), origins,
                        {QStringLiteral("iron oath")});
     SpellFilterModel filter;
     filter.setSpellModel(&model);
@@ -407,7 +411,8 @@ void TestCatalogueWindow::sorting() {
     QFETCH(QStringList, last);
     Database database(m_fixture->path(), TW_Library::kConnectText);
     SpellTableModel model;
-    model.setCatalogue(readCatalogueDatabase(database), SpellOrigin::read(database), {});
+    QStringList origins;
+    model.setCatalogue(readCatalogueDatabase(database, &origins), origins, {});
     SpellFilterModel filter;
     filter.setSpellModel(&model);
     filter.sort(column, Qt::SortOrder(order));
@@ -453,7 +458,8 @@ void TestCatalogueWindow::orderWhileFiltering() {
     QFETCH(QStringList, shown);
     Database database(m_fixture->path(), TW_Library::kConnectText);
     SpellTableModel model;
-    model.setCatalogue(readCatalogueDatabase(database), SpellOrigin::read(database), {});
+    QStringList origins;
+    model.setCatalogue(readCatalogueDatabase(database, &origins), origins, {});
     SpellFilterModel filter;
     QAbstractItemModelTester tester(&filter);
     filter.setSpellModel(&model);
@@ -463,10 +469,45 @@ void TestCatalogueWindow::orderWhileFiltering() {
     QCOMPARE(shownInOrder(filter), shown);
 }
 
+void TestCatalogueWindow::longestRows_data() {
+    QTest::addColumn<int>("column");
+    QTest::addColumn<int>("count");
+    using M = SpellTableModel;
+    QTest::newRow("the longest name") << int(M::Name) << 1;
+    QTest::newRow("three of the longest school lists, as shown joined") << int(M::Schools) << 3;
+    QTest::newRow("five books, fewer than the longest book has spells") << int(M::Book) << 5;
+    QTest::newRow("the longest origin, by its shown text") << int(M::Origin) << 1;
+    QTest::newRow("two pages") << int(M::Page) << 2;
+    QTest::newRow("more than there are spells: every one") << int(M::Level) << 40;
+    QTest::newRow("none") << int(M::Frequency) << 0;
+}
+
+void TestCatalogueWindow::longestRows() {
+    QFETCH(int, column);
+    QFETCH(int, count);
+    Database database(m_fixture->path(), TW_Library::kConnectText);
+    SpellTableModel model;
+    QStringList origins;
+    model.setCatalogue(readCatalogueDatabase(database, &origins), origins,
+                       {QStringLiteral("iron oath")});
+    model.sort(SpellTableModel::Level, Qt::DescendingOrder);
+    const auto longest = model.longestRows(count)[size_t(column)];
+    const auto shown = [&](int row) { return model.index(row, column).data().toString(); };
+    QCOMPARE(int(longest.size()), std::min(count, model.rowCount()));
+    // No row left out shows a longer text than any row chosen.
+    qsizetype shortestChosen = std::numeric_limits<qsizetype>::max();
+    for (const int row : longest)
+        shortestChosen = std::min(shortestChosen, shown(row).size());
+    for (int row = 0; row < model.rowCount(); ++row) {
+        if (std::find(longest.begin(), longest.end(), row) == longest.end())
+            QVERIFY2(shown(row).size() <= shortestChosen, qPrintable(shown(row)));
+    }
+}
+
 void TestCatalogueWindow::heldSpellThroughFilterSortAndReset() {
     Database database(m_fixture->path(), TW_Library::kConnectText);
-    Catalogue catalogue = readCatalogueDatabase(database);
-    const QHash<QString, QString> origins = SpellOrigin::read(database);
+    QStringList origins;
+    Catalogue catalogue = readCatalogueDatabase(database, &origins);
     SpellTableModel model;
     model.setCatalogue(catalogue, origins, {});
     SpellFilterModel filter;
@@ -491,6 +532,7 @@ void TestCatalogueWindow::heldSpellThroughFilterSortAndReset() {
     // Read again with one more spell: the filter and the order hold.
     catalogue.spells << FixtureDatabase::spell("Lantern Moss", 2, "Common", "Plant", "Homebrew",
                                                "3");
+    origins << QString();
     model.setCatalogue(catalogue, origins, {});
     QCOMPARE(shownInOrder(filter), (QStringList{"Quiet Lantern", "Grave Whisper", "Moth Lantern",
                                                 "Lantern Moss", "Lantern Eye"}));
@@ -499,11 +541,14 @@ void TestCatalogueWindow::heldSpellThroughFilterSortAndReset() {
     QCOMPARE(model.rowOf("No Such Spell"), -1);
 }
 
-void TestCatalogueWindow::schoolsReadAsStored() {
+void TestCatalogueWindow::schoolsAndOriginsReadAsStored() {
     {
         // A school added to a spell later, a spell's schools stored again in another order,
-        // and a school row of no spell.
+        // and a school row of no spell; the origin of a spell taken out, and one recorded again
+        // after the others.
         Database database(m_fixture->path(), TW_Library::kConnectText);
+        SpellOrigin::set(database, "Gone Spell", SpellOrigin::kRemoved);
+        SpellOrigin::set(database, "Wild Spark", SpellOrigin::kUser);
         database.execute("INSERT INTO SpellandSphere (Name, Sphere) VALUES ('Quiet Lantern', "
                          "'Shadow')");
         database.execute("DELETE FROM SpellandSphere WHERE Name = 'Cinder Rain'");
@@ -513,9 +558,20 @@ void TestCatalogueWindow::schoolsReadAsStored() {
     }
     Database database(m_fixture->path(), TW_Library::kConnectText);
     QHash<QString, QStringList> schools;
-    const Catalogue catalogue = readCatalogueDatabase(database);
-    for (const CatalogueSpell& spell : catalogue.spells)
-        schools.insert(spell.name, spell.schools);
+    QHash<QString, QString> origins;
+    QStringList originList;
+    const Catalogue catalogue = readCatalogueDatabase(database, &originList);
+    QCOMPARE(originList.size(), catalogue.spells.size());
+    for (qsizetype place = 0; place < catalogue.spells.size(); ++place) {
+        schools.insert(catalogue.spells[place].name, catalogue.spells[place].schools);
+        origins.insert(catalogue.spells[place].name, originList[place]);
+    }
+    QCOMPARE(origins.value("Quiet Lantern"), QString("shipped"));
+    QCOMPARE(origins.value("Wild Spark"), QString("user"));
+    QCOMPARE(origins.value("Veil of Ash"), QString("shipped"));
+    QCOMPARE(origins.value("Moth Lantern"), QString("user"));
+    QCOMPARE(origins.value("Iron Oath"), QString("user"));
+    QVERIFY(!origins.contains("Gone Spell"));
     QCOMPARE(catalogue.spells.size(), 21);
     QCOMPARE(schools.value("Quiet Lantern"), (QStringList{"Illusion", "Phantasm", "Shadow"}));
     QCOMPARE(schools.value("Cinder Rain"), (QStringList{"Evocation", "Fire"}));
@@ -683,6 +739,12 @@ void TestCatalogueWindow::oneWindowBesideTheMainWindow() {
             !control->objectName().startsWith("qt_") && control->objectName() != "")
             QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(control->objectName()));
     }
+    // Each book once, in alphabetical order.
+    const auto* books = first->findChild<QComboBox*>("cboCatalogueBook");
+    QStringList bookItems;
+    for (int item = 1; item < books->count(); ++item)
+        bookItems << books->itemText(item);
+    QCOMPARE(bookItems, (QStringList{"Greywater", "Homebrew", "Vellum of Hours"}));
     // Every name, level and book shows whole, as in the main window's list.
     QTableView* table = first->table();
     for (int row = 0; row < table->model()->rowCount(); ++row) {

@@ -19,6 +19,7 @@ public:
     explicit SpellFilterModel(QObject* parent = nullptr);
 
     void setSpellModel(SpellTableModel* model);
+    SpellTableModel* spellModel() const { return m_spells; }
 
     void setText(const QString& text);     // "" for any
     void setLevel(int level);              // 0 for any

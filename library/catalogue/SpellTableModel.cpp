@@ -30,26 +30,37 @@ QString folded(const QString& text) {
 
 SpellTableModel::SpellTableModel(QObject* parent) : QAbstractTableModel(parent) {}
 
-void SpellTableModel::setCatalogue(const Catalogue& catalogue,
-                                   const QHash<QString, QString>& origins,
+void SpellTableModel::setCatalogue(Catalogue catalogue, const QStringList& origins,
                                    const QSet<QString>& shippedKeys) {
-    QHash<QString, qint64> frequencyIds;
-    for (const CatalogueFrequency& frequency : catalogue.frequencies)
-        frequencyIds.insert(frequency.name, frequency.id);
     beginResetModel();
     m_rows.clear();
     m_storedByName.clear();
     m_rows.reserve(catalogue.spells.size());
-    for (const CatalogueSpell& spell : catalogue.spells) {
+    // A catalogue has a handful of frequencies, and its spells share their texts: the one found
+    // for the spell before is tried first.
+    const CatalogueFrequency* lastFrequency = nullptr;
+    const auto frequencyId = [&](const QString& name) -> qint64 {
+        if (lastFrequency && lastFrequency->name == name)
+            return lastFrequency->id;
+        for (const CatalogueFrequency& frequency : std::as_const(catalogue.frequencies)) {
+            if (frequency.name == name) {
+                lastFrequency = &frequency;
+                return frequency.id;
+            }
+        }
+        return 0;
+    };
+    for (qsizetype place = 0; place < catalogue.spells.size(); ++place) {
         Row row;
-        row.spell = spell;
-        if (origins.value(spell.name) == SpellOrigin::kShipped)
+        row.spell = std::move(catalogue.spells[place]);
+        const CatalogueSpell& spell = row.spell;
+        if (place < origins.size() && origins.at(place) == SpellOrigin::kShipped)
             row.source = SpellSource::Shipped;
         else if (!shippedKeys.isEmpty() && shippedKeys.contains(spellNameKey(spell.name)))
             row.source = SpellSource::ChangedByYou;
         else
             row.source = SpellSource::Yours;
-        row.frequencyId = frequencyIds.value(spell.frequency, 0);
+        row.frequencyId = frequencyId(spell.frequency);
         bool numeric = false;
         const int level = spell.level.toInt(&numeric);
         row.level = numeric && level >= 1 && level <= 9 ? level : 0;
@@ -61,8 +72,8 @@ void SpellTableModel::setCatalogue(const Catalogue& catalogue,
                          : row.sortName + QLatin1Char('\n') + folded(spell.description);
         m_rows << std::move(row);
     }
-    m_frequencies = catalogue.frequencies;
-    m_schools = catalogue.schools;
+    m_frequencies = std::move(catalogue.frequencies);
+    m_schools = std::move(catalogue.schools);
     m_order = sortedOrder(m_sortColumn, m_sortOrder);
     m_rowOfStored.assign(m_order.size(), 0);
     for (size_t place = 0; place < m_order.size(); ++place)
@@ -72,13 +83,14 @@ void SpellTableModel::setCatalogue(const Catalogue& catalogue,
 
 int SpellTableModel::rowOf(const QString& name) const {
     // Indexed when first asked: the window shows and filters the rows without it.
-    if (m_storedByName.isEmpty() && !m_rows.isEmpty()) {
-        m_storedByName.reserve(m_rows.size());
+    if (m_storedByName.empty() && !m_rows.isEmpty()) {
+        m_storedByName.reserve(size_t(m_rows.size()));
+        // The first spell of a name is the one found.
         for (qsizetype place = 0; place < m_rows.size(); ++place)
-            m_storedByName.insert(m_rows[place].spell.name, int(place));
+            m_storedByName.emplace(m_rows[place].spell.name, int(place));
     }
-    const int stored = m_storedByName.value(name, -1);
-    return stored < 0 ? -1 : m_rowOfStored[size_t(stored)];
+    const auto stored = m_storedByName.find(name);
+    return stored == m_storedByName.end() ? -1 : m_rowOfStored[size_t(stored->second)];
 }
 
 namespace {
@@ -110,6 +122,11 @@ PageKey pageKey(const QString& page) {
 // Stored places ordered by one key each; ties keep stored order either way.
 template <typename Key>
 void sortPlaces(std::vector<int>& places, const std::vector<Key>& keys, Qt::SortOrder order) {
+    // Rows stored in the order asked for (a catalogue kept in name order, say) are left as
+    // they are: one pass finds that, where a sort still compares each row some twenty times.
+    const auto stored = [&](int a, int b) { return keys[size_t(a)] < keys[size_t(b)]; };
+    if (order == Qt::AscendingOrder && std::is_sorted(places.begin(), places.end(), stored))
+        return;
     if (order == Qt::AscendingOrder)
         std::stable_sort(places.begin(), places.end(),
                          [&](int a, int b) { return keys[size_t(a)] < keys[size_t(b)]; });
@@ -160,6 +177,50 @@ std::vector<int> SpellTableModel::sortedOrder(int column, Qt::SortOrder order) c
         break;
     }
     return places;
+}
+
+std::array<std::vector<int>, SpellTableModel::ColumnCount>
+SpellTableModel::longestRows(int count) const {
+    // Each column's longest rows so far as a heap whose top is the shortest of them, so a row
+    // that is no longer costs one comparison.
+    using Entry = std::pair<qsizetype, int>; // length, place in m_rows
+    const auto longer = [](const Entry& a, const Entry& b) { return a.first > b.first; };
+    std::array<std::vector<Entry>, ColumnCount> longest;
+    const auto offer = [&](std::vector<Entry>& heap, qsizetype length, int place) {
+        if (heap.size() < size_t(count)) {
+            heap.emplace_back(length, place);
+            std::push_heap(heap.begin(), heap.end(), longer);
+        } else if (count > 0 && length > heap.front().first) {
+            std::pop_heap(heap.begin(), heap.end(), longer);
+            heap.back() = {length, place};
+            std::push_heap(heap.begin(), heap.end(), longer);
+        }
+    };
+    // The lengths of the texts data() shows, from what the rows hold.
+    std::array<qsizetype, 3> sourceLength{};
+    for (auto source : {SpellSource::Shipped, SpellSource::Yours, SpellSource::ChangedByYou})
+        sourceLength[size_t(source)] = sourceText(source).size();
+    for (qsizetype place = 0; place < m_rows.size(); ++place) {
+        const Row& row = m_rows[place];
+        const CatalogueSpell& spell = row.spell;
+        qsizetype schools = 2 * std::max<qsizetype>(spell.schools.size() - 1, 0);
+        for (const QString& school : spell.schools)
+            schools += school.size();
+        const int at = int(place);
+        offer(longest[Name], spell.name.size(), at);
+        offer(longest[Level], spell.level.size(), at);
+        offer(longest[Schools], schools, at);
+        offer(longest[Frequency], spell.frequency.size(), at);
+        offer(longest[Book], spell.book.size(), at);
+        offer(longest[Page], spell.page.size(), at);
+        offer(longest[Origin], sourceLength[size_t(row.source)], at);
+    }
+    std::array<std::vector<int>, ColumnCount> rows;
+    for (int column = 0; column < ColumnCount; ++column) {
+        for (const Entry& entry : longest[size_t(column)])
+            rows[size_t(column)].push_back(m_rowOfStored[size_t(entry.second)]);
+    }
+    return rows;
 }
 
 void SpellTableModel::sort(int column, Qt::SortOrder order) {

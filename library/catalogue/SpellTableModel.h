@@ -1,12 +1,14 @@
 #pragma once
 
 #include "library/SpellCatalogue.h"
+#include "library/TextHash.h"
 
 #include <QAbstractTableModel>
-#include <QHash>
 #include <QList>
 #include <QSet>
 #include <QString>
+#include <array>
+#include <unordered_map>
 #include <vector>
 
 // The catalogue's spells as a table: one row a spell, with where it came from. The rows are the
@@ -31,10 +33,12 @@ public:
 
     explicit SpellTableModel(QObject* parent = nullptr);
 
-    // Replaces every row, in the order of the column the model is sorted by. origins:
-    // SpellOrigin::read; shippedKeys: the spellNameKey of every spell the program ships, so a
-    // spell of the user's that has a shipped spell's name shows as changed by the user.
-    void setCatalogue(const Catalogue& catalogue, const QHash<QString, QString>& origins,
+    // Replaces every row with the catalogue's spells (taken, not copied), in the order of the
+    // column the model is sorted by. origins: what SpellOrigin records for each spell, in the
+    // spells' order (readCatalogueDatabase gives it); shippedKeys: the spellNameKey of every
+    // spell the program ships, so a spell of the user's that has a shipped spell's name shows as
+    // changed by the user.
+    void setCatalogue(Catalogue catalogue, const QStringList& origins,
                       const QSet<QString>& shippedKeys);
 
     const Row& row(int index) const { return m_rows[m_order[index]]; }
@@ -55,6 +59,9 @@ public:
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
     int sortColumn() const { return m_sortColumn; }
     Qt::SortOrder sortOrder() const { return m_sortOrder; }
+    // For each column, up to count rows whose text in it is longest (in characters): what the
+    // columns are fitted to, without measuring every row. One pass over the rows.
+    std::array<std::vector<int>, ColumnCount> longestRows(int count) const;
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -65,10 +72,11 @@ public:
 private:
     std::vector<int> sortedOrder(int column, Qt::SortOrder order) const;
 
-    QList<Row> m_rows;                          // as stored
-    std::vector<int> m_order;                   // row number -> place in m_rows
-    std::vector<int> m_rowOfStored;             // place in m_rows -> row number
-    mutable QHash<QString, int> m_storedByName; // stored name -> place in m_rows
+    QList<Row> m_rows;              // as stored
+    std::vector<int> m_order;       // row number -> place in m_rows
+    std::vector<int> m_rowOfStored; // place in m_rows -> row number
+    // Stored name (a view of the name in m_rows) -> place in m_rows.
+    mutable std::unordered_map<QStringView, int, Utf16Hash> m_storedByName;
     QList<CatalogueFrequency> m_frequencies;
     QStringList m_schools;
     int m_sortColumn = -1;
