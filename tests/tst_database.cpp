@@ -318,6 +318,15 @@ void TestDatabase::derivedKeyOpensWhatTheEngineKeyed() {
     }
     QCOMPARE(Database(enginePath, ";pwd=" + password).snapshot("SELECT V FROM T").text("V"),
              QString("engine"));
+    // And the sqlcipher shell, given the password, reads the file this program made.
+    QProcess shell;
+    shell.start("sqlcipher", {path});
+    QVERIFY2(shell.waitForStarted(), "the sqlcipher shell is missing (scripts/ensure-deps)");
+    shell.write("PRAGMA key = '" + QString(password).replace("'", "''").toUtf8() +
+                "';\nSELECT V FROM T;\n");
+    shell.closeWriteChannel();
+    QVERIFY(shell.waitForFinished(30000));
+    QCOMPARE(shell.readAllStandardOutput().trimmed(), QByteArray("inside"));
 
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
