@@ -87,8 +87,8 @@ void Frm_Main::buildToolbar() {
     preview->setData(kPreviewKey);
     preview->setObjectName(QStringLiteral("File_Preview"));
     preview->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
-    QAction* cards = printMenu->addAction(QIcon(QStringLiteral(":/icons/preview.svg")),
-                                          tr("Preview Spell Cards"));
+    // Each icon file is read once; the entries that show it share it.
+    QAction* cards = printMenu->addAction(preview->icon(), tr("Preview Spell Cards"));
     cards->setData(kCardsKey);
     cards->setObjectName(QStringLiteral("File_PreviewCards"));
     // The same entries in the File menu, where their shortcuts show.
@@ -109,7 +109,7 @@ void Frm_Main::buildToolbar() {
     m_printButton->setToolTip(
         tr("%1 (%2)").arg(m_printButton->text(),
                           QKeySequence(QKeySequence::Print).toString(QKeySequence::NativeText)));
-    m_printButton->setIcon(QIcon(QStringLiteral(":/icons/print.svg")));
+    m_printButton->setIcon(print->icon());
     m_printButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     m_printButton->setPopupMode(QToolButton::MenuButtonPopup);
     m_printButton->setMenu(printMenu);
@@ -126,7 +126,7 @@ void Frm_Main::buildToolbar() {
     m_generateButton->setToolTip(
         tr("%1 (%2)").arg(m_generateButton->text(),
                           ui->File_Generate->shortcut().toString(QKeySequence::NativeText)));
-    m_generateButton->setIcon(QIcon(QStringLiteral(":/icons/generate.svg")));
+    m_generateButton->setIcon(ui->File_Generate->icon());
     m_generateButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     m_generateButton->setFocusPolicy(Qt::TabFocus);
     connect(m_generateButton, &QToolButton::clicked, this,

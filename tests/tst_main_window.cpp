@@ -129,6 +129,12 @@ void TestMainWindow::startStateShowsEveryControl() {
     QVERIFY(window.findChild<QMenu*>("Menu_Pop2"));
     QVERIFY(!window.toolbarButton(Frm_Main::kPrintKey)->isEnabled());
     QVERIFY(window.toolbarButton(Frm_Main::kGenerateKey)->isEnabled());
+    // Each button and each menu entry of the tool bar shows its picture.
+    for (const QString& key : {Frm_Main::kPrintKey, Frm_Main::kGenerateKey})
+        QVERIFY2(!window.toolbarButton(key)->icon().pixmap(16).isNull(), qPrintable(key));
+    for (QAction* entry : window.findChild<QMenu*>("PrintSpellbookMenu")->actions())
+        QVERIFY2(entry->isSeparator() || !entry->icon().pixmap(16).isNull(),
+                 qPrintable(entry->text()));
 
     // The shared settings get their start values at load.
     QCOMPARE(Constants::Settings.DefaultFifth, 0);
