@@ -102,7 +102,7 @@ struct WrittenDownKey {
     const char* key;            // hex
 };
 
-// Each entry is checked against a derivation by tst_database (knownKeysAreTheDerivedOnes).
+// Each entry is checked against a derivation by tst_database (knownKeyIsTheDerivedOne).
 constexpr WrittenDownKey kWrittenDown[] = {
     {"9cbc28da69688114e65a7150294ba23f86a580817d5980d54cd6afb4cfcbe653",
      "337d10fa7b31b15038395389584e4128",

@@ -5,11 +5,12 @@
 
 // PBKDF2 with HMAC-SHA-1 (RFC 8018): how SQLCipher turns a database password and the file's
 // salt into the file's key. The engine's own derivation (OpenSSL's PKCS5_PBKDF2_HMAC) copies a
-// hashing context through OpenSSL's provider layer on each of its 128,000 rounds, which is
+// hashing context through OpenSSL's provider layer on each of its 128,000 rounds, which was
 // most of the program's start; starting each round from the two HMAC states computed once
 // takes less than half the time and gives the same key, which the database then receives as a
 // raw key; and the key's two blocks of rounds run on two cores at once. The password, the round
-// count and the file stay as they are.
+// count and the file stay as they are. The files the program makes need no derivation at all
+// (programSalt, knownKey).
 namespace KeyDerivation {
 
 // SQLCipher's parameters for the files Tomewright writes.
