@@ -11,6 +11,7 @@
 #include "ui/BusyCursor.h"
 #include "ui/TwError.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
@@ -168,6 +169,20 @@ void CatalogueWindow::buildControls() {
     connect(m_text, &QLineEdit::returnPressed, this, [this] {
         m_typing.stop();
         applyFilters();
+    });
+    // Down goes from the find box to the spells it found, as in a search field.
+    auto* toResults = new QAction(m_text);
+    toResults->setShortcut(Qt::Key_Down);
+    toResults->setShortcutContext(Qt::WidgetShortcut);
+    m_text->addAction(toResults);
+    connect(toResults, &QAction::triggered, this, [this] {
+        if (m_typing.isActive()) {
+            m_typing.stop();
+            applyFilters();
+        }
+        if (!m_table->currentIndex().isValid() && m_filter->rowCount() > 0)
+            m_table->setCurrentIndex(m_filter->index(0, 0));
+        m_table->setFocus(Qt::ShortcutFocusReason);
     });
     for (QComboBox* combo : {m_level, m_school, m_frequency, m_book, m_origin})
         connect(combo, &QComboBox::currentIndexChanged, this, [this] { applyFilters(); });
