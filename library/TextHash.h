@@ -9,13 +9,6 @@
 // own (qHash, seeded per process) runs through the processor's AES instructions, which on some
 // machines, virtual ones among them, cost over 100 ns a key: at 100,000 spells more than the
 // engine takes to read them. The standard library's hash of the same bytes costs a few.
-struct Utf8Hash {
-    using is_transparent = void; // looks up a view of the engine's bytes without a copy
-    std::size_t operator()(std::string_view text) const noexcept {
-        return std::hash<std::string_view>{}(text);
-    }
-};
-
 struct Utf16Hash {
     std::size_t operator()(QStringView text) const noexcept {
         return std::hash<std::u16string_view>{}(

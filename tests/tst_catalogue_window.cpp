@@ -56,7 +56,8 @@ QList<CatalogueSpell> twentySpells() {
         described(F::spell("Quiet Lantern", 1, "Common", "Illusion;Phantasm", "Greywater", "4"),
                   "A lantern whose light only the caster sees."),
         F::spell("Ember Lattice", 1, "Uncommon", "Fire;Evocation", "Greywater", "10"),
-        F::spell("ember lattice minor", 1, "Common", "Fire;Evocation", "Greywater", "9"),
+        described(F::spell("ember lattice Minor", 1, "Common", "Fire;Evocation", "Greywater", "9"),
+                  "Cinders that DANCE like ÆTHER sparks."),
         F::spell("Brine Hand", 1, "Rare", "Water;Conjuration", "Vellum of Hours", "2"),
         F::spell("Salt Circle", 1, "Very Rare", "Abjuration", "Vellum of Hours", "3"),
         F::spell("Wild Spark", 1, "Common", "Wild", "Vellum of Hours", "5"),
@@ -293,14 +294,19 @@ void TestCatalogueWindow::filters_data() {
     QTest::newRow("a word of names and descriptions, any letter case")
         << "lantern" << 0 << "" << qint64(0) << "" << -1
         << QStringList{"Grave Whisper", "Lantern Eye", "Moth Lantern", "Quiet Lantern"};
+    QTest::newRow("a name begun in small letters, capitals after")
+        << "lattice minor" << 0 << "" << qint64(0) << "" << -1
+        << QStringList{"ember lattice Minor"};
+    QTest::newRow("a word of a description in capitals beyond ASCII")
+        << "æther" << 0 << "" << qint64(0) << "" << -1 << QStringList{"ember lattice Minor"};
     QTest::newRow("text and level")
         << "LANTERN" << 3 << "" << qint64(0) << "" << -1 << QStringList{"Lantern Eye"};
     QTest::newRow("a school, any of a spell's")
         << "" << 0 << "Fire" << qint64(0) << "" << -1
-        << QStringList{"Cinder Rain", "Ember Lattice", "Veil of Ash", "ember lattice minor"};
+        << QStringList{"Cinder Rain", "Ember Lattice", "Veil of Ash", "ember lattice Minor"};
     QTest::newRow("rarest Common")
         << "" << 1 << "" << qint64(1) << "" << -1
-        << QStringList{"Quiet Lantern", "Wild Spark", "ember lattice minor"};
+        << QStringList{"Quiet Lantern", "Wild Spark", "ember lattice Minor"};
     QTest::newRow("rarest Rare keeps Uncommon, not Very Rare")
         << "" << 2 << "" << qint64(3) << "" << -1
         << QStringList{"Grave Whisper", "Hollow Step", "Mirror Veil", "Moth Lantern", "Stone Ward"};
@@ -362,7 +368,7 @@ void TestCatalogueWindow::sorting_data() {
         << QStringList{"Brine Hand", "Amber Stair"};
     QTest::newRow("level as a number, ties as stored")
         << int(M::Level) << up
-        << QStringList{"Quiet Lantern", "Ember Lattice", "ember lattice minor", "Brine Hand"}
+        << QStringList{"Quiet Lantern", "Ember Lattice", "ember lattice Minor", "Brine Hand"}
         << QStringList{"Veil of Ash", "Iron Oath"};
     QTest::newRow("level descending, ties still as stored")
         << int(M::Level) << down << QStringList{"Amber Stair", "Cinder Rain", "Dream Thread"}
@@ -377,7 +383,7 @@ void TestCatalogueWindow::sorting_data() {
         << QStringList{"Salt Circle"};
     QTest::newRow("frequency by rarity, not alphabet")
         << int(M::Frequency) << up
-        << QStringList{"Quiet Lantern", "ember lattice minor", "Wild Spark", "Grave Whisper"}
+        << QStringList{"Quiet Lantern", "ember lattice Minor", "Wild Spark", "Grave Whisper"}
         << QStringList{"Shadow Knot", "Amber Stair", "Tide Call"};
     QTest::newRow("frequency descending: the rarest first")
         << int(M::Frequency) << down << QStringList{"Tide Call", "Salt Circle", "Shadow Knot"}
@@ -394,7 +400,7 @@ void TestCatalogueWindow::sorting_data() {
         << QStringList{"Seed of Thorns", "Veil of Ash"};
     QTest::newRow("page descending: 10 before 9")
         << int(M::Page) << down << QStringList{"Veil of Ash", "Seed of Thorns"}
-        << QStringList{"Ember Lattice", "ember lattice minor", "Wild Spark", "Quiet Lantern",
+        << QStringList{"Ember Lattice", "ember lattice Minor", "Wild Spark", "Quiet Lantern",
                        "Salt Circle",   "Brine Hand",          "Iron Oath",  "Moth Lantern"};
     QTest::newRow("origin: shipped first")
         << int(M::Origin) << up << QStringList{"Quiet Lantern", "Ember Lattice"}
@@ -443,12 +449,12 @@ void TestCatalogueWindow::orderWhileFiltering_data() {
                        "North Wind",    "Seed of Thorns",      "Veil of Ash",  "Iron Oath",
                        "Grave Whisper", "Hollow Step",         "Mirror Veil",  "Stone Ward",
                        "Tide Call",     "Shadow Knot",         "Moth Lantern", "Quiet Lantern",
-                       "Ember Lattice", "ember lattice minor", "Brine Hand",   "Salt Circle",
+                       "Ember Lattice", "ember lattice Minor", "Brine Hand",   "Salt Circle",
                        "Wild Spark"};
     QTest::newRow("narrowing letter by letter, sorted by page descending")
         << int(M::Page) << int(Qt::DescendingOrder) << QStringList{"a", "la"}
         << QStringList{"Lantern Eye",         "Grave Whisper", "Ember Lattice",
-                       "ember lattice minor", "Quiet Lantern", "Moth Lantern"};
+                       "ember lattice Minor", "Quiet Lantern", "Moth Lantern"};
 }
 
 void TestCatalogueWindow::orderWhileFiltering() {

@@ -25,6 +25,8 @@ private slots:
     void fileIsEncrypted();
     void boundValuesNeverChangeTheQuery_data();
     void boundValuesNeverChangeTheQuery();
+    void rowFieldsReadAsTheSnapshotReadsThem_data();
+    void rowFieldsReadAsTheSnapshotReadsThem();
     void transactionRollsBackUnlessCommitted();
     void recordSetMovesAndFilters();
     void recordSetReportsMissingFieldAndRow();
@@ -163,6 +165,43 @@ void TestDatabase::boundValuesNeverChangeTheQuery() {
     QCOMPARE(rows.recordCount(), 1);
     QCOMPARE(rows.text("SpellName"), name);
     QCOMPARE(database.snapshot("SELECT count(*) AS n FROM Spells").value("n").toInt(), 1);
+}
+
+void TestDatabase::rowFieldsReadAsTheSnapshotReadsThem_data() {
+    QTest::addColumn<QVariant>("stored");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("isText");
+    QTest::newRow("text") << QVariant("Candle Ward") << "Candle Ward" << true;
+    QTest::newRow("text beyond ASCII")
+        << QVariant("Zauberfaß 火の呪文") << "Zauberfaß 火の呪文" << true;
+    QTest::newRow("empty text") << QVariant(QString("")) << "" << true;
+    QTest::newRow("whole number") << QVariant(qlonglong(42)) << "42" << false;
+    QTest::newRow("fraction") << QVariant(2.5) << "2.5" << false;
+    QTest::newRow("null") << QVariant() << "" << false;
+}
+
+// A row read in place (forEachRow) gives each field as a snapshot of the same row gives it, and
+// its bytes only when the field is a text.
+void TestDatabase::rowFieldsReadAsTheSnapshotReadsThem() {
+    QFETCH(QVariant, stored);
+    QFETCH(QString, text);
+    QFETCH(bool, isText);
+    FixtureDatabase fixture;
+    Database database(goodDatabase(fixture), ";pwd=kobold3");
+    database.execute("CREATE TABLE Fields (Field)");
+    database.execute("INSERT INTO Fields (Field) VALUES (?)", {stored});
+    QCOMPARE(database.snapshot("SELECT Field FROM Fields").text(qsizetype(0)), text);
+    int rows = 0;
+    database.forEachRow("SELECT Field FROM Fields", {}, [&](const RowReader& row) {
+        ++rows;
+        QCOMPARE(row.text(0), text);
+        QCOMPARE(row.isText(0), isText);
+        const std::optional<QByteArrayView> bytes = row.textUtf8(0);
+        QCOMPARE(bytes.has_value(), isText);
+        if (bytes)
+            QCOMPARE(QString::fromUtf8(*bytes), text);
+    });
+    QCOMPARE(rows, 1);
 }
 
 void TestDatabase::transactionRollsBackUnlessCommitted() {

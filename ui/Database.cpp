@@ -97,20 +97,44 @@ QVariant RowReader::value(int column) const {
     return columnValue(m_statement, column);
 }
 
+// A catalogue is read a field at a time, over a million of them at 100,000 spells: each is taken
+// as the engine's value once and asked for its type and bytes, three calls where the column
+// functions make six (each of those finds the column again and checks for a failed allocation).
+// A value taken from a column is safe to read so because the library runs without its
+// connection locks (configureSqliteOnce): the engine's documentation says protected and
+// unprotected values are then the same.
+namespace {
+QByteArrayView bytesOf(sqlite3_value* field) {
+    const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(field));
+    return text ? QByteArrayView(text, sqlite3_value_bytes(field)) : QByteArrayView("");
+}
+} // namespace
+
 QString RowReader::text(int column) const {
-    if (isText(column))
-        return QString::fromUtf8(utf8(column));
-    const QVariant field = columnValue(m_statement, column);
-    return field.isNull() ? QString() : field.toString();
+    sqlite3_value* field = sqlite3_column_value(m_statement, column);
+    switch (sqlite3_value_type(field)) {
+    case SQLITE_TEXT:
+        return QString::fromUtf8(bytesOf(field));
+    case SQLITE_NULL:
+        return QString();
+    default:
+        return columnValue(m_statement, column).toString();
+    }
 }
 
 QByteArrayView RowReader::utf8(int column) const {
-    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(m_statement, column));
-    return QByteArrayView(text, sqlite3_column_bytes(m_statement, column));
+    return bytesOf(sqlite3_column_value(m_statement, column));
 }
 
 bool RowReader::isText(int column) const {
-    return sqlite3_column_type(m_statement, column) == SQLITE_TEXT;
+    return sqlite3_value_type(sqlite3_column_value(m_statement, column)) == SQLITE_TEXT;
+}
+
+std::optional<QByteArrayView> RowReader::textUtf8(int column) const {
+    sqlite3_value* field = sqlite3_column_value(m_statement, column);
+    if (sqlite3_value_type(field) != SQLITE_TEXT)
+        return std::nullopt;
+    return bytesOf(field);
 }
 
 qint64 RowReader::integer(int column) const {

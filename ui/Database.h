@@ -7,6 +7,7 @@
 #include <QVariantList>
 #include <functional>
 #include <memory>
+#include <optional>
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -27,6 +28,8 @@ public:
     // not text, the engine turns it into text first: read its value before, if it is needed.)
     QByteArrayView utf8(int column) const;
     bool isText(int column) const;
+    // A text field's UTF-8 bytes, as utf8 gives them; nothing for a number, a blob or null.
+    std::optional<QByteArrayView> textUtf8(int column) const;
     qint64 integer(int column) const;
 
 private:

@@ -10,18 +10,27 @@ namespace {
 // Letter case folded as QString::toCaseFolded folds it, the short way for text that is all ASCII
 // (nearly every name, book and page), which that function takes through Unicode's tables.
 QString folded(const QString& text) {
-    bool upper = false;
-    for (const QChar c : text) {
-        if (c.unicode() >= 0x80)
+    const QChar* units = text.constData();
+    const qsizetype size = text.size();
+    qsizetype at = 0;
+    for (; at < size; ++at) {
+        const char16_t unit = units[at].unicode();
+        if (unit >= 0x80)
             return text.toCaseFolded();
-        upper = upper || (c >= QLatin1Char('A') && c <= QLatin1Char('Z'));
+        if (unit >= u'A' && unit <= u'Z')
+            break;
     }
-    if (!upper)
+    if (at == size)
         return text;
-    QString result = text;
-    for (QChar& c : result) {
-        if (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
-            c = QChar(c.unicode() + ('a' - 'A'));
+    // Written once, not copied and then changed in place.
+    QString result(size, Qt::Uninitialized);
+    QChar* out = result.data();
+    std::copy(units, units + at, out);
+    for (; at < size; ++at) {
+        const char16_t unit = units[at].unicode();
+        if (unit >= 0x80)
+            return text.toCaseFolded();
+        out[at] = QChar(unit >= u'A' && unit <= u'Z' ? char16_t(unit + (u'a' - u'A')) : unit);
     }
     return result;
 }
@@ -35,7 +44,8 @@ void SpellTableModel::setCatalogue(Catalogue catalogue, const QStringList& origi
     beginResetModel();
     m_rows.clear();
     m_storedByName.clear();
-    m_rows.reserve(catalogue.spells.size());
+    m_spells = std::move(catalogue.spells);
+    m_rows.reserve(m_spells.size());
     // A catalogue has a handful of frequencies, and its spells share their texts: the one found
     // for the spell before is tried first.
     const CatalogueFrequency* lastFrequency = nullptr;
@@ -50,10 +60,9 @@ void SpellTableModel::setCatalogue(Catalogue catalogue, const QStringList& origi
         }
         return 0;
     };
-    for (qsizetype place = 0; place < catalogue.spells.size(); ++place) {
-        Row row;
-        row.spell = std::move(catalogue.spells[place]);
-        const CatalogueSpell& spell = row.spell;
+    for (const CatalogueSpell& spell : std::as_const(m_spells)) {
+        const qsizetype place = m_rows.size();
+        Row& row = m_rows.emplaceBack(spell);
         if (place < origins.size() && origins.at(place) == SpellOrigin::kShipped)
             row.source = SpellSource::Shipped;
         else if (!shippedKeys.isEmpty() && shippedKeys.contains(spellNameKey(spell.name)))
@@ -70,7 +79,6 @@ void SpellTableModel::setCatalogue(Catalogue catalogue, const QStringList& origi
         row.folded = spell.description.isEmpty()
                          ? row.sortName
                          : row.sortName + QLatin1Char('\n') + folded(spell.description);
-        m_rows << std::move(row);
     }
     m_frequencies = std::move(catalogue.frequencies);
     m_schools = std::move(catalogue.schools);
