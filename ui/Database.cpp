@@ -27,6 +27,12 @@ void configureSqliteOnce() {
     (void)configured;
 }
 
+// The engine's file layer for the spell database: the read-ahead one, unless a benchmark turned
+// it off (nullptr is the engine's default).
+const char* fileLayer() {
+    return SpeedLayers::readAhead ? ReadAheadVfs::name() : nullptr;
+}
+
 QString nativePath(const QString& path) {
     return QFileInfo(path).absoluteFilePath();
 }
@@ -218,7 +224,7 @@ void Database::openAndKey(int flags, const QString& failure, const QString& conn
                           const QByteArray& salt, NewFile newFile) {
     const auto open = [&] {
         const int rc =
-            sqlite3_open_v2(m_path.toUtf8().constData(), &m_db, flags, ReadAheadVfs::name());
+            sqlite3_open_v2(m_path.toUtf8().constData(), &m_db, flags, fileLayer());
         if (rc != SQLITE_OK) {
             const QString message = QString::fromUtf8(sqlite3_errstr(rc));
             sqlite3_close(m_db);
