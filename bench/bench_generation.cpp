@@ -9,7 +9,6 @@
 #include "library/catalogue/Catalogue.h"
 #include "library/catalogue/SpellTableModel.h"
 #include "ui/Database.h"
-#include "ui/SpeedLayers.h"
 #include "ui/Transaction.h"
 
 #include <QApplication>
@@ -194,8 +193,6 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    // BENCH_WITHOUT=read-ahead opens the databases through the engine's own file layer.
-    SpeedLayers::readAhead = !qgetenv("BENCH_WITHOUT").split(',').contains("read-ahead");
     const int runs = 11;
     QTemporaryDir temporary;
     // BENCH_DIR keeps the synthetic databases for a look with other tools.

@@ -1,7 +1,6 @@
 #include "ui/Database.h"
 
 #include "ui/KeyDerivation.h"
-#include "ui/ReadAheadVfs.h"
 #include "ui/SpeedLayers.h"
 #include "ui/TwError.h"
 #include "ui/VectorState.h"
@@ -25,12 +24,6 @@ void configureSqliteOnce() {
         return sqlite3_initialize() == SQLITE_OK;
     }();
     (void)configured;
-}
-
-// The engine's file layer for the spell database: the read-ahead one, unless a benchmark turned
-// it off (nullptr is the engine's default).
-const char* fileLayer() {
-    return SpeedLayers::readAhead ? ReadAheadVfs::name() : nullptr;
 }
 
 QString nativePath(const QString& path) {
@@ -223,8 +216,7 @@ Database::~Database() {
 void Database::openAndKey(int flags, const QString& failure, const QString& connectText,
                           const QByteArray& salt, NewFile newFile) {
     const auto open = [&] {
-        const int rc =
-            sqlite3_open_v2(m_path.toUtf8().constData(), &m_db, flags, fileLayer());
+        const int rc = sqlite3_open_v2(m_path.toUtf8().constData(), &m_db, flags, nullptr);
         if (rc != SQLITE_OK) {
             const QString message = QString::fromUtf8(sqlite3_errstr(rc));
             sqlite3_close(m_db);

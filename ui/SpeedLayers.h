@@ -10,8 +10,5 @@ inline bool ownKeyDerivation = true;
 // derived at each start (KeyDerivation::knownKey); it needs the own key derivation's way of
 // giving the engine a raw key.
 inline bool knownKey = true;
-// The database file read many pages at a time (ReadAheadVfs) rather than through the operating
-// system's own file layer one page per call.
-inline bool readAhead = true;
 
 } // namespace SpeedLayers
