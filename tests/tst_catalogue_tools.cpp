@@ -7,6 +7,7 @@
 #include "library/catalogue/CatalogueEdit.h"
 #include "library/catalogue/CsvFile.h"
 #include "tests/support/FixtureDatabase.h"
+#include "tests/support/TestFiles.h"
 #include "ui/Database.h"
 
 #include <QFile>
@@ -15,17 +16,6 @@
 
 namespace {
 const QByteArray kHeader = "Name,Level,Frequency,Schools,Book,Page,Description\n";
-
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 // A catalogue in which every class passes check at every level, except that at `level` the
 // class whose specialty is `specialty` finds exactly `counted` spells of it (`schools`), the

@@ -8,6 +8,7 @@
 #include "library/catalogue/Catalogue.h"
 #include "library/catalogue/CatalogueEdit.h"
 #include "tests/support/FixtureDatabase.h"
+#include "tests/support/TestFiles.h"
 #include "tests/support/Unprivileged.h"
 #include "ui/Database.h"
 #include "ui/MessageBox.h"
@@ -62,12 +63,6 @@ QByteArray digest(const QString& path) {
     return file.open(QIODevice::ReadOnly)
                ? QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256)
                : QByteArray();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
 }
 
 // Name -> description of every spell, and name -> origin.

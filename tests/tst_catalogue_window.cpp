@@ -14,6 +14,7 @@
 #include "tests/support/FixtureDatabase.h"
 #include "tests/support/RecordingForm.h"
 #include "tests/support/SpreadsheetCsv.h"
+#include "tests/support/TestFiles.h"
 #include "ui/Database.h"
 #include "ui/MessageBox.h"
 #include "ui/OpenFileDialog.h"
@@ -96,15 +97,14 @@ QStringList shownInOrder(const SpellFilterModel& filter) {
     return names;
 }
 
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
+// The catalogue of the file at path into model, as the window reads it; shippedKeys as
+// SpellTableModel::setCatalogue takes them.
+void readIntoModel(SpellTableModel& model, const QString& path,
+                   const QSet<QString>& shippedKeys = {}) {
+    const Database database(path, TW_Library::kConnectText);
+    QStringList origins;
+    Catalogue catalogue = readCatalogueDatabase(database, &origins);
+    model.setCatalogue(std::move(catalogue), origins, shippedKeys);
 }
 
 // The import preview as a user reads it: "LINE|name|outcome|reason" a row.
@@ -331,12 +331,9 @@ void TestCatalogueWindow::filters() {
     QFETCH(QString, book);
     QFETCH(int, source);
     QFETCH(QStringList, expected);
-    Database database(m_fixture->path(), TW_Library::kConnectText);
     SpellTableModel model;
     QAbstractItemModelTester tester(&model);
-    QStringList origins;
-    model.setCatalogue(readCatalogueDatabase(database, &origins), origins,
-                       {QStringLiteral("iron oath")});
+    readIntoModel(model, m_fixture->path(), {QStringLiteral("iron oath")});
     SpellFilterModel filter;
     filter.setSpellModel(&model);
     QCOMPARE(model.rowCount(), 21);
@@ -415,10 +412,8 @@ void TestCatalogueWindow::sorting() {
     QFETCH(int, order);
     QFETCH(QStringList, first);
     QFETCH(QStringList, last);
-    Database database(m_fixture->path(), TW_Library::kConnectText);
     SpellTableModel model;
-    QStringList origins;
-    model.setCatalogue(readCatalogueDatabase(database, &origins), origins, {});
+    readIntoModel(model, m_fixture->path());
     SpellFilterModel filter;
     filter.setSpellModel(&model);
     filter.sort(column, Qt::SortOrder(order));
@@ -462,10 +457,8 @@ void TestCatalogueWindow::orderWhileFiltering() {
     QFETCH(int, order);
     QFETCH(QStringList, texts);
     QFETCH(QStringList, shown);
-    Database database(m_fixture->path(), TW_Library::kConnectText);
     SpellTableModel model;
-    QStringList origins;
-    model.setCatalogue(readCatalogueDatabase(database, &origins), origins, {});
+    readIntoModel(model, m_fixture->path());
     SpellFilterModel filter;
     QAbstractItemModelTester tester(&filter);
     filter.setSpellModel(&model);
@@ -491,11 +484,8 @@ void TestCatalogueWindow::longestRows_data() {
 void TestCatalogueWindow::longestRows() {
     QFETCH(int, column);
     QFETCH(int, count);
-    Database database(m_fixture->path(), TW_Library::kConnectText);
     SpellTableModel model;
-    QStringList origins;
-    model.setCatalogue(readCatalogueDatabase(database, &origins), origins,
-                       {QStringLiteral("iron oath")});
+    readIntoModel(model, m_fixture->path(), {QStringLiteral("iron oath")});
     model.sort(SpellTableModel::Level, Qt::DescendingOrder);
     const auto longest = model.longestRows(count)[size_t(column)];
     const auto shown = [&](int row) { return model.index(row, column).data().toString(); };

@@ -2,6 +2,7 @@
 #include "library/catalogue/CsvFile.h"
 #include "tests/support/FixtureDatabase.h"
 #include "tests/support/PdfText.h"
+#include "tests/support/TestFiles.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -14,11 +15,6 @@
 #include <unistd.h>
 
 namespace {
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // Words for made-up spell texts: none holds a hyphen (a line may break after it), so the words
 // read back from a PDF are the words written; none is a word of the report's own headings.
 const QStringList kWords = {"amber",  "ashen",  "bell",   "bramble", "cinder",  "copper", "crown",
