@@ -15,6 +15,19 @@
 #include <openssl/evp.h>
 #include <unistd.h>
 
+namespace {
+// The file key OpenSSL's own PBKDF2 derives from the password and salt, with SQLCipher's rounds.
+QByteArray opensslKey(const QByteArray& password, const QByteArray& salt) {
+    QByteArray key(KeyDerivation::kSqlCipherKeyBytes, '\0');
+    if (PKCS5_PBKDF2_HMAC_SHA1(password.constData(), int(password.size()),
+                               reinterpret_cast<const unsigned char*>(salt.constData()),
+                               int(salt.size()), KeyDerivation::kSqlCipherRounds, int(key.size()),
+                               reinterpret_cast<unsigned char*>(key.data())) != 1)
+        return QByteArray();
+    return key;
+}
+} // namespace
+
 class TestDatabase : public QObject {
     Q_OBJECT
 
@@ -324,13 +337,7 @@ void TestDatabase::knownKeyIsTheDerivedOne() {
         QVERIFY(key.isEmpty());
         return;
     }
-    QByteArray expected(KeyDerivation::kSqlCipherKeyBytes, '\0');
-    QVERIFY(PKCS5_PBKDF2_HMAC_SHA1(password.constData(), int(password.size()),
-                                   reinterpret_cast<const unsigned char*>(salt.constData()),
-                                   int(salt.size()), KeyDerivation::kSqlCipherRounds,
-                                   int(expected.size()),
-                                   reinterpret_cast<unsigned char*>(expected.data())) == 1);
-    QCOMPARE(key.toHex(), expected.toHex());
+    QCOMPARE(key.toHex(), opensslKey(password, salt).toHex());
 }
 
 void TestDatabase::derivedKeyOpensWhatTheEngineKeyed() {
@@ -372,12 +379,7 @@ void TestDatabase::derivedKeyOpensWhatTheEngineKeyed() {
     const QByteArray salt = file.read(KeyDerivation::kSqlCipherSaltBytes);
     QCOMPARE(salt.toHex(), KeyDerivation::programSalt().toHex());
     const QByteArray utf8 = password.toUtf8();
-    QByteArray expected(KeyDerivation::kSqlCipherKeyBytes, '\0');
-    QVERIFY(PKCS5_PBKDF2_HMAC_SHA1(utf8.constData(), int(utf8.size()),
-                                   reinterpret_cast<const unsigned char*>(salt.constData()),
-                                   int(salt.size()), KeyDerivation::kSqlCipherRounds,
-                                   int(expected.size()),
-                                   reinterpret_cast<unsigned char*>(expected.data())) == 1);
+    const QByteArray expected = opensslKey(utf8, salt);
     QCOMPARE(KeyDerivation::pbkdf2HmacSha1(utf8, salt, KeyDerivation::kSqlCipherRounds,
                                            KeyDerivation::kSqlCipherKeyBytes)
                  .toHex(),

@@ -128,6 +128,17 @@ void recordAsUsers(Database& database, const SpellsState& before, const QString&
     SpellOrigin::set(database, name, SpellOrigin::kUser);
 }
 
+// Stores the spell as the user's and keeps the change: the end of adding or replacing one.
+SpellChange storeAsUsers(Database& database, Transaction& transaction, SpellChange change,
+                         const QStringList& names, const CatalogueSpell& spell) {
+    insertSpell(database, spell);
+    recordAsUsers(database, change.before, spell.name);
+    change.after = readState(database, names);
+    transaction.commit();
+    change.done = true;
+    return change;
+}
+
 } // namespace
 
 bool SpellsState::operator==(const SpellsState& other) const {
@@ -150,12 +161,7 @@ SpellChange addSpell(Database& database, const CatalogueSpell& spell,
         return change;
     const QStringList names{spell.name};
     change.before = readState(database, names);
-    insertSpell(database, spell);
-    recordAsUsers(database, change.before, spell.name);
-    change.after = readState(database, names);
-    transaction.commit();
-    change.done = true;
-    return change;
+    return storeAsUsers(database, transaction, std::move(change), names, spell);
 }
 
 SpellChange replaceSpell(Database& database, const QString& storedName, const CatalogueSpell& spell,
@@ -174,12 +180,7 @@ SpellChange replaceSpell(Database& database, const QString& storedName, const Ca
     deleteSpell(database, storedName);
     if (spellNameKey(storedName) != spellNameKey(spell.name))
         SpellOrigin::takenOut(database, storedName, change.before.origins.value(storedName));
-    insertSpell(database, spell);
-    recordAsUsers(database, change.before, spell.name);
-    change.after = readState(database, names);
-    transaction.commit();
-    change.done = true;
-    return change;
+    return storeAsUsers(database, transaction, std::move(change), names, spell);
 }
 
 SpellChange removeStoredSpells(Database& database, const QStringList& storedNames) {
